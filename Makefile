@@ -1,0 +1,61 @@
+# Korvalt: set-up, build, run and test. Every target installs the Debian
+# packages it needs first (only those that are missing).
+
+BUILD      ?= build
+FUZZ_BUILD ?= build-fuzz
+BENCH_BUILD ?= build-bench
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 10
+
+BUILD_PACKAGES := g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgtest-dev
+TEST_PACKAGES  := $(BUILD_PACKAGES) ghdl clang libclang-rt-14-dev
+BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev
+
+.PHONY: all build run test bench fuzz deps-build deps-test deps-bench clean
+
+all: build
+
+deps-build:
+	@tools/install-packages $(BUILD_PACKAGES)
+deps-test:
+	@tools/install-packages $(TEST_PACKAGES)
+deps-bench:
+	@tools/install-packages $(BENCH_PACKAGES)
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps-build $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	  echo "No display found. Korvalt is a desktop program; to run it without a screen:"; \
+	  echo "  apt-get install xvfb && Xvfb :99 -screen 0 1024x768x24 -nolisten tcp &"; \
+	  echo "  DISPLAY=:99 $(BUILD)/korvalt"; \
+	  exit 1; \
+	fi
+	$(BUILD)/korvalt
+
+test: deps-test build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
+	$(MAKE) --no-print-directory fuzz
+
+$(FUZZ_BUILD)/build.ninja:
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DKORVALT_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# Each fuzz target runs briefly on a copy of its seed corpus.
+fuzz: deps-test $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@tools/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+$(BENCH_BUILD)/build.ninja:
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DKORVALT_BENCH=ON -DCMAKE_BUILD_TYPE=Release
+
+bench: deps-bench $(BENCH_BUILD)/build.ninja
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@for b in $(BENCH_BUILD)/bench/korvalt_bench_*; do [ -x "$$b" ] && "$$b"; done; true
+
+clean:
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)

@@ -1,0 +1,3 @@
+target_sources(korvalt_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/catalogue.cpp)

@@ -1,0 +1,57 @@
+#include "app/dialogs.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+
+#include "app/u_datei.h"
+
+namespace korvalt {
+
+bool TDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString& text,
+                        bool defaultYes) {
+    const auto answer =
+        QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                              defaultYes ? QMessageBox::Yes : QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+void TDialogs::ShowMessage(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox::warning(parent, caption, text);
+}
+
+QString TDialogs::AskFileName(QWidget* parent, const QString& proposal) {
+    TDateinameForm form(parent);
+    form.SetFileName(proposal);
+    Dialogs().ExecModal(&form);
+    return form.GetFileName();
+}
+
+QString TDialogs::ChooseFolder(QWidget* parent, const QString& title, const QString& start) {
+    return QFileDialog::getExistingDirectory(parent, title, start);
+}
+
+QString TDialogs::ChooseFile(QWidget* parent, const QString& title, const QString& folder,
+                             const QString& fileName, const QString& filter) {
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+QAction* TDialogs::PopupMenu(QMenu* menu, const QPoint& globalPos) { return menu->exec(globalPos); }
+
+int TDialogs::ExecModal(QDialog* dialog) { return dialog->exec(); }
+
+namespace {
+TDialogs realDialogs;
+TDialogs* current = &realDialogs;
+} // namespace
+
+TDialogs& Dialogs() { return *current; }
+
+void SetDialogs(TDialogs* dialogs) { current = dialogs ? dialogs : &realDialogs; }
+
+} // namespace korvalt

@@ -1,0 +1,41 @@
+// Every question, message, file or folder choice, pop-up menu and modal
+// window of the program goes through TDialogs, so that tests can answer them
+// without a person. The default implementation shows the real dialogs.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+class QAction;
+class QDialog;
+class QMenu;
+class QWidget;
+
+namespace korvalt {
+
+class TDialogs {
+public:
+    virtual ~TDialogs() = default;
+    // A Yes/No question box; true for Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text,
+                          bool defaultYes);
+    // A message with an OK button (used for failures the user must know of).
+    virtual void ShowMessage(QWidget* parent, const QString& caption, const QString& text);
+    // The file-name prompt: returns the (lower-cased) name, the proposal when closed otherwise.
+    virtual QString AskFileName(QWidget* parent, const QString& proposal);
+    // A folder chooser; empty when cancelled.
+    virtual QString ChooseFolder(QWidget* parent, const QString& title, const QString& start);
+    // A file-open dialog with one filter ("Beschreibung (*.vhd)"); empty when cancelled.
+    virtual QString ChooseFile(QWidget* parent, const QString& title, const QString& folder,
+                               const QString& fileName, const QString& filter);
+    // Shows a pop-up menu at a screen position; the chosen action or nullptr.
+    virtual QAction* PopupMenu(QMenu* menu, const QPoint& globalPos);
+    // Shows a window modally until it closes; its result code.
+    virtual int ExecModal(QDialog* dialog);
+};
+
+TDialogs& Dialogs();
+// Installs the dialogs to use (tests); nullptr restores the real ones.
+void SetDialogs(TDialogs* dialogs);
+
+} // namespace korvalt

@@ -1,0 +1,13 @@
+target_sources(korvalt_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/help.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/u_about.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/u_datei.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/u_korvalt.cpp)
+
+# Help topics and the icon are compiled into the program.
+file(GLOB KORVALT_HELP_TOPICS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/help/*.html)
+qt_add_resources(korvalt_gui "korvalt_help" PREFIX "/help" BASE ${CMAKE_SOURCE_DIR}/resources/help
+  FILES ${KORVALT_HELP_TOPICS})
+qt_add_resources(korvalt_gui "korvalt_icons" PREFIX "/icons" BASE ${CMAKE_SOURCE_DIR}/resources/icons
+  FILES ${CMAKE_SOURCE_DIR}/resources/icons/korvalt.png)

@@ -1,0 +1,366 @@
+#include "app/u_korvalt.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "app/catalogue.h"
+#include "app/dialogs.h"
+#include "app/help.h"
+#include "app/qtext.h"
+#include "app/settings.h"
+#include "app/u_about.h"
+#include "common/paths.h"
+#include "template/expand.h"
+#include "template/params.h"
+#include "template/u_srctemp.h"
+
+namespace korvalt {
+
+namespace {
+
+constexpr int ButtonWidth = 169;
+constexpr int ButtonHeight = 25;
+constexpr int ButtonPanelHeight = 51;
+constexpr int ComboLeft = 8, ComboTop = 16, ComboHeight = 21, ComboRightGap = 41;
+
+// Digits and Enter reach a value cell; every other character, Backspace
+// included, is dropped. Keys that type nothing (Delete, arrows, Tab, Escape)
+// and shortcuts such as Ctrl+V are left alone.
+bool IsAcceptedGridKey(const QKeyEvent* e) {
+    if (e->key() == Qt::Key_Backspace) return false;
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) return true;
+    if (e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) return true;
+    const QString text = e->text();
+    if (text.isEmpty() || !text[0].isPrint()) return true;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9') return false;
+    return true;
+}
+
+class TGridDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        editor->setObjectName("StringGridEditor");
+        return editor;
+    }
+
+protected:
+    bool eventFilter(QObject* editor, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && !IsAcceptedGridKey(static_cast<QKeyEvent*>(event)))
+            return true;
+        return QStyledItemDelegate::eventFilter(editor, event);
+    }
+};
+
+} // namespace
+
+TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent) {
+    setItemDelegate(new TGridDelegate(this));
+}
+
+void TStringGrid::CommitEdit() {
+    if (state() != QAbstractItemView::EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event) {
+    if (!IsAcceptedGridKey(event)) {
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+TMainForm::TMainForm(const std::string& programDir, QWidget* parent) : QMainWindow(parent) {
+    // FormCreate
+    setObjectName("MainForm");
+    setWindowTitle("Korvalt");
+    setWindowIcon(QIcon(":/icons/korvalt.png"));
+    QFont f = font();
+    f.setPointSize(8);
+    setFont(f);
+    SetHelpContext(this, DefaultHelpContext);
+    setMinimumWidth(2 * ButtonWidth);
+    CreateControls();
+    CreateMenu();
+    resize(578, 397);
+
+    TemplateFile_.clear();
+    ShowEinstellPanel(false);
+    ProgramDir_ = programDir;
+    TemplateDir_ = ProgramDir_ + "Template" + PathSep;
+    WorkingDir_ = ProgramDir_;
+    if (auto ini = ReadIni(ProgramDir_)) WorkingDir_ = *ini;
+    ScanTemplates();
+}
+
+TMainForm::~TMainForm() {
+    // FormDestroy: the working folder is remembered for the next start. A
+    // program folder that cannot be written loses the setting silently.
+    WriteIni(ProgramDir_, WorkingDir_);
+}
+
+void TMainForm::CreateControls() {
+    Modelpanel = new QFrame(this);
+    Modelpanel->setObjectName("Modelpanel");
+    setCentralWidget(Modelpanel);
+
+    EinstellungenGB = new QGroupBox("Einstellungen", Modelpanel);
+    EinstellungenGB->setObjectName("EinstellungenGB");
+
+    StringGrid = new TStringGrid(EinstellungenGB);
+    StringGrid->setObjectName("StringGrid");
+    SetHelpContext(StringGrid, 1300);
+    StringGrid->setColumnCount(2);
+    StringGrid->setHorizontalHeaderLabels({"Auswahl", "Variable"});
+    StringGrid->verticalHeader()->hide();
+    StringGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    StringGrid->horizontalHeader()->setDefaultSectionSize(80);
+    StringGrid->setTabKeyNavigation(true);
+    StringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(StringGrid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (!buildingGrid_) StringGridSetEditText(item->column(), item->row() + 1, item->text());
+    });
+
+    SubAuswahlCB = new QComboBox(Modelpanel);
+    SubAuswahlCB->setObjectName("SubAuswahlCB");
+    SubAuswahlCB->setEditable(false);
+    SetHelpContext(SubAuswahlCB, 1200);
+    connect(SubAuswahlCB, &QComboBox::activated, this, &TMainForm::SubAuswahlCBChange);
+
+    BTNPanel = new QFrame(Modelpanel);
+    BTNPanel->setObjectName("BTNPanel");
+    AbbruchBTN = new QPushButton("Ab&bruch", BTNPanel);
+    AbbruchBTN->setObjectName("AbbruchBTN");
+    makeHDLBTN = new QPushButton("Er&zeuge HDL Datei", BTNPanel);
+    makeHDLBTN->setObjectName("makeHDLBTN");
+    connect(AbbruchBTN, &QPushButton::clicked, this, &TMainForm::AbbruchBTNClick);
+    connect(makeHDLBTN, &QPushButton::clicked, this, &TMainForm::makeHDLBTNClick);
+
+    statusBar()->setObjectName("StatusBar");
+    statusBar()->setSizeGripEnabled(false);
+    StatusLabel = new QLabel(statusBar());
+    StatusLabel->setObjectName("StatusText");
+    statusBar()->addWidget(StatusLabel, 1);
+}
+
+void TMainForm::CreateMenu() {
+    auto action = [this](QMenu* menu, const char* caption, const char* name, int context,
+                         void (TMainForm::*slot)()) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        if (context) SetHelpContext(a, context);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    QMenu* datei = menuBar()->addMenu("&Datei");
+    datei->setObjectName("Datei");
+    NeuesModul = datei->addMenu("&Neues Modul");
+    NeuesModul->setObjectName("NeuesModul");
+    NeuesModul->menuAction()->setObjectName("NeuesModulItem");
+    SetHelpContext(NeuesModul->menuAction(), 1110);
+    SetHelpContext(NeuesModul, 1110);
+    action(datei, "Moore-&Automat", "MooreAutomat", 1120, &TMainForm::MooreAutomatClick);
+    action(datei, "&Mealy-Automat", "MealyAutomat", 1130, &TMainForm::MealyAutomatClick);
+    datei->addSeparator();
+    action(datei, "VHDL- &Komponente in Datei einfügen", "Komponente_einfuegen", 1140,
+           &TMainForm::Komponente_einfuegenClick);
+    datei->addSeparator();
+    action(datei, "&Testbench", "Testbench", 1150, &TMainForm::TestbenchClick);
+    datei->addSeparator();
+    action(datei, "Be&enden", "Beenden", 0, &TMainForm::BeendenClick);
+
+    QAction* einstellungen = menuBar()->addAction("Ein&stellungen");
+    einstellungen->setObjectName("Einstellungen");
+    SetHelpContext(einstellungen, 1160);
+    connect(einstellungen, &QAction::triggered, this, &TMainForm::EinstellungenClick);
+
+    QMenu* hilfe = menuBar()->addMenu("&Hilfe");
+    hilfe->setObjectName("Hilfe1");
+    SetHelpContext(hilfe->menuAction(), DefaultHelpContext);
+    action(hilfe, "&Hilfe", "Hilfe2", DefaultHelpContext, &TMainForm::Hilfe2Click);
+    action(hilfe, "über &mich", "About", DefaultHelpContext, &TMainForm::AboutClick);
+}
+
+void TMainForm::ScanTemplates() {
+    TemplateList_ = korvalt::ScanTemplates(TemplateDir_);
+    NeuesModul->clear();
+    for (std::size_t i = 0; i < TemplateList_.size(); ++i) {
+        QAction* a = NeuesModul->addAction(PathToQ(CatalogueCaption(TemplateList_[i])));
+        a->setObjectName(QString("Template%1").arg(i));
+        SetHelpContext(a, 1170);
+        connect(a, &QAction::triggered, this, [this, i] { MenuSelectClick(static_cast<int>(i)); });
+    }
+    NeuesModul->menuAction()->setVisible(!SubAuswahlCB->isVisible());
+}
+
+QString TMainForm::StatusText() const { return StatusLabel->text(); }
+
+void TMainForm::SetStatusText(const QString& text) { StatusLabel->setText(text); }
+
+void TMainForm::ShowEinstellPanel(bool show) {
+    NeuesModul->menuAction()->setVisible(!show);
+    for (QWidget* w : {static_cast<QWidget*>(SubAuswahlCB), static_cast<QWidget*>(EinstellungenGB),
+                       static_cast<QWidget*>(BTNPanel), static_cast<QWidget*>(AbbruchBTN),
+                       static_cast<QWidget*>(makeHDLBTN), static_cast<QWidget*>(StringGrid)})
+        w->setVisible(show);
+    if (!show) SetStatusText("");
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (width() < 2 * ButtonWidth) resize(2 * ButtonWidth, height());
+    LayoutPanel();
+}
+
+void TMainForm::LayoutPanel() {
+    const int w = Modelpanel->width(), h = Modelpanel->height();
+    BTNPanel->setGeometry(0, h - ButtonPanelHeight, w, ButtonPanelHeight);
+    EinstellungenGB->setGeometry(0, 0, w, std::max(0, h - ButtonPanelHeight));
+    SubAuswahlCB->setGeometry(ComboLeft, ComboTop, std::max(0, w - ComboLeft - ComboRightGap),
+                              ComboHeight);
+    const int half = width() / 2;
+    const int left = (half - ButtonWidth) / 2;
+    AbbruchBTN->setGeometry(left, 16, ButtonWidth, ButtonHeight);
+    makeHDLBTN->setGeometry(left + half, 16, ButtonWidth, ButtonHeight);
+    const int gbh = EinstellungenGB->height();
+    const int gridHeight = std::max(0, gbh - ComboTop - 2 * ComboHeight);
+    StringGrid->setGeometry(2, gbh - gridHeight - 2, std::max(0, w - 4), gridHeight);
+}
+
+void TMainForm::MenuSelectClick(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= TemplateList_.size()) return;
+    TemplateFile_.clear();
+    const std::string fname = CatalogueFile(TemplateList_[static_cast<std::size_t>(index)]);
+    SetStatusText("Read: " + PathToQ(fname));
+    VarDecls_.clear();
+    TemplateFile_ = TemplateDir_ + fname;
+    const Tsrctemp reader(TemplateFile_);
+    VarDecls_ = reader.VarDecls();
+    Sections_ = reader.Sections();
+    SubAuswahlCB->clear();
+    for (const auto& s : Sections_) SubAuswahlCB->addItem(ToQ(s));
+    SubAuswahlCB->setCurrentIndex(Sections_.empty() ? -1 : 0);
+    ShowEinstellPanel(true);
+    SubAuswahlCBChange();
+}
+
+void TMainForm::SubAuswahlCBChange() {
+    buildingGrid_ = true;
+    StringGrid->clearContents();
+    const int s = SubAuswahlCB->currentIndex();
+    const std::string decls =
+        s >= 0 && static_cast<std::size_t>(s) < VarDecls_.size() ? VarDecls_[static_cast<std::size_t>(s)] : "";
+    const auto rows = BuildParamRows(decls);
+    StringGrid->setRowCount(std::max<int>(1, static_cast<int>(rows.size())));
+    auto cell = [](const std::string& text, bool editable) {
+        auto* item = new QTableWidgetItem(ToQ(text));
+        item->setFlags(editable ? item->flags() | Qt::ItemIsEditable
+                                : item->flags() & ~Qt::ItemIsEditable);
+        return item;
+    };
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        StringGrid->setItem(r, 0, cell(rows[static_cast<std::size_t>(r)].decl, false));
+        StringGrid->setItem(r, 1, cell(rows[static_cast<std::size_t>(r)].value, true));
+    }
+    if (rows.empty()) {
+        StringGrid->setItem(0, 0, cell("", false));
+        StringGrid->setItem(0, 1, cell("", false));
+    }
+    const int width = StringGrid->font().pointSize() * static_cast<int>(LongestDecl(decls));
+    StringGrid->setColumnWidth(0, width);
+    StringGrid->setColumnWidth(1, width);
+    buildingGrid_ = false;
+}
+
+void TMainForm::StringGridSetEditText(int col, int row, const QString& text) {
+    if (col != 1 || text.isEmpty()) return;
+    const int s = SubAuswahlCB->currentIndex();
+    if (s < 0 || static_cast<std::size_t>(s) >= VarDecls_.size()) return;
+    const auto items = SplitDecls(VarDecls_[static_cast<std::size_t>(s)]);
+    if (row < 1 || static_cast<std::size_t>(row) > items.size()) return;
+    if (const auto corrected = CheckValue(items[static_cast<std::size_t>(row) - 1], FromQ(text))) {
+        buildingGrid_ = true;
+        StringGrid->item(row - 1, col)->setText(ToQ(*corrected));
+        buildingGrid_ = false;
+    }
+}
+
+void TMainForm::makeHDLBTNClick() {
+    StringGrid->CommitEdit();
+    ShowEinstellPanel(false);
+    SetStatusText("Erzeuge VHDL-Datei ");
+    if (TemplateFile_.empty()) return;
+    TStrings body;
+    {
+        const Tsrctemp reader(TemplateFile_);
+        const int s = SubAuswahlCB->currentIndex();
+        if (s >= 0 && static_cast<std::size_t>(s) < Sections_.size())
+            reader.GetBody(body, Sections_[static_cast<std::size_t>(s)]);
+    }
+    if (body.empty()) return;
+
+    const std::string proposal = FileNamePart(TemplateFile_);
+    std::string name = PathFromQ(Dialogs().AskFileName(this, PathToQ(proposal)));
+    if (name.empty()) name = proposal;
+    const std::string path = OutputPath(WorkingDir_, name);
+    if (FileExists(path) && !Dialogs().AskYesNo(this, "Frage", "Datei überschreiben?", false)) {
+        ShowEinstellPanel(true);
+        return;
+    }
+
+    std::vector<TParamRow> rows;
+    const int s = SubAuswahlCB->currentIndex();
+    const std::size_t n =
+        s >= 0 && static_cast<std::size_t>(s) < VarDecls_.size() ? SplitDecls(VarDecls_[static_cast<std::size_t>(s)]).size() : 0;
+    for (int r = 0; r < static_cast<int>(n) && r < StringGrid->rowCount(); ++r) {
+        auto text = [&](int c) { return StringGrid->item(r, c) ? FromQ(StringGrid->item(r, c)->text()) : std::string(); };
+        rows.push_back({text(0), text(1)});
+    }
+    ExpandTemplate(path, body, ParamsFromRows(rows));
+    if (const auto result = SaveLines(path, body); !result) {
+        Dialogs().ShowMessage(this, "Fehler",
+                              QString("Die Datei %1 kann nicht geschrieben werden:\n%2")
+                                  .arg(PathToQ(path), QString::fromLocal8Bit(result.error)));
+        return;
+    }
+    SetStatusText("Fertig");
+}
+
+void TMainForm::AbbruchBTNClick() { ShowEinstellPanel(false); }
+
+void TMainForm::EinstellungenClick() {
+    const QString folder =
+        Dialogs().ChooseFolder(this, "Arbeitsverzeichnis auswählen", PathToQ(WorkingDir_));
+    if (!folder.isEmpty()) WorkingDir_ = WithTrailingSep(PathFromQ(folder));
+}
+
+// The state-machine editor and the VHDL commands come with their own windows.
+void TMainForm::MooreAutomatClick() {}
+void TMainForm::MealyAutomatClick() {}
+void TMainForm::Komponente_einfuegenClick() { ShowEinstellPanel(false); }
+void TMainForm::TestbenchClick() { ShowEinstellPanel(false); }
+
+void TMainForm::Hilfe2Click() { HelpJump("1000"); }
+
+void TMainForm::AboutClick() {
+    TAboutBox box(this);
+    Dialogs().ExecModal(&box);
+}
+
+void TMainForm::BeendenClick() { close(); }
+
+} // namespace korvalt

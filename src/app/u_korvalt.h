@@ -1,0 +1,97 @@
+// The main window: the menu that leads to every command of Korvalt, the
+// working-folder setting (KORVALT.INI beside the program), the template
+// catalogue under "Neues Modul", and the parameter panel in which a template
+// section is chosen, its parameters typed and the VHDL file generated.
+#pragma once
+
+#include <QMainWindow>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <string>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace korvalt {
+
+using TStrings = std::vector<std::string>;
+
+// The parameter grid: column 0 names the declaration, column 1 holds the value.
+// Only digits and Enter can be typed into a value; the range check runs when
+// an edit is committed.
+class TStringGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit TStringGrid(QWidget* parent);
+    // Commits an open cell editor, as leaving the cell would.
+    void CommitEdit();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // programDir: the program's folder with a trailing separator; KORVALT.INI
+    // and the Template folder live there.
+    explicit TMainForm(const std::string& programDir, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    const std::string& ProgramDir() const { return ProgramDir_; }
+    const std::string& TemplateDir() const { return TemplateDir_; }
+    const std::string& WorkingDir() const { return WorkingDir_; }
+    const std::string& TemplateFile() const { return TemplateFile_; }
+    const TStrings& TemplateList() const { return TemplateList_; }
+    QString StatusText() const;
+    void ShowEinstellPanel(bool show);
+
+public slots:
+    void MenuSelectClick(int index);
+    void SubAuswahlCBChange();
+    void makeHDLBTNClick();
+    void AbbruchBTNClick();
+    void EinstellungenClick();
+    void MooreAutomatClick();
+    void MealyAutomatClick();
+    void Komponente_einfuegenClick();
+    void TestbenchClick();
+    void Hilfe2Click();
+    void AboutClick();
+    void BeendenClick();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenu();
+    void ScanTemplates();
+    void SetStatusText(const QString& text);
+    void StringGridSetEditText(int col, int row, const QString& text);
+    void LayoutPanel();
+
+    std::string ProgramDir_, TemplateDir_, WorkingDir_, TemplateFile_;
+    TStrings TemplateList_;
+    TStrings VarDecls_;
+    TStrings Sections_;
+    bool buildingGrid_ = false;
+
+    QFrame* Modelpanel;
+    QGroupBox* EinstellungenGB;
+    TStringGrid* StringGrid;
+    QComboBox* SubAuswahlCB;
+    QFrame* BTNPanel;
+    QPushButton* AbbruchBTN;
+    QPushButton* makeHDLBTN;
+    QLabel* StatusLabel;
+    QMenu* NeuesModul;
+};
+
+} // namespace korvalt

@@ -1,0 +1,33 @@
+// Shared plumbing of korvalt-cli: the argument list, German error lines on
+// stderr, and the Windows-1252 <-> UTF-8 conversion at the terminal.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace korvalt::cli {
+
+using TArgs = std::vector<std::string>;
+
+// Exit codes: 0 success, 1 a failed check (later commands), 2 any error.
+inline constexpr int ExitError = 2;
+
+// Thrown by a command to end with one German line on stderr and exit code 2.
+struct TCliError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Prints file text (Windows-1252) on stdout as UTF-8, followed by LF.
+void PrintLine(const std::string& cp1252Text);
+// A command-line argument (UTF-8) as Windows-1252, for comparing with file text.
+std::string ArgToCp1252(const std::string& arg);
+// File text for an error message.
+std::string Show(const std::string& cp1252Text);
+// Reads a file that must exist and be readable; raises the German error otherwise.
+std::vector<std::string> ReadInputFile(const std::string& path, const std::string& what);
+
+int Sections(const TArgs& args);
+int Expand(const TArgs& args);
+
+} // namespace korvalt::cli

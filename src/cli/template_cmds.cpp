@@ -1,0 +1,104 @@
+// korvalt-cli sections / expand: the template generator without the window.
+#include <iostream>
+
+#include "cli/cli.h"
+#include "common/ascii.h"
+#include "common/paths.h"
+#include "common/textfile.h"
+#include "template/expand.h"
+#include "template/params.h"
+#include "template/u_srctemp.h"
+
+namespace korvalt::cli {
+
+namespace {
+
+std::string RangeText(const std::string& decl) {
+    const auto r = DeclRange(decl);
+    return r ? std::to_string(r->lo) + ".." + std::to_string(r->hi) : std::string();
+}
+
+bool AllDigits(const std::string& s) {
+    if (s.empty()) return false;
+    for (char c : s)
+        if (!IsDigit(c)) return false;
+    return true;
+}
+
+} // namespace
+
+int Sections(const TArgs& args) {
+    if (args.size() != 1) throw TCliError("Aufruf: korvalt-cli sections VORLAGE");
+    const Tsrctemp reader(ReadInputFile(args[0], "Die Vorlage"));
+    const auto& sections = reader.Sections();
+    const auto& decls = reader.VarDecls();
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        const auto items = s < decls.size() ? SplitDecls(decls[s]) : std::vector<std::string>();
+        if (items.empty()) PrintLine(sections[s]);
+        for (const auto& item : items)
+            PrintLine(sections[s] + "\t" + item + "\t" + DeclDefault(item) + "\t" + RangeText(item));
+    }
+    return 0;
+}
+
+int Expand(const TArgs& args) {
+    std::vector<std::string> positional;
+    std::string out;
+    bool haveOut = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "-o") {
+            if (i + 1 >= args.size()) throw TCliError("Nach -o fehlt der Name der Ausgabedatei.");
+            out = args[++i];
+            haveOut = true;
+        } else {
+            positional.push_back(args[i]);
+        }
+    }
+    if (positional.size() < 2 || !haveOut)
+        throw TCliError("Aufruf: korvalt-cli expand VORLAGE ABSCHNITT [NAME=WERT ...] -o AUSGABE");
+    if (out.empty()) throw TCliError("Der Name der Ausgabedatei ist leer.");
+
+    const Tsrctemp reader(ReadInputFile(positional[0], "Die Vorlage"));
+    const std::string wanted = ArgToCp1252(positional[1]);
+    const auto& sections = reader.Sections();
+    std::size_t s = 0;
+    while (s < sections.size() && !SameText(sections[s], wanted)) ++s;
+    if (s == sections.size())
+        throw TCliError("Die Vorlage hat keinen Abschnitt \"" + positional[1] + "\".");
+
+    auto rows = BuildParamRows(s < reader.VarDecls().size() ? reader.VarDecls()[s] : "");
+    for (std::size_t i = 2; i < positional.size(); ++i) {
+        const std::string& arg = positional[i];
+        const auto eq = arg.find('=');
+        if (eq == std::string::npos)
+            throw TCliError("\"" + arg + "\" hat nicht die Form NAME=WERT.");
+        const std::string name = ArgToCp1252(arg.substr(0, eq));
+        const std::string value = arg.substr(eq + 1);
+        bool found = false;
+        for (auto& row : rows) {
+            if (!SameText(DeclName(row.decl), name)) continue;
+            found = true;
+            if (!AllDigits(value))
+                throw TCliError("Der Wert von " + Show(row.decl) + " muss aus Ziffern bestehen: \"" +
+                                value + "\".");
+            if (CheckValue(row.decl, value))
+                throw TCliError("Der Wert " + value + " liegt außerhalb des Bereichs von " +
+                                Show(row.decl) + ".");
+            row.value = value;
+        }
+        if (!found)
+            throw TCliError("Der Abschnitt \"" + Show(sections[s]) + "\" hat keinen Parameter \"" +
+                            arg.substr(0, eq) + "\".");
+    }
+
+    TStrings body;
+    reader.GetBody(body, sections[s]);
+    if (body.empty())
+        throw TCliError("Der Abschnitt \"" + Show(sections[s]) + "\" hat keinen Rumpf.");
+    ExpandTemplate(out, body, ParamsFromRows(rows));
+    if (const auto result = SaveLines(out, body); !result)
+        throw TCliError("Die Datei \"" + out + "\" kann nicht geschrieben werden: " + result.error);
+    return 0;
+}
+
+} // namespace korvalt::cli

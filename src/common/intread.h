@@ -1,0 +1,16 @@
+// Reading a whole text as a 32-bit signed integer, the way template values,
+// ranges and counts are read everywhere in Korvalt.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace korvalt {
+
+// Leading blanks are skipped; then "+"/"-" and decimal digits, decimal digits
+// alone, or unsigned hexadecimal after "$", "x", "X", "0x" or "0X". Anything
+// else (trailing blanks included), an empty text or a value outside the 32-bit
+// range gives 0.
+std::int32_t IntOf(std::string_view text);
+
+} // namespace korvalt

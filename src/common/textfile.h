@@ -1,0 +1,42 @@
+// 8-bit text files, read and written line by line.
+//
+// Reading: CR LF and bare LF both end a line (a CR before LF is dropped); a
+// last line without line end counts; bytes are kept as they are. Writing: each
+// line followed by CR LF, through a temporary file in the target's folder that
+// replaces the target only when every byte was written, so a failed write
+// never destroys the old file.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvalt {
+
+using TStrings = std::vector<std::string>;
+
+// Splits text into lines by the reading rule above.
+TStrings SplitLines(std::string_view text);
+// Reads the whole file into lines. False (and no lines) when it cannot be
+// opened; a read error after opening keeps the lines read so far.
+bool ReadLines(const std::string& path, TStrings& lines);
+// Whole file content as bytes; false when it cannot be opened.
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+
+// Outcome of a write: ok, or the operating system's reason.
+struct TWriteResult {
+    bool ok = true;
+    std::string error; // the system's reason; empty when ok
+    explicit operator bool() const { return ok; }
+};
+
+// Replaces the file at path by content, atomically: a temporary file in the
+// same folder is written, flushed and renamed over the target. An existing
+// target keeps its permissions; a symbolic link is followed to the file it
+// names; a target that exists but is not writable is refused.
+TWriteResult ReplaceFile(const std::string& path, std::string_view content);
+// Writes the lines, each followed by lineEnd (CR LF unless told otherwise).
+TWriteResult SaveLines(const std::string& path, const TStrings& lines,
+                       std::string_view lineEnd = "\r\n");
+
+} // namespace korvalt

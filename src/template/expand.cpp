@@ -1,0 +1,81 @@
+#include "template/expand.h"
+
+#include "common/ascii.h"
+#include "common/intread.h"
+#include "common/paths.h"
+
+namespace korvalt {
+
+void ReplaceAll(std::string& line, std::string_view marker, std::string_view replacement) {
+    if (marker.empty()) return;
+    std::size_t pos = FindNoCase(line, marker);
+    if (pos == std::string::npos) return;
+    std::string out;
+    std::size_t from = 0;
+    while (pos != std::string::npos) {
+        out.append(line, from, pos - from);
+        out += replacement;
+        from = pos + marker.size();
+        pos = FindNoCase(line, marker, from);
+    }
+    out.append(line, from);
+    line = std::move(out);
+}
+
+namespace {
+
+constexpr std::uint64_t MaxLiteralLength = 64u << 20;
+
+void ExpandRepeat(std::string& line, const std::vector<TParam>& params) {
+    const auto start = line.find("|$");
+    if (start == std::string::npos) return;
+    const auto close = line.find('|', start + 2);
+    if (close == std::string::npos) return;
+    const std::string marker = line.substr(start, close - start + 1);
+    const std::string inner = line.substr(start + 2, close - start - 2);
+    const auto comma = inner.rfind(',');
+    if (comma == std::string::npos) return;
+    const std::string pattern = inner.substr(0, comma);
+    std::string ref = inner.substr(comma + 1);
+    if (pattern.empty()) return;
+    const auto minusPos = ref.find('-');
+    const bool minus = minusPos != std::string::npos;
+    if (minus) ref.erase(minusPos, 1);
+    std::int64_t count = 0;
+    for (const TParam& p : params)
+        if (SameText(p.name, ref)) count = IntOf(p.value); // the last match counts
+    if (count <= 0) return;
+    if (minus) --count;
+    // A literal this long is no design; leaving the marker keeps the program alive.
+    if (static_cast<std::uint64_t>(count) * pattern.size() > MaxLiteralLength) return;
+    std::string rep = "\"";
+    rep.reserve(pattern.size() * static_cast<std::size_t>(count) + 2);
+    for (std::int64_t i = 0; i < count; ++i) rep += pattern;
+    rep += '"';
+    ReplaceAll(line, marker, rep);
+}
+
+} // namespace
+
+void ExpandTemplate(const std::string& outputPath, TStrings& body,
+                    const std::vector<TParam>& params) {
+    const std::string base = BaseNameBeforeDot(FileNamePart(outputPath));
+    for (std::string& line : body) {
+        ReplaceAll(line, "|NAME|", base);
+        for (const TParam& p : params) {
+            ReplaceAll(line, "|" + p.name + "|", p.value);
+            std::int32_t k = IntOf(p.value);
+            if (k > 0) --k;
+            ReplaceAll(line, "|" + p.name + "-|", std::to_string(k));
+        }
+        ExpandRepeat(line, params);
+    }
+}
+
+std::string OutputPath(const std::string& folder, const std::string& name) {
+    std::string path = folder + name;
+    if (FileNamePart(path).find('.') == std::string::npos) path += ".VHD";
+    return path;
+}
+
+} // namespace korvalt

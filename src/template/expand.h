@@ -1,0 +1,32 @@
+// Expansion of a template body. Markers, compared ignoring case:
+//   |NAME|          the output file's name before its first "."
+//   |P|             the value of parameter P, verbatim
+//   |P-|            the value of P minus one (values of 0 or less stay as they are)
+//   |$pat,P|        a VHDL string literal: pat repeated int(P) times; "P-" one
+//                   time less. Only the first "|$" marker of a line is expanded,
+//                   and it stays as written when the count is 0 or less.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "template/params.h"
+
+namespace korvalt {
+
+using TStrings = std::vector<std::string>;
+
+// Replaces every occurrence of marker (ignoring ASCII case), left to right;
+// inserted text is not searched again. An empty marker replaces nothing.
+void ReplaceAll(std::string& line, std::string_view marker, std::string_view replacement);
+
+// Replaces every body line by its expanded form; the output path gives |NAME|.
+void ExpandTemplate(const std::string& outputPath, TStrings& body,
+                    const std::vector<TParam>& params);
+
+// The path a typed file name is written to: folder + name, with ".VHD"
+// appended when the file-name part holds no ".".
+std::string OutputPath(const std::string& folder, const std::string& name);
+
+} // namespace korvalt

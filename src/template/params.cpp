@@ -1,0 +1,91 @@
+#include "template/params.h"
+
+#include <algorithm>
+
+#include "common/intread.h"
+
+namespace korvalt {
+
+std::vector<std::string> SplitDecls(std::string_view declString) {
+    std::vector<std::string> items;
+    while (!declString.empty()) {
+        const auto bar = declString.find('|');
+        if (bar == std::string_view::npos) {
+            items.emplace_back(declString);
+            break;
+        }
+        items.emplace_back(declString.substr(0, bar));
+        declString.remove_prefix(bar + 1);
+    }
+    return items;
+}
+
+std::string DeclName(std::string_view decl) {
+    return std::string(decl.substr(0, decl.find('[')));
+}
+
+std::string DeclDefault(std::string_view decl) {
+    const auto open = decl.find('[');
+    if (open == std::string_view::npos) return "0";
+    // From after the "[" up to, not including, the last character.
+    std::string_view d =
+        open + 1 < decl.size() ? decl.substr(open + 1, decl.size() - open - 2) : std::string_view();
+    if (const auto comma = d.find(','); comma != std::string_view::npos) d = d.substr(0, comma);
+    if (const auto dot = d.find('.'); dot != std::string_view::npos) d = d.substr(0, dot);
+    return std::string(d);
+}
+
+std::optional<TRange> DeclRange(std::string_view decl) {
+    const auto open = decl.find('[');
+    if (open == std::string_view::npos) return std::nullopt;
+    std::string_view spec;
+    if (const auto close = decl.find(']', open + 1); close != std::string_view::npos)
+        spec = decl.substr(open + 1, close - open - 1);
+    const auto comma = spec.find(',');
+    const auto dots = spec.find("..");
+    // [d]: a default alone sets no range.
+    if (comma == std::string_view::npos && dots == std::string_view::npos) return std::nullopt;
+    TRange r;
+    if (comma != std::string_view::npos) {
+        r.lo = IntOf(spec.substr(0, comma));
+        r.hi = IntOf(spec.substr(comma + 1));
+    }
+    if (dots != std::string_view::npos) {
+        r.lo = IntOf(spec.substr(0, dots));
+        r.hi = IntOf(spec.substr(dots + 2));
+    }
+    if (r.lo > r.hi) std::swap(r.lo, r.hi);
+    return r;
+}
+
+std::vector<TParamRow> BuildParamRows(std::string_view declString) {
+    std::vector<TParamRow> rows;
+    for (const std::string& item : SplitDecls(declString)) {
+        const std::string def = DeclDefault(item);
+        rows.push_back({item.empty() ? " " : item, def.empty() ? " " : def});
+    }
+    return rows;
+}
+
+std::size_t LongestDecl(std::string_view declString) {
+    std::size_t longest = 10;
+    for (const std::string& item : SplitDecls(declString)) longest = std::max(longest, item.size());
+    return longest;
+}
+
+std::optional<std::string> CheckValue(std::string_view decl, std::string_view value) {
+    if (value.empty()) return std::nullopt;
+    const auto range = DeclRange(decl);
+    if (!range) return std::nullopt;
+    const std::int32_t v = IntOf(value);
+    if (v < range->lo || v > range->hi) return std::to_string(range->lo);
+    return std::nullopt;
+}
+
+std::vector<TParam> ParamsFromRows(const std::vector<TParamRow>& rows) {
+    std::vector<TParam> params;
+    for (const auto& row : rows) params.push_back({DeclName(row.decl), row.value});
+    return params;
+}
+
+} // namespace korvalt

@@ -1,0 +1,56 @@
+#include "template/u_srctemp.h"
+
+#include "common/ascii.h"
+#include "common/textfile.h"
+
+namespace korvalt {
+
+Tsrctemp::Tsrctemp(const std::string& fileName) {
+    ReadLines(fileName, lines_);
+    Parse();
+}
+
+Tsrctemp::Tsrctemp(TStrings lines) : lines_(std::move(lines)) { Parse(); }
+
+void Tsrctemp::Parse() {
+    bool inSection = false;
+    std::string acc;
+    for (const std::string& l : lines_) {
+        if (l.empty()) {
+            if (!acc.empty()) varDecls_.push_back(acc);
+            acc.clear();
+            inSection = false;
+            continue;
+        }
+        if (inSection) {
+            if (l[0] == '-') {
+                acc.append(l, 1);
+                acc += '|';
+            }
+            if (l[0] == '<' || l[0] == '#') {
+                varDecls_.push_back(acc);
+                acc.clear();
+                inSection = false;
+            }
+        }
+        if (l[0] == '#') {
+            sections_.push_back(l.substr(1));
+            inSection = true;
+            acc.clear();
+        }
+    }
+    // A section still open at the end of the file contributes no declaration string.
+}
+
+void Tsrctemp::GetBody(TStrings& body, const std::string& section) const {
+    const std::string header = "#" + section;
+    std::size_t i = 0;
+    while (i < lines_.size() && !SameText(lines_[i], header)) ++i;
+    if (i == lines_.size()) return;
+    ++i;
+    while (i < lines_.size() && !lines_[i].starts_with('<')) ++i;
+    if (i == lines_.size()) return;
+    for (++i; i < lines_.size() && !lines_[i].starts_with('>'); ++i) body.push_back(lines_[i]);
+}
+
+} // namespace korvalt

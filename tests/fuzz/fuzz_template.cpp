@@ -1,0 +1,28 @@
+// Template reader and expansion on arbitrary bytes: the file is read, every
+// section's body looked up and expanded with its defaults and with values
+// taken from the input itself.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "common/textfile.h"
+#include "template/expand.h"
+#include "template/params.h"
+#include "template/u_srctemp.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const korvalt::Tsrctemp reader(korvalt::SplitLines(text));
+    const auto& sections = reader.Sections();
+    for (std::size_t s = 0; s < sections.size() && s < 16; ++s) {
+        const std::string decls = s < reader.VarDecls().size() ? reader.VarDecls()[s] : "";
+        auto rows = korvalt::BuildParamRows(decls);
+        for (auto& row : rows)
+            if (auto corrected = korvalt::CheckValue(row.decl, row.value)) row.value = *corrected;
+        korvalt::TStrings body;
+        reader.GetBody(body, sections[s]);
+        korvalt::ExpandTemplate("/tmp/" + sections[s].substr(0, 40), body,
+                                korvalt::ParamsFromRows(rows));
+    }
+    return 0;
+}

@@ -1,0 +1,16 @@
+// Entry of the window tests: the offscreen platform unless told otherwise,
+// one QApplication for all tests, and the F1 help as the program installs it.
+#include <QApplication>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include "app/help.h"
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    korvalt::THelpKeyFilter helpKeys;
+    app.installEventFilter(&helpKeys);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,61 @@
+#include "gui/gui_support.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace korvalt::test {
+
+namespace {
+template <typename T> T Take(std::deque<T>& q, const char* what) {
+    if (q.empty()) {
+        ADD_FAILURE() << "unexpected " << what;
+        return T();
+    }
+    T v = q.front();
+    q.pop_front();
+    return v;
+}
+} // namespace
+
+bool TFakeDialogs::AskYesNo(QWidget*, const QString& caption, const QString& text, bool) {
+    asked.push_back({"question", caption, text});
+    return Take(yesNo, "question");
+}
+
+void TFakeDialogs::ShowMessage(QWidget*, const QString& caption, const QString& text) {
+    asked.push_back({"message", caption, text});
+}
+
+QString TFakeDialogs::AskFileName(QWidget* parent, const QString& proposal) {
+    asked.push_back({"filename", "", proposal});
+    if (fileNames.empty()) return TDialogs::AskFileName(parent, proposal); // the real prompt
+    return Take(fileNames, "file name");
+}
+
+QString TFakeDialogs::ChooseFolder(QWidget*, const QString& title, const QString& start) {
+    asked.push_back({"folder", title, start});
+    return Take(folders, "folder choice");
+}
+
+QString TFakeDialogs::ChooseFile(QWidget*, const QString& title, const QString& folder,
+                                 const QString& fileName, const QString& filter) {
+    asked.push_back({"file", title, folder + "|" + fileName + "|" + filter});
+    return Take(files, "file choice");
+}
+
+QAction* TFakeDialogs::PopupMenu(QMenu* menu, const QPoint&) {
+    const QString choice = Take(popupChoices, "pop-up menu");
+    for (QAction* a : menu->actions())
+        if (a->text() == choice && a->isEnabled()) return a;
+    return nullptr;
+}
+
+int TFakeDialogs::ExecModal(QDialog* dialog) {
+    asked.push_back({"modal", dialog->windowTitle(), dialog->objectName()});
+    dialog->show();
+    const int result = onModal ? onModal(dialog) : QDialog::Rejected;
+    dialog->hide();
+    return result;
+}
+
+} // namespace korvalt::test

@@ -1,0 +1,47 @@
+#include <QDialog>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "app/help.h"
+#include "app/u_about.h"
+#include "gui/gui_support.h"
+
+using namespace korvalt;
+
+TEST(Help, EveryHelpContextOfTheProgramHasATopicWithContent) {
+    const int numbers[] = {1000, 1110, 1120, 1130, 1140, 1150, 1160, 1170, 1200, 1300,
+                           2000, 2020, 2030, 2040, 2050, 2060, 2100, 2110, 2120, 2130,
+                           2140, 2150, 3000, 3100, 3110, 4000, 4100, 4110, 5000};
+    for (int n : numbers) {
+        const QString topic = QString::number(n);
+        ASSERT_TRUE(HelpTopicExists(topic)) << n;
+        HelpJump(topic);
+        EXPECT_EQ(THelpWindow::Instance()->CurrentTopic(), topic);
+        const QString text = THelpWindow::Instance()->findChild<QTextBrowser*>()->toPlainText();
+        EXPECT_GT(text.size(), 300) << n;
+    }
+}
+
+TEST(Help, UnknownTopicsAndTheAboutBoxHelpFileLeadToTheSameHelp) {
+    HelpJump("9999");
+    EXPECT_EQ(THelpWindow::Instance()->CurrentTopic(), "1000");
+    HelpJump("1300", "MAP.HLP");
+    EXPECT_EQ(THelpWindow::Instance()->CurrentTopic(), "1300");
+}
+
+TEST(Help, StaysUsableWhileAModalWindowIsOpen) {
+    TAboutBox box;
+    bool blockedWhileModal = true;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        QTest::keyClick(&box, Qt::Key_F1);
+        QCoreApplication::processEvents();
+        shown = THelpWindow::Instance()->CurrentTopic();
+        blockedWhileModal = THelpWindow::Instance()->IsBlocked();
+        box.accept();
+    });
+    box.exec();
+    EXPECT_EQ(shown, "1000");
+    EXPECT_FALSE(blockedWhileModal);
+}

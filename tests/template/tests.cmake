@@ -1,0 +1,4 @@
+target_sources(korvalt_core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/u_srctemp_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/params_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/expand_test.cpp)
