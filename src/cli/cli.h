@@ -27,7 +27,11 @@ std::string Show(const std::string& cp1252Text);
 // Reads a file that must exist and be readable; raises the German error otherwise.
 std::vector<std::string> ReadInputFile(const std::string& path, const std::string& what);
 
-int Sections(const TArgs& args);
-int Expand(const TArgs& args);
+// A command registers itself from its own file with a static TCommand:
+//   static const TCommand scan{"scan", Scan, "  korvalt-cli scan DATEI\n      ...\n"};
+// Its help text (German, indented as in --help) is printed in name order.
+struct TCommand {
+    TCommand(const char* name, int (*run)(const TArgs&), const char* help);
+};
 
 } // namespace korvalt::cli

@@ -25,54 +25,54 @@ std::vector<std::string> ReadInputFile(const std::string& path, const std::strin
 
 namespace {
 
-const char* const HelpText = R"(korvalt-cli: VHDL-Dateien aus Korvalt-Vorlagen und -Beschreibungen erzeugen
+struct TEntry {
+    int (*run)(const TArgs&);
+    const char* help;
+};
 
-Aufruf:
-  korvalt-cli sections VORLAGE
-      Listet die Abschnitte der Vorlage. Je Parameter eine Zeile:
-      Abschnitt, Tab, Deklaration, Tab, Vorgabewert, Tab, Bereich (lo..hi).
-      Ein Abschnitt ohne Parameter steht allein auf seiner Zeile.
+std::map<std::string, TEntry>& Registry() {
+    static std::map<std::string, TEntry> commands;
+    return commands;
+}
 
-  korvalt-cli expand VORLAGE ABSCHNITT [NAME=WERT ...] -o AUSGABE
-      Erzeugt die VHDL-Datei AUSGABE aus dem Abschnitt (Groß-/Kleinschreibung
-      egal). Nicht genannte Parameter behalten ihren Vorgabewert; ein Wert
-      besteht aus Ziffern und muss im deklarierten Bereich liegen. |NAME|
-      wird durch den Dateinamen von AUSGABE bis zum ersten "." ersetzt.
-
-  korvalt-cli --help
-      Zeigt diese Hilfe.
-
-Ausgaben sind UTF-8; Dateiinhalte werden als Windows-1252 gelesen und
-geschrieben, jede geschriebene Zeile endet mit CR LF.
-Rückgabewert: 0 bei Erfolg, 2 bei einem Fehler (eine Zeile auf stderr).
-)";
+void PrintHelp() {
+    std::cout << "korvalt-cli: VHDL-Dateien aus Korvalt-Vorlagen und -Beschreibungen erzeugen\n\n"
+                 "Aufruf:\n";
+    for (const auto& [name, entry] : Registry()) std::cout << entry.help << '\n';
+    std::cout << "  korvalt-cli --help\n      Zeigt diese Hilfe.\n\n"
+                 "Ausgaben sind UTF-8; Dateiinhalte werden als Windows-1252 gelesen und\n"
+                 "geschrieben, jede geschriebene Zeile endet mit CR LF.\n"
+                 "Rückgabewert: 0 bei Erfolg, 1 bei einer nicht bestandenen Prüfung,\n"
+                 "2 bei einem Fehler (eine Zeile auf stderr).\n";
+}
 
 } // namespace
+
+TCommand::TCommand(const char* name, int (*run)(const TArgs&), const char* help) {
+    Registry()[name] = TEntry{run, help};
+}
+
 } // namespace korvalt::cli
 
 int main(int argc, char** argv) {
     using namespace korvalt::cli;
-    const std::map<std::string, int (*)(const TArgs&)> commands = {
-        {"sections", Sections},
-        {"expand", Expand},
-    };
     TArgs args(argv + 1, argv + argc);
     if (args.empty()) {
         std::cerr << "korvalt-cli: Kein Befehl angegeben (korvalt-cli --help zeigt die Befehle).\n";
         return ExitError;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        std::cout << HelpText;
+        PrintHelp();
         return 0;
     }
-    const auto cmd = commands.find(args[0]);
-    if (cmd == commands.end()) {
+    const auto cmd = Registry().find(args[0]);
+    if (cmd == Registry().end()) {
         std::cerr << "korvalt-cli: Unbekannter Befehl \"" << args[0]
                   << "\" (korvalt-cli --help zeigt die Befehle).\n";
         return ExitError;
     }
     try {
-        const int rc = cmd->second(TArgs(args.begin() + 1, args.end()));
+        const int rc = cmd->second.run(TArgs(args.begin() + 1, args.end()));
         std::cout.flush();
         return rc;
     } catch (const TCliError& e) {

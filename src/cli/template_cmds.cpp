@@ -27,7 +27,7 @@ bool AllDigits(const std::string& s) {
 
 } // namespace
 
-int Sections(const TArgs& args) {
+static int Sections(const TArgs& args) {
     if (args.size() != 1) throw TCliError("Aufruf: korvalt-cli sections VORLAGE");
     const Tsrctemp reader(ReadInputFile(args[0], "Die Vorlage"));
     const auto& sections = reader.Sections();
@@ -41,7 +41,7 @@ int Sections(const TArgs& args) {
     return 0;
 }
 
-int Expand(const TArgs& args) {
+static int Expand(const TArgs& args) {
     std::vector<std::string> positional;
     std::string out;
     bool haveOut = false;
@@ -100,5 +100,19 @@ int Expand(const TArgs& args) {
         throw TCliError("Die Datei \"" + out + "\" kann nicht geschrieben werden: " + result.error);
     return 0;
 }
+
+namespace {
+const TCommand sectionsCommand{"sections", Sections, R"(  korvalt-cli sections VORLAGE
+      Listet die Abschnitte der Vorlage. Je Parameter eine Zeile:
+      Abschnitt, Tab, Deklaration, Tab, Vorgabewert, Tab, Bereich (lo..hi).
+      Ein Abschnitt ohne Parameter steht allein auf seiner Zeile.
+)"};
+const TCommand expandCommand{"expand", Expand, R"(  korvalt-cli expand VORLAGE ABSCHNITT [NAME=WERT ...] -o AUSGABE
+      Erzeugt die VHDL-Datei AUSGABE aus dem Abschnitt (Groß-/Kleinschreibung
+      egal). Nicht genannte Parameter behalten ihren Vorgabewert; ein Wert
+      besteht aus Ziffern und muss im deklarierten Bereich liegen. |NAME|
+      wird durch den Dateinamen von AUSGABE bis zum ersten "." ersetzt.
+)"};
+} // namespace
 
 } // namespace korvalt::cli

@@ -1,1 +1,3 @@
-target_sources(korvalt_cli_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/template_cmds_test.cpp)
+# Every *_test.cpp of this folder belongs to korvalt_cli_tests.
+file(GLOB TESTS_HERE CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*_test.cpp)
+target_sources(korvalt_cli_tests PRIVATE ${TESTS_HERE})

@@ -1,1 +1,3 @@
-# GHDL tests are added here with target_sources(korvalt_e2e_tests ...).
+# Every *_test.cpp of this folder belongs to korvalt_e2e_tests.
+file(GLOB TESTS_HERE CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*_test.cpp)
+target_sources(korvalt_e2e_tests PRIVATE ${TESTS_HERE})
