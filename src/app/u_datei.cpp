@@ -37,6 +37,7 @@ TDateinameForm::TDateinameForm(QWidget* parent) : QDialog(parent) {
 void TDateinameForm::SetFileName(const QString& name) {
     FileName = LowerFileNamePart(name);
     Edit1->setText(FileName);
+    Edit1->selectAll(); // typing replaces the proposal
 }
 
 void TDateinameForm::Button1Click() {

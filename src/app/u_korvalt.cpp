@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 
 #include "app/catalogue.h"
@@ -84,6 +85,16 @@ void TStringGrid::keyPressEvent(QKeyEvent* event) {
     QTableWidget::keyPressEvent(event);
 }
 
+QModelIndex TStringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex from = currentIndex();
+    QModelIndex to = QTableWidget::moveCursor(action, modifiers);
+    if (!to.isValid() || to.column() != 0) return to;
+    if (action == MovePrevious && from.isValid() && from.row() > 0)
+        return model()->index(from.row() - 1, 1);
+    if (action == MovePrevious || action == MoveLeft) return from;
+    return model()->index(to.row(), 1);
+}
+
 TMainForm::TMainForm(const std::string& programDir, QWidget* parent) : QMainWindow(parent) {
     // FormCreate
     setObjectName("MainForm");
@@ -97,6 +108,8 @@ TMainForm::TMainForm(const std::string& programDir, QWidget* parent) : QMainWind
     CreateControls();
     CreateMenu();
     resize(578, 397);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     TemplateFile_.clear();
     ShowEinstellPanel(false);
@@ -130,6 +143,7 @@ void TMainForm::CreateControls() {
     StringGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     StringGrid->horizontalHeader()->setDefaultSectionSize(80);
     StringGrid->setTabKeyNavigation(true);
+    StringGrid->verticalHeader()->setDefaultSectionSize(StringGrid->fontMetrics().height() + 8);
     StringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(StringGrid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (!buildingGrid_) StringGridSetEditText(item->column(), item->row() + 1, item->text());
@@ -283,6 +297,8 @@ void TMainForm::SubAuswahlCBChange() {
     const int width = StringGrid->font().pointSize() * static_cast<int>(LongestDecl(decls));
     StringGrid->setColumnWidth(0, width);
     StringGrid->setColumnWidth(1, width);
+    // Typing goes straight into the first value.
+    if (!rows.empty()) StringGrid->setCurrentCell(0, 1);
     buildingGrid_ = false;
 }
 

@@ -34,6 +34,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and the arrow keys move between the value cells only.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 };
 
 class TMainForm : public QMainWindow {

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -9,6 +10,8 @@
 #include <filesystem>
 
 #include "app/help.h"
+#include "app/u_about.h"
+#include "app/u_datei.h"
 #include "app/u_korvalt.h"
 #include "gui/gui_support.h"
 #include "support/testsupport.h"
@@ -133,6 +136,19 @@ TEST_F(MainFormTest, TypingIsFilteredAndTheRangeIsCheckedWhenTheEditIsCommitted)
     emit combo->activated(1);
     TypeIntoCell(*form, 0, "6");
     EXPECT_EQ(grid->item(0, 1)->text(), "6");
+}
+
+TEST_F(MainFormTest, TabMovesBetweenValueCellsOnly) {
+    auto form = Open();
+    TemplateEntry(*form, "zaehler")->trigger();
+    QTableWidget* grid = Grid(*form);
+    EXPECT_EQ(grid->currentColumn(), 1);
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->currentColumn(), 1);
+    QTest::keyClick(grid, Qt::Key_Backtab);
+    EXPECT_EQ(grid->currentRow(), 0);
+    EXPECT_EQ(grid->currentColumn(), 1);
 }
 
 TEST_F(MainFormTest, GeneratesTheCounterThroughThePromptAndAsksBeforeOverwriting) {
@@ -271,4 +287,38 @@ TEST_F(MainFormTest, F1OpensTheTopicOfTheFocusedControlOrTheHighlightedMenuEntry
 
     Find<QAction>(form.get(), "Hilfe2")->trigger();
     EXPECT_EQ(THelpWindow::Instance()->CurrentTopic(), "1000");
+}
+
+TEST(DateinameForm, ProposesLowerCaseReplacesOnTypingAndKeepsTypedFolders) {
+    TDateinameForm prompt;
+    prompt.SetFileName("Zaehler.VHD");
+    auto* edit = Find<QLineEdit>(&prompt, "Edit1");
+    EXPECT_EQ(edit->text(), "zaehler.vhd");
+    EXPECT_EQ(prompt.GetFileName(), "zaehler.vhd");
+    prompt.show();
+    QTest::keyClicks(edit, "Sub/Mein\xC3\x84X"); // "SubMeinÄX": Ä is no A-Z letter
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(prompt.GetFileName(), QString::fromUtf8("Sub/mein\xC3\x84x"));
+    EXPECT_EQ(prompt.result(), QDialog::Accepted);
+}
+
+TEST(DateinameForm, ClosingWithoutTheButtonKeepsTheProposal) {
+    TDateinameForm prompt;
+    prompt.SetFileName("Zaehler.vhd");
+    prompt.show();
+    QTest::keyClicks(Find<QLineEdit>(&prompt, "Edit1"), "anders");
+    prompt.reject();
+    EXPECT_EQ(prompt.GetFileName(), "zaehler.vhd");
+}
+
+TEST(AboutBox, ShowsProductVersionAndClosesWithOk) {
+    TAboutBox box;
+    EXPECT_EQ(box.windowTitle(), "Infos");
+    QStringList texts;
+    for (auto* label : box.findChildren<QLabel*>()) texts << label->text();
+    for (const char* t : {"Produktname", "Korvalt", "Version", "1.0", "Kommentare", "Testbetrieb"})
+        EXPECT_TRUE(texts.contains(t)) << t;
+    box.show();
+    Find<QPushButton>(&box, "OKButton")->click();
+    EXPECT_FALSE(box.isVisible());
 }
