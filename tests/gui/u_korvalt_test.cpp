@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -284,6 +285,13 @@ TEST_F(MainFormTest, F1OpensTheTopicOfTheFocusedControlOrTheHighlightedMenuEntry
     QTest::keyClick(datei, Qt::Key_F1);
     EXPECT_EQ(THelpWindow::Instance()->CurrentTopic(), "1150");
     datei->close();
+
+    // An entry of the menu bar itself, highlighted from the keyboard.
+    QMenuBar* bar = form->menuBar();
+    bar->setFocus();
+    bar->setActiveAction(Find<QAction>(form.get(), "Einstellungen"));
+    QTest::keyClick(bar, Qt::Key_F1);
+    EXPECT_EQ(THelpWindow::Instance()->CurrentTopic(), "1160");
 
     Find<QAction>(form.get(), "Hilfe2")->trigger();
     EXPECT_EQ(THelpWindow::Instance()->CurrentTopic(), "1000");
