@@ -16,8 +16,10 @@ std::string CatalogueEntry(const std::string& fileName) {
     if (dot == std::string::npos || dot == 0) return {};
     std::string display = fileName.substr(0, dot);
     for (char& c : display) {
-        if (c == '_') c = ' ';
-        else if (c == '-') c = ',';
+        if (c == '_')
+            c = ' ';
+        else if (c == '-')
+            c = ',';
     }
     return display + "#" + fileName;
 }

@@ -41,17 +41,25 @@ QString TDialogs::ChooseFile(QWidget* parent, const QString& title, const QStrin
     return dialog.selectedFiles().first();
 }
 
-QAction* TDialogs::PopupMenu(QMenu* menu, const QPoint& globalPos) { return menu->exec(globalPos); }
+QAction* TDialogs::PopupMenu(QMenu* menu, const QPoint& globalPos) {
+    return menu->exec(globalPos);
+}
 
-int TDialogs::ExecModal(QDialog* dialog) { return dialog->exec(); }
+int TDialogs::ExecModal(QDialog* dialog) {
+    return dialog->exec();
+}
 
 namespace {
 TDialogs realDialogs;
 TDialogs* current = &realDialogs;
 } // namespace
 
-TDialogs& Dialogs() { return *current; }
+TDialogs& Dialogs() {
+    return *current;
+}
 
-void SetDialogs(TDialogs* dialogs) { current = dialogs ? dialogs : &realDialogs; }
+void SetDialogs(TDialogs* dialogs) {
+    current = dialogs ? dialogs : &realDialogs;
+}
 
 } // namespace korvalt

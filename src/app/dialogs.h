@@ -14,7 +14,7 @@ class QWidget;
 namespace korvalt {
 
 class TDialogs {
-public:
+  public:
     virtual ~TDialogs() = default;
     // A Yes/No question box; true for Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text,

@@ -27,7 +27,9 @@ int HelpContextOf(const QObject* widgetOrAction) {
     return widgetOrAction ? widgetOrAction->property(ContextProperty).toInt() : 0;
 }
 
-bool HelpTopicExists(const QString& topic) { return QFile::exists(":/help/" + topic + ".html"); }
+bool HelpTopicExists(const QString& topic) {
+    return QFile::exists(":/help/" + topic + ".html");
+}
 
 void HelpJump(const QString& topic, const QString& /*helpFile*/) {
     THelpWindow::Instance()->ShowTopic(topic);
@@ -70,8 +72,10 @@ void THelpWindow::ShowTopic(const QString& topic) {
 }
 
 bool THelpWindow::event(QEvent* e) {
-    if (e->type() == QEvent::WindowBlocked) blocked_ = true;
-    else if (e->type() == QEvent::WindowUnblocked) blocked_ = false;
+    if (e->type() == QEvent::WindowBlocked)
+        blocked_ = true;
+    else if (e->type() == QEvent::WindowUnblocked)
+        blocked_ = false;
     return QWidget::event(e);
 }
 

@@ -28,17 +28,17 @@ bool HelpTopicExists(const QString& topic);
 
 class THelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     static THelpWindow* Instance(); // created on first use
     void ShowTopic(const QString& topic);
     QString CurrentTopic() const { return current_; }
     // Whether a modal window currently blocks input to the help window.
     bool IsBlocked() const { return blocked_; }
 
-protected:
+  protected:
     bool event(QEvent* e) override;
 
-private:
+  private:
     explicit THelpWindow();
     QTextBrowser* browser_;
     QString current_;
@@ -48,12 +48,12 @@ private:
 // Application-wide F1 handling; install once on the application object.
 class THelpKeyFilter : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
     // The topic F1 would open now.
     static int CurrentContext();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -13,10 +13,14 @@ namespace korvalt {
 inline QString ToQ(const std::string& cp1252) {
     return QString::fromStdString(Cp1252ToUtf8(cp1252));
 }
-inline std::string FromQ(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
+inline std::string FromQ(const QString& text) {
+    return Utf8ToCp1252(text.toStdString());
+}
 inline QString PathToQ(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
-inline std::string PathFromQ(const QString& path) { return QFile::encodeName(path).toStdString(); }
+inline std::string PathFromQ(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 } // namespace korvalt

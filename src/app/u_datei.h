@@ -15,15 +15,15 @@ QString LowerFileNamePart(const QString& name);
 
 class TDateinameForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TDateinameForm(QWidget* parent = nullptr);
     void SetFileName(const QString& name);
     QString GetFileName() const { return FileName; }
 
-private slots:
+  private slots:
     void Button1Click();
 
-private:
+  private:
     QLineEdit* Edit1;
     QPushButton* Button1;
     QString FileName;

@@ -46,7 +46,7 @@ bool IsAcceptedGridKey(const QKeyEvent* e) {
 }
 
 class TGridDelegate : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
@@ -55,7 +55,7 @@ public:
         return editor;
     }
 
-protected:
+  protected:
     bool eventFilter(QObject* editor, QEvent* event) override {
         if (event->type() == QEvent::KeyPress && !IsAcceptedGridKey(static_cast<QKeyEvent*>(event)))
             return true;
@@ -221,9 +221,13 @@ void TMainForm::ScanTemplates() {
     NeuesModul->menuAction()->setVisible(!SubAuswahlCB->isVisible());
 }
 
-QString TMainForm::StatusText() const { return StatusLabel->text(); }
+QString TMainForm::StatusText() const {
+    return StatusLabel->text();
+}
 
-void TMainForm::SetStatusText(const QString& text) { StatusLabel->setText(text); }
+void TMainForm::SetStatusText(const QString& text) {
+    StatusLabel->setText(text);
+}
 
 void TMainForm::ShowEinstellPanel(bool show) {
     NeuesModul->menuAction()->setVisible(!show);
@@ -266,7 +270,8 @@ void TMainForm::MenuSelectClick(int index) {
     VarDecls_ = reader.VarDecls();
     Sections_ = reader.Sections();
     SubAuswahlCB->clear();
-    for (const auto& s : Sections_) SubAuswahlCB->addItem(ToQ(s));
+    for (const auto& s : Sections_)
+        SubAuswahlCB->addItem(ToQ(s));
     SubAuswahlCB->setCurrentIndex(Sections_.empty() ? -1 : 0);
     ShowEinstellPanel(true);
     SubAuswahlCBChange();
@@ -276,8 +281,9 @@ void TMainForm::SubAuswahlCBChange() {
     buildingGrid_ = true;
     StringGrid->clearContents();
     const int s = SubAuswahlCB->currentIndex();
-    const std::string decls =
-        s >= 0 && static_cast<std::size_t>(s) < VarDecls_.size() ? VarDecls_[static_cast<std::size_t>(s)] : "";
+    const std::string decls = s >= 0 && static_cast<std::size_t>(s) < VarDecls_.size()
+                                  ? VarDecls_[static_cast<std::size_t>(s)]
+                                  : "";
     const auto rows = BuildParamRows(decls);
     StringGrid->setRowCount(std::max<int>(1, static_cast<int>(rows.size())));
     auto cell = [](const std::string& text, bool editable) {
@@ -340,10 +346,13 @@ void TMainForm::makeHDLBTNClick() {
 
     std::vector<TParamRow> rows;
     const int s = SubAuswahlCB->currentIndex();
-    const std::size_t n =
-        s >= 0 && static_cast<std::size_t>(s) < VarDecls_.size() ? SplitDecls(VarDecls_[static_cast<std::size_t>(s)]).size() : 0;
+    const std::size_t n = s >= 0 && static_cast<std::size_t>(s) < VarDecls_.size()
+                              ? SplitDecls(VarDecls_[static_cast<std::size_t>(s)]).size()
+                              : 0;
     for (int r = 0; r < static_cast<int>(n) && r < StringGrid->rowCount(); ++r) {
-        auto text = [&](int c) { return StringGrid->item(r, c) ? FromQ(StringGrid->item(r, c)->text()) : std::string(); };
+        auto text = [&](int c) {
+            return StringGrid->item(r, c) ? FromQ(StringGrid->item(r, c)->text()) : std::string();
+        };
         rows.push_back({text(0), text(1)});
     }
     ExpandTemplate(path, body, ParamsFromRows(rows));
@@ -356,7 +365,9 @@ void TMainForm::makeHDLBTNClick() {
     SetStatusText("Fertig");
 }
 
-void TMainForm::AbbruchBTNClick() { ShowEinstellPanel(false); }
+void TMainForm::AbbruchBTNClick() {
+    ShowEinstellPanel(false);
+}
 
 void TMainForm::EinstellungenClick() {
     const QString folder =
@@ -367,16 +378,24 @@ void TMainForm::EinstellungenClick() {
 // The state-machine editor and the VHDL commands come with their own windows.
 void TMainForm::MooreAutomatClick() {}
 void TMainForm::MealyAutomatClick() {}
-void TMainForm::Komponente_einfuegenClick() { ShowEinstellPanel(false); }
-void TMainForm::TestbenchClick() { ShowEinstellPanel(false); }
+void TMainForm::Komponente_einfuegenClick() {
+    ShowEinstellPanel(false);
+}
+void TMainForm::TestbenchClick() {
+    ShowEinstellPanel(false);
+}
 
-void TMainForm::Hilfe2Click() { HelpJump("1000"); }
+void TMainForm::Hilfe2Click() {
+    HelpJump("1000");
+}
 
 void TMainForm::AboutClick() {
     TAboutBox box(this);
     Dialogs().ExecModal(&box);
 }
 
-void TMainForm::BeendenClick() { close(); }
+void TMainForm::BeendenClick() {
+    close();
+}
 
 } // namespace korvalt

@@ -27,12 +27,12 @@ using TStrings = std::vector<std::string>;
 // an edit is committed.
 class TStringGrid : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     explicit TStringGrid(QWidget* parent);
     // Commits an open cell editor, as leaving the cell would.
     void CommitEdit();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Tab and the arrow keys move between the value cells only.
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
@@ -40,7 +40,7 @@ protected:
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // programDir: the program's folder with a trailing separator; KORVALT.INI
     // and the Template folder live there.
     explicit TMainForm(const std::string& programDir, QWidget* parent = nullptr);
@@ -54,7 +54,7 @@ public:
     QString StatusText() const;
     void ShowEinstellPanel(bool show);
 
-public slots:
+  public slots:
     void MenuSelectClick(int index);
     void SubAuswahlCBChange();
     void makeHDLBTNClick();
@@ -68,10 +68,10 @@ public slots:
     void AboutClick();
     void BeendenClick();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void CreateControls();
     void CreateMenu();
     void ScanTemplates();

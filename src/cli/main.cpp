@@ -11,15 +11,22 @@
 
 namespace korvalt::cli {
 
-void PrintLine(const std::string& cp1252Text) { std::cout << Cp1252ToUtf8(cp1252Text) << '\n'; }
+void PrintLine(const std::string& cp1252Text) {
+    std::cout << Cp1252ToUtf8(cp1252Text) << '\n';
+}
 
-std::string ArgToCp1252(const std::string& arg) { return Utf8ToCp1252(arg); }
+std::string ArgToCp1252(const std::string& arg) {
+    return Utf8ToCp1252(arg);
+}
 
-std::string Show(const std::string& cp1252Text) { return Cp1252ToUtf8(cp1252Text); }
+std::string Show(const std::string& cp1252Text) {
+    return Cp1252ToUtf8(cp1252Text);
+}
 
 std::vector<std::string> ReadInputFile(const std::string& path, const std::string& what) {
     std::vector<std::string> lines;
-    if (!ReadLines(path, lines)) throw TCliError(what + " \"" + path + "\" kann nicht gelesen werden.");
+    if (!ReadLines(path, lines))
+        throw TCliError(what + " \"" + path + "\" kann nicht gelesen werden.");
     return lines;
 }
 
@@ -38,7 +45,8 @@ std::map<std::string, TEntry>& Registry() {
 void PrintHelp() {
     std::cout << "korvalt-cli: VHDL-Dateien aus Korvalt-Vorlagen und -Beschreibungen erzeugen\n\n"
                  "Aufruf:\n";
-    for (const auto& [name, entry] : Registry()) std::cout << entry.help << '\n';
+    for (const auto& [name, entry] : Registry())
+        std::cout << entry.help << '\n';
     std::cout << "  korvalt-cli --help\n      Zeigt diese Hilfe.\n\n"
                  "Ausgaben sind UTF-8; Dateiinhalte werden als Windows-1252 gelesen und\n"
                  "geschrieben, jede geschriebene Zeile endet mit CR LF.\n"

@@ -36,7 +36,8 @@ static int Sections(const TArgs& args) {
         const auto items = s < decls.size() ? SplitDecls(decls[s]) : std::vector<std::string>();
         if (items.empty()) PrintLine(sections[s]);
         for (const auto& item : items)
-            PrintLine(sections[s] + "\t" + item + "\t" + DeclDefault(item) + "\t" + RangeText(item));
+            PrintLine(sections[s] + "\t" + item + "\t" + DeclDefault(item) + "\t" +
+                      RangeText(item));
     }
     return 0;
 }
@@ -62,7 +63,8 @@ static int Expand(const TArgs& args) {
     const std::string wanted = ArgToCp1252(positional[1]);
     const auto& sections = reader.Sections();
     std::size_t s = 0;
-    while (s < sections.size() && !SameText(sections[s], wanted)) ++s;
+    while (s < sections.size() && !SameText(sections[s], wanted))
+        ++s;
     if (s == sections.size())
         throw TCliError("Die Vorlage hat keinen Abschnitt \"" + positional[1] + "\".");
 
@@ -79,8 +81,8 @@ static int Expand(const TArgs& args) {
             if (!SameText(DeclName(row.decl), name)) continue;
             found = true;
             if (!AllDigits(value))
-                throw TCliError("Der Wert von " + Show(row.decl) + " muss aus Ziffern bestehen: \"" +
-                                value + "\".");
+                throw TCliError("Der Wert von " + Show(row.decl) +
+                                " muss aus Ziffern bestehen: \"" + value + "\".");
             if (CheckValue(row.decl, value))
                 throw TCliError("Der Wert " + value + " liegt außerhalb des Bereichs von " +
                                 Show(row.decl) + ".");
@@ -107,7 +109,8 @@ const TCommand sectionsCommand{"sections", Sections, R"(  korvalt-cli sections V
       Abschnitt, Tab, Deklaration, Tab, Vorgabewert, Tab, Bereich (lo..hi).
       Ein Abschnitt ohne Parameter steht allein auf seiner Zeile.
 )"};
-const TCommand expandCommand{"expand", Expand, R"(  korvalt-cli expand VORLAGE ABSCHNITT [NAME=WERT ...] -o AUSGABE
+const TCommand expandCommand{"expand", Expand,
+                             R"(  korvalt-cli expand VORLAGE ABSCHNITT [NAME=WERT ...] -o AUSGABE
       Erzeugt die VHDL-Datei AUSGABE aus dem Abschnitt (Groß-/Kleinschreibung
       egal). Nicht genannte Parameter behalten ihren Vorgabewert; ein Wert
       besteht aus Ziffern und muss im deklarierten Bereich liegen. |NAME|

@@ -15,13 +15,16 @@ int HexDigit(char c) {
 
 std::int32_t IntOf(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     std::string_view rest = text.substr(i);
     if (rest.empty()) return 0;
 
     std::size_t prefix = 0;
-    if (rest.starts_with("0x") || rest.starts_with("0X")) prefix = 2;
-    else if (rest[0] == '$' || rest[0] == 'x' || rest[0] == 'X') prefix = 1;
+    if (rest.starts_with("0x") || rest.starts_with("0X"))
+        prefix = 2;
+    else if (rest[0] == '$' || rest[0] == 'x' || rest[0] == 'X')
+        prefix = 1;
     if (prefix > 0) {
         const std::string_view hex = rest.substr(prefix);
         if (hex.empty()) return 0;

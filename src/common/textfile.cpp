@@ -37,7 +37,8 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
     if (!f) return false;
     char buf[65536];
     std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        bytes.append(buf, n);
     std::fclose(f);
     return true;
 }
@@ -52,7 +53,9 @@ bool ReadLines(const std::string& path, TStrings& lines) {
 
 namespace {
 
-TWriteResult Failure() { return TWriteResult{false, std::strerror(errno)}; }
+TWriteResult Failure() {
+    return TWriteResult{false, std::strerror(errno)};
+}
 
 // The file a path finally names, following symbolic links; the path itself
 // when it does not exist yet.
@@ -142,7 +145,8 @@ TWriteResult ReplaceFile(const std::string& path, std::string_view content) {
 TWriteResult SaveLines(const std::string& path, const TStrings& lines, std::string_view lineEnd) {
     std::string content;
     std::size_t size = 0;
-    for (const auto& l : lines) size += l.size() + lineEnd.size();
+    for (const auto& l : lines)
+        size += l.size() + lineEnd.size();
     content.reserve(size);
     for (const auto& l : lines) {
         content += l;

@@ -50,7 +50,8 @@ void ExpandRepeat(std::string& line, const std::vector<TParam>& params) {
     if (static_cast<std::uint64_t>(count) * pattern.size() > MaxLiteralLength) return;
     std::string rep = "\"";
     rep.reserve(pattern.size() * static_cast<std::size_t>(count) + 2);
-    for (std::int64_t i = 0; i < count; ++i) rep += pattern;
+    for (std::int64_t i = 0; i < count; ++i)
+        rep += pattern;
     rep += '"';
     ReplaceAll(line, marker, rep);
 }

@@ -69,7 +69,8 @@ std::vector<TParamRow> BuildParamRows(std::string_view declString) {
 
 std::size_t LongestDecl(std::string_view declString) {
     std::size_t longest = 10;
-    for (const std::string& item : SplitDecls(declString)) longest = std::max(longest, item.size());
+    for (const std::string& item : SplitDecls(declString))
+        longest = std::max(longest, item.size());
     return longest;
 }
 
@@ -84,7 +85,8 @@ std::optional<std::string> CheckValue(std::string_view decl, std::string_view va
 
 std::vector<TParam> ParamsFromRows(const std::vector<TParamRow>& rows) {
     std::vector<TParam> params;
-    for (const auto& row : rows) params.push_back({DeclName(row.decl), row.value});
+    for (const auto& row : rows)
+        params.push_back({DeclName(row.decl), row.value});
     return params;
 }
 

@@ -10,7 +10,9 @@ Tsrctemp::Tsrctemp(const std::string& fileName) {
     Parse();
 }
 
-Tsrctemp::Tsrctemp(TStrings lines) : lines_(std::move(lines)) { Parse(); }
+Tsrctemp::Tsrctemp(TStrings lines) : lines_(std::move(lines)) {
+    Parse();
+}
 
 void Tsrctemp::Parse() {
     bool inSection = false;
@@ -45,12 +47,15 @@ void Tsrctemp::Parse() {
 void Tsrctemp::GetBody(TStrings& body, const std::string& section) const {
     const std::string header = "#" + section;
     std::size_t i = 0;
-    while (i < lines_.size() && !SameText(lines_[i], header)) ++i;
+    while (i < lines_.size() && !SameText(lines_[i], header))
+        ++i;
     if (i == lines_.size()) return;
     ++i;
-    while (i < lines_.size() && !lines_[i].starts_with('<')) ++i;
+    while (i < lines_.size() && !lines_[i].starts_with('<'))
+        ++i;
     if (i == lines_.size()) return;
-    for (++i; i < lines_.size() && !lines_[i].starts_with('>'); ++i) body.push_back(lines_[i]);
+    for (++i; i < lines_.size() && !lines_[i].starts_with('>'); ++i)
+        body.push_back(lines_[i]);
 }
 
 } // namespace korvalt

@@ -19,7 +19,7 @@ namespace korvalt {
 using TStrings = std::vector<std::string>;
 
 class Tsrctemp {
-public:
+  public:
     // Reads the whole file; a file that cannot be opened gives empty lists.
     explicit Tsrctemp(const std::string& fileName);
     // Reads from lines already in memory (the same rules).
@@ -34,7 +34,7 @@ public:
     // the end. Appends nothing when the header or its "<" line is missing.
     void GetBody(TStrings& body, const std::string& section) const;
 
-private:
+  private:
     void Parse();
 
     TStrings sections_;

@@ -22,12 +22,13 @@ TEST(Catalogue, WhichFilesQualifyAndHowTheyAreShown) {
         {".vhd", ""},
         {"vhd", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(CatalogueEntry(c.file), c.entry) << c.file;
+    for (const auto& c : cases)
+        EXPECT_EQ(CatalogueEntry(c.file), c.entry) << c.file;
 }
 
 TEST(Catalogue, SortsIgnoringCaseAndTrimsCaptionsOnly) {
-    const auto entries =
-        BuildCatalogue({"Zaehler_mit-Reset.vhd", "notes.txt", "alu.VHD", "x.v.vhd", " b .vhd", "Beta.vhd"});
+    const auto entries = BuildCatalogue(
+        {"Zaehler_mit-Reset.vhd", "notes.txt", "alu.VHD", "x.v.vhd", " b .vhd", "Beta.vhd"});
     ASSERT_EQ(entries.size(), 4u);
     EXPECT_EQ(entries[0], " b # b .vhd");
     EXPECT_EQ(entries[1], "alu#alu.VHD");

@@ -38,7 +38,8 @@ TEST(CliExpand, ReproducesTheCounterExample) {
                         dir.File("zaehler8.VHD")});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out + r.err, "");
-    EXPECT_TRUE(MatchesExpected(ReadBytes(dir.File("zaehler8.VHD")), "template/zaehler8.VHD", false));
+    EXPECT_TRUE(
+        MatchesExpected(ReadBytes(dir.File("zaehler8.VHD")), "template/zaehler8.VHD", false));
 }
 
 TEST(CliExpand, UnnamedParametersTakeDefaultsAndOutIsUsedAsGiven) {
@@ -92,5 +93,6 @@ TEST(CliExpand, ANameMatchingSeveralDeclarationsSetsAllOfThem) {
 TEST(CliHelp, ExplainsEveryCommand) {
     const auto r = Cli({"--help"});
     EXPECT_EQ(r.exitCode, 0);
-    for (const char* cmd : {"sections", "expand"}) EXPECT_NE(r.out.find(cmd), std::string::npos);
+    for (const char* cmd : {"sections", "expand"})
+        EXPECT_NE(r.out.find(cmd), std::string::npos);
 }

@@ -6,7 +6,8 @@ using namespace korvalt;
 
 TEST(Cp1252, EveryByteRoundTripsThroughUtf8) {
     std::string all;
-    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
 }
 

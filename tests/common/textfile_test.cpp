@@ -24,7 +24,8 @@ TEST(SplitLines, AcceptsCrLfAndBareLfAndAnUnterminatedLastLine) {
         {"\n", {""}},
         {"a\rb\n", {"a\rb"}}, // a lone CR is text
     };
-    for (const auto& c : cases) EXPECT_EQ(SplitLines(c.text), c.lines) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(SplitLines(c.text), c.lines) << c.text;
 }
 
 TEST(ReadLines, MissingFileIsEmptyAndReportedAsNotOpened) {
@@ -48,7 +49,8 @@ TEST(SaveLines, FailedWriteKeepsTheOldFileAndNamesTheReason) {
     EXPECT_EQ(ReadBytes(dir.File("plain.txt")), "keep");
     // No temporary file is left behind.
     int files = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.Path())) ++files;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.Path()))
+        ++files;
     EXPECT_EQ(files, 1);
 }
 

@@ -14,7 +14,9 @@
 #include "app/dialogs.h"
 
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 QT_END_NAMESPACE
 
 namespace korvalt::test {
@@ -22,15 +24,15 @@ namespace korvalt::test {
 // Answers dialogs from queues and records what was asked. A question or prompt
 // with no scripted answer fails the test instead of waiting for a person.
 class TFakeDialogs : public TDialogs {
-public:
+  public:
     TFakeDialogs() { SetDialogs(this); }
     ~TFakeDialogs() override { SetDialogs(nullptr); }
 
     std::deque<bool> yesNo;
-    std::deque<QString> fileNames;       // answers of the file-name prompt
-    std::deque<QString> folders;         // answers of the folder chooser ("" cancels)
-    std::deque<QString> files;           // answers of the file-open dialog ("" cancels)
-    std::deque<QString> popupChoices;    // caption of the pop-up entry to choose ("" none)
+    std::deque<QString> fileNames;    // answers of the file-name prompt
+    std::deque<QString> folders;      // answers of the folder chooser ("" cancels)
+    std::deque<QString> files;        // answers of the file-open dialog ("" cancels)
+    std::deque<QString> popupChoices; // caption of the pop-up entry to choose ("" none)
     // Runs with a modal window shown; returns its result. Without one the window is closed.
     std::function<int(QDialog*)> onModal;
 

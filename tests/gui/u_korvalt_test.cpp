@@ -24,7 +24,7 @@ namespace {
 
 // A program folder of its own: Template/ with the counter template, a working folder.
 class MainFormTest : public ::testing::Test {
-protected:
+  protected:
     TTempDir programDir;
     TTempDir workDir;
     TFakeDialogs dialogs;
@@ -76,7 +76,8 @@ protected:
 TEST_F(MainFormTest, ListsQualifyingTemplatesSortedAndStartsWithThePanelHidden) {
     auto form = Open();
     QStringList captions;
-    for (QAction* a : Find<QMenu>(form.get(), "NeuesModul")->actions()) captions << a->text();
+    for (QAction* a : Find<QMenu>(form.get(), "NeuesModul")->actions())
+        captions << a->text();
     EXPECT_EQ(captions, (QStringList{"Register mit,Enable", "zaehler"}));
     EXPECT_TRUE(Find<QMenu>(form.get(), "NeuesModul")->menuAction()->isVisible());
     EXPECT_FALSE(Find<QComboBox>(form.get(), "SubAuswahlCB")->isVisible());
@@ -167,8 +168,8 @@ TEST_F(MainFormTest, GeneratesTheCounterThroughThePromptAndAsksBeforeOverwriting
     Find<QPushButton>(form.get(), "makeHDLBTN")->click();
     EXPECT_EQ(form->StatusText(), "Fertig");
     EXPECT_FALSE(Grid(*form)->isVisible());
-    EXPECT_TRUE(MatchesExpected(ReadBytes(workDir.File("zaehler8.VHD")), "template/zaehler8.VHD",
-                                false));
+    EXPECT_TRUE(
+        MatchesExpected(ReadBytes(workDir.File("zaehler8.VHD")), "template/zaehler8.VHD", false));
 
     // Again: No keeps the file and brings the panel back with the typed values.
     TemplateEntry(*form, "zaehler")->trigger();
@@ -323,7 +324,8 @@ TEST(AboutBox, ShowsProductVersionAndClosesWithOk) {
     TAboutBox box;
     EXPECT_EQ(box.windowTitle(), "Infos");
     QStringList texts;
-    for (auto* label : box.findChildren<QLabel*>()) texts << label->text();
+    for (auto* label : box.findChildren<QLabel*>())
+        texts << label->text();
     for (const char* t : {"Produktname", "Korvalt", "Version", "1.0", "Kommentare", "Testbetrieb"})
         EXPECT_TRUE(texts.contains(t)) << t;
     box.show();

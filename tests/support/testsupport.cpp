@@ -35,11 +35,14 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
-std::string DataPath(const std::string& relative) { return std::string(KORVALT_TEST_DATA) + relative; }
+std::string DataPath(const std::string& relative) {
+    return std::string(KORVALT_TEST_DATA) + relative;
+}
 
 std::string CrLf(const std::vector<std::string>& lines) {
     std::string s;
-    for (const auto& l : lines) s += l + "\r\n";
+    for (const auto& l : lines)
+        s += l + "\r\n";
     return s;
 }
 
@@ -47,7 +50,8 @@ namespace {
 
 std::string Visible(const std::string& line) {
     std::string r;
-    for (char c : line) r += c == '\r' ? std::string("\\r") : std::string(1, c);
+    for (char c : line)
+        r += c == '\r' ? std::string("\\r") : std::string(1, c);
     return r;
 }
 
@@ -68,8 +72,10 @@ std::string Visible(const std::string& line) {
     std::size_t line = 1, a = 0, e = 0;
     while (true) {
         const auto an = actual.find('\n', a), en = expected.find('\n', e);
-        const std::string al = actual.substr(a, an == std::string::npos ? std::string::npos : an - a + 1);
-        const std::string el = expected.substr(e, en == std::string::npos ? std::string::npos : en - e + 1);
+        const std::string al =
+            actual.substr(a, an == std::string::npos ? std::string::npos : an - a + 1);
+        const std::string el =
+            expected.substr(e, en == std::string::npos ? std::string::npos : en - e + 1);
         if (al != el)
             return ::testing::AssertionFailure()
                    << relative << " differs at line " << line << "\n  expected: " << Visible(el)
@@ -91,7 +97,8 @@ TRunResult Run(const std::vector<std::string>& argv, const std::string& workDir)
         if (!freopen(outPath.c_str(), "w", stdout) || !freopen(errPath.c_str(), "w", stderr))
             _exit(127);
         std::vector<char*> args;
-        for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+        for (const auto& a : argv)
+            args.push_back(const_cast<char*>(a.c_str()));
         args.push_back(nullptr);
         execvp(args[0], args.data());
         _exit(127);

@@ -12,7 +12,7 @@ namespace korvalt::test {
 
 // A fresh folder below the system's temporary folder, removed afterwards.
 class TTempDir {
-public:
+  public:
     TTempDir();
     ~TTempDir();
     TTempDir(const TTempDir&) = delete;
@@ -21,7 +21,7 @@ public:
     const std::string& Path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + name; }
 
-private:
+  private:
     std::string path_;
 };
 

@@ -50,7 +50,8 @@ TEST(ExpandTemplate, Markers) {
         {"|name|", {}, "zaehler8"},
         {"|X|", {{"X", "|X|"}}, "|X|"}, // inserted text is not searched again
     };
-    for (const auto& c : cases) EXPECT_EQ(Expand1(c.line, c.params), c.out) << c.line;
+    for (const auto& c : cases)
+        EXPECT_EQ(Expand1(c.line, c.params), c.out) << c.line;
 }
 
 TEST(ExpandTemplate, NameMarkerComesFromTheFileNamePart) {

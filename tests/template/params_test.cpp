@@ -20,7 +20,7 @@ TEST(Declarations, DefaultsAndRanges) {
         {"WERT", "WERT", "0", false, 0, 0},
         {"", "", "0", false, 0, 0},
         {"M[8,1..16]", "M", "8", true, 0, 16}, // "8,1" reads as 0
-        {"K[3..7", "K", "3", false, 0, 0},      // no "]": no range text, no range
+        {"K[3..7", "K", "3", false, 0, 0},     // no "]": no range text, no range
         {"A B[2,5]", "A B", "2", true, 2, 5},
         {"Q[$10..x20]", "Q", "$10", true, 16, 32},
     };
@@ -55,14 +55,17 @@ TEST(CheckValue, CorrectsCommittedValuesOutsideTheRangeToTheLowerBound) {
         const char* value;
         const char* corrected; // nullptr: the value stands
     } cases[] = {
-        {"START[0,15]", "20", "0"},   {"START[0,15]", "2", nullptr}, {"BREITE[4..16]", "12", nullptr},
-        {"BREITE[4..16]", "1", "4"},  {"N[16,4]", "17", "4"},        {"N[16,4]", "3", "4"},
-        {"BREITE[8]", "6", nullptr},  {"WERT", "99999", nullptr},    {"START[0,15]", "", nullptr},
-        {"BREITE[4..16]", "016", nullptr},
+        {"START[0,15]", "20", "0"},       {"START[0,15]", "2", nullptr},
+        {"BREITE[4..16]", "12", nullptr}, {"BREITE[4..16]", "1", "4"},
+        {"N[16,4]", "17", "4"},           {"N[16,4]", "3", "4"},
+        {"BREITE[8]", "6", nullptr},      {"WERT", "99999", nullptr},
+        {"START[0,15]", "", nullptr},     {"BREITE[4..16]", "016", nullptr},
     };
     for (const auto& c : cases) {
         const auto r = CheckValue(c.decl, c.value);
-        if (c.corrected) EXPECT_EQ(r.value_or("(stands)"), c.corrected) << c.decl << " " << c.value;
-        else EXPECT_FALSE(r.has_value()) << c.decl << " " << c.value;
+        if (c.corrected)
+            EXPECT_EQ(r.value_or("(stands)"), c.corrected) << c.decl << " " << c.value;
+        else
+            EXPECT_FALSE(r.has_value()) << c.decl << " " << c.value;
     }
 }

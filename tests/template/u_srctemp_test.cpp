@@ -31,7 +31,10 @@ TEST(Tsrctemp, DeclarationAreasAndPairing) {
         TStrings sections;
         TStrings decls;
     } cases[] = {
-        {"name verbatim with blanks", {"#Zaehler 8 Bit", "-N", "<", "x", ">"}, {"Zaehler 8 Bit"}, {"N|"}},
+        {"name verbatim with blanks",
+         {"#Zaehler 8 Bit", "-N", "<", "x", ">"},
+         {"Zaehler 8 Bit"},
+         {"N|"}},
         {"empty line ends declarations", {"#A", "-N", "", "-M", "<"}, {"A"}, {"N|"}},
         {"a lone dash is an empty declaration", {"#A", "-", "-B", "<"}, {"A"}, {"|B|"}},
         {"section without declarations", {"#A", "<", ">"}, {"A"}, {""}},
@@ -41,9 +44,14 @@ TEST(Tsrctemp, DeclarationAreasAndPairing) {
          {"#A", "", "-N[1,2]", "<", ">", "#B", "-M", "<", ">"},
          {"A", "B"},
          {"M|"}},
-        {"a header ends the previous area", {"#A", "-N", "#B", "-M", "<"}, {"A", "B"}, {"N|", "M|"}},
-        {"dash lines in a body are body text", {"#A", "<", "-x", ">", "", "#B", "-M", "<"},
-         {"A", "B"}, {"", "M|"}},
+        {"a header ends the previous area",
+         {"#A", "-N", "#B", "-M", "<"},
+         {"A", "B"},
+         {"N|", "M|"}},
+        {"dash lines in a body are body text",
+         {"#A", "<", "-x", ">", "", "#B", "-M", "<"},
+         {"A", "B"},
+         {"", "M|"}},
     };
     for (const auto& c : cases) {
         const Tsrctemp t(c.lines);
