@@ -1,0 +1,76 @@
+#include "fsm/workspace.h"
+
+#include "common/ascii.h"
+#include "common/intread.h"
+#include "common/paths.h"
+
+namespace korvalt {
+
+std::string WorkspaceFileName(bool moore) {
+    return moore ? "Moore.txt" : "Mealy.txt";
+}
+
+TStrings WorkspaceLines(const TAutomat& a) {
+    TStrings lines;
+    lines.push_back("#IB" + std::to_string(a.Eingangsbitbreite));
+    lines.push_back("#OB" + std::to_string(a.Ausgangsbitbreite));
+    auto section = [&lines](const char* marker, const TStrings& list) {
+        lines.push_back(marker);
+        lines.insert(lines.end(), list.begin(), list.end());
+    };
+    section("#IN", a.Eingangsmatrix);
+    section("#OUT", a.Ausgangsmatrix);
+    section("#Z", a.Zustandsmatrix);
+    section("#AUTOMAT", a.Automatentabelle);
+    section("#AUSGTAB", a.Ausgangstabelle);
+    if (!a.Resetzustand.empty()) lines.push_back("#RST" + a.Resetzustand);
+    if (!a.ResetAktiv.empty()) lines.push_back("#BRST" + a.ResetAktiv);
+    if (!a.TaktAktiv.empty()) lines.push_back("#BCLK" + a.TaktAktiv);
+    return lines;
+}
+
+TWriteResult SaveWorkspaceFile(const TAutomat& a, const std::string& path) {
+    return SaveLines(path, WorkspaceLines(a));
+}
+
+TWriteResult SaveWorkspace(const TAutomat& a, const std::string& directory) {
+    return SaveWorkspaceFile(a, directory + WorkspaceFileName(a.Moore));
+}
+
+void LoadWorkspaceText(TAutomat& a, std::string_view text) {
+    TStrings* lists[] = {&a.Eingangsmatrix, &a.Ausgangsmatrix, &a.Zustandsmatrix,
+                         &a.Automatentabelle, &a.Ausgangstabelle};
+    const char* markers[] = {"#IN", "#OUT", "#Z", "#AUTOMAT", "#AUSGTAB"};
+    for (TStrings* l : lists)
+        l->clear();
+    TStrings* current = nullptr;
+    auto from = [](const std::string& line, std::size_t pos) {
+        return pos < line.size() ? line.substr(pos) : std::string();
+    };
+    for (const std::string& line : SplitLines(text)) {
+        if (line.empty()) continue;
+        if (line[0] != '#' && current) current->push_back(line);
+        const std::string up = UpperCase(line);
+        auto has = [&up](const char* marker) { return up.find(marker) != std::string::npos; };
+        for (std::size_t i = 0; i < 5; ++i)
+            if (has(markers[i])) current = lists[i];
+        if (has("#IB")) a.Eingangsbitbreite = ClampBitWidth(IntOf(from(line, 3)));
+        if (has("#OB")) a.Ausgangsbitbreite = ClampBitWidth(IntOf(from(line, 3)));
+        if (has("#RST")) a.Resetzustand = from(line, 4);
+        if (has("#BRST")) a.ResetAktiv = line.size() > 5 ? line.substr(5, 1) : "";
+        if (has("#BCLK")) a.TaktAktiv = line.size() > 5 ? line.substr(5, 1) : "";
+    }
+}
+
+bool LoadWorkspaceFile(TAutomat& a, const std::string& path) {
+    std::string bytes;
+    if (IsDirectory(path) || !ReadFileBytes(path, bytes)) return false;
+    LoadWorkspaceText(a, bytes);
+    return true;
+}
+
+bool LoadWorkspace(TAutomat& a, const std::string& directory) {
+    return LoadWorkspaceFile(a, directory + WorkspaceFileName(a.Moore));
+}
+
+} // namespace korvalt

@@ -1,0 +1,39 @@
+// The workspace file: the current state-machine work, one file per machine
+// kind in the program's folder ("Moore.txt" or "Mealy.txt").
+//
+// Written in this order, each line ended by CR LF:
+//   #IB<input width>  #OB<output width>
+//   #IN  inputs   #OUT  outputs   #Z  states   #AUTOMAT  transitions
+//   #AUSGTAB  output table (also for Mealy, then normally empty)
+//   #RST<reset state>  #BRST<reset level>  #BCLK<clock level>  (each only when not empty)
+// Data lines are the model's entries as they are. Reading accepts CR LF and
+// bare LF, ignores empty lines, and finds the markers anywhere in a line
+// ignoring case (#in, #INPUTS); values are taken from fixed positions.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "common/textfile.h"
+#include "fsm/automat.h"
+
+namespace korvalt {
+
+// "Moore.txt" or "Mealy.txt".
+std::string WorkspaceFileName(bool moore);
+// The lines of the file for a model.
+TStrings WorkspaceLines(const TAutomat& a);
+
+// Writes the file for the model's kind into directory (ending in a separator).
+TWriteResult SaveWorkspace(const TAutomat& a, const std::string& directory);
+TWriteResult SaveWorkspaceFile(const TAutomat& a, const std::string& path);
+
+// Reads the file for the model's kind from directory into the model. A file
+// that is missing or cannot be opened leaves the model as it is (false).
+bool LoadWorkspace(TAutomat& a, const std::string& directory);
+bool LoadWorkspaceFile(TAutomat& a, const std::string& path);
+// Reads file text into the model: the five lists are replaced; widths, reset
+// state and levels change only where the text has their line.
+void LoadWorkspaceText(TAutomat& a, std::string_view text);
+
+} // namespace korvalt
