@@ -1,1 +1,3 @@
-# Window-free files of src/vhdl are added here with target_sources(korvalt_core ...).
+target_sources(korvalt_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/keywords.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/u_signals.cpp)

@@ -1,1 +1,2 @@
-# Tests of src/vhdl are added here with target_sources(korvalt_core_tests ...).
+target_sources(korvalt_core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/u_signals_test.cpp)
