@@ -1,0 +1,32 @@
+// GHDL as the end-to-end tests drive it: the same language flags for every
+// step, and a work library in a folder of the test's own.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace korvalt::test {
+
+// VHDL-2008 with the Synopsys packages (STD_LOGIC_ARITH, STD_LOGIC_UNSIGNED)
+// that generated files use; static overflows are errors.
+extern const std::vector<std::string> GhdlFlags;
+
+struct TGhdlResult {
+    int exitCode = -1;
+    std::string output; // stdout and stderr: "file:line:col: message" lines on failure
+    bool Ok() const { return exitCode == 0; }
+};
+
+// Analyses a VHDL file into the work library kept in workDir.
+TGhdlResult GhdlAnalyse(const std::string& file, const std::string& workDir);
+
+// Elaborates the analysed entity unit and simulates it until stopTime (as
+// "1us"); an assertion of severity error or worse fails the run.
+TGhdlResult GhdlRun(const std::string& unit, const std::string& workDir,
+                    const std::string& stopTime);
+
+// Synthesises the analysed entity unit; fails on VHDL that simulates but
+// cannot become hardware. The output holds the messages, not the netlist.
+TGhdlResult GhdlSynth(const std::string& unit, const std::string& workDir);
+
+} // namespace korvalt::test

@@ -1,0 +1,259 @@
+// The shipped templates: every section, expanded as the main window expands it,
+// must give VHDL that GHDL analyses without a warning, elaborates and
+// synthesises, with the grid's defaults and with every ranged parameter at
+// either end of its range.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "app/catalogue.h"
+#include "common/textfile.h"
+#include "ghdl.h"
+#include "support/testsupport.h"
+#include "template/expand.h"
+#include "template/params.h"
+#include "template/u_srctemp.h"
+
+using namespace korvalt;
+using namespace korvalt::test;
+
+namespace {
+
+const std::string TemplateDir = KORVALT_SOURCE_DIR "resources/Template/";
+
+// The files the menu offers, as it finds them.
+std::vector<std::string> TemplateFiles() {
+    std::vector<std::string> files;
+    for (const auto& entry : ScanTemplates(TemplateDir))
+        files.push_back(CatalogueFile(entry));
+    return files;
+}
+
+enum class TBound { Defaults, Lower, Upper };
+
+const char* BoundText(TBound b) {
+    return b == TBound::Defaults ? "defaults"
+           : b == TBound::Lower  ? "lower bounds"
+                                 : "upper bounds";
+}
+
+// The grid rows of a section with every ranged parameter set to the bound;
+// parameters without a range keep their defaults.
+std::vector<TParamRow> RowsAt(const std::string& declString, TBound bound) {
+    auto rows = BuildParamRows(declString);
+    if (bound == TBound::Defaults) return rows;
+    for (auto& row : rows)
+        if (const auto range = DeclRange(row.decl))
+            row.value = std::to_string(bound == TBound::Lower ? range->lo : range->hi);
+    return rows;
+}
+
+std::string ValuesText(const std::vector<TParamRow>& rows) {
+    std::string text;
+    for (const auto& row : rows)
+        text += " " + DeclName(row.decl) + "=" + row.value;
+    return text;
+}
+
+// Expands a section the way the main window does and writes the file.
+TWriteResult ExpandToFile(const std::string& templatePath, const std::string& section,
+                          const std::vector<TParamRow>& rows, const std::string& outPath) {
+    TStrings body;
+    Tsrctemp(templatePath).GetBody(body, section);
+    ExpandTemplate(outPath, body, ParamsFromRows(rows));
+    return SaveLines(outPath, body);
+}
+
+std::string ParamName(const ::testing::TestParamInfo<std::string>& info) {
+    std::string name = info.param.substr(0, info.param.find('.'));
+    std::replace_if(
+        name.begin(), name.end(),
+        [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    return name;
+}
+
+} // namespace
+
+TEST(ShippedTemplates, AtLeastSixFilesWithSeveralSectionsAndRanges) {
+    const auto files = TemplateFiles();
+    EXPECT_GE(files.size(), 6u);
+    for (const auto& file : files) {
+        SCOPED_TRACE(file);
+        const std::string bytes = ReadBytes(TemplateDir + file);
+        EXPECT_TRUE(bytes == CrLf(SplitLines(bytes))) << "a line does not end with CR LF";
+        const Tsrctemp reader(TemplateDir + file);
+        const auto& sections = reader.Sections();
+        EXPECT_GE(sections.size(), 2u);
+        // An empty line inside a declaration area would pair sections with the wrong declarations.
+        EXPECT_EQ(reader.VarDecls().size(), sections.size());
+        bool ranged = false;
+        for (const auto& decls : reader.VarDecls())
+            for (const auto& decl : SplitDecls(decls))
+                ranged = ranged || DeclRange(decl);
+        EXPECT_TRUE(ranged) << "no parameter with a range";
+        for (const auto& section : sections) {
+            TStrings body;
+            reader.GetBody(body, section);
+            EXPECT_FALSE(body.empty()) << section << " has no body";
+        }
+    }
+}
+
+class TemplateFile : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(TemplateFile, EverySectionBuildsAtDefaultsAndAtBothBounds) {
+    const std::string path = TemplateDir + GetParam();
+    const Tsrctemp reader(path);
+    int n = 0;
+    for (std::size_t s = 0; s < reader.Sections().size(); ++s) {
+        const std::string& section = reader.Sections()[s];
+        const std::string decls = s < reader.VarDecls().size() ? reader.VarDecls()[s] : "";
+        for (TBound bound : {TBound::Defaults, TBound::Lower, TBound::Upper}) {
+            const auto rows = RowsAt(decls, bound);
+            const std::string unit = "t_" + std::to_string(++n);
+            const std::string what = GetParam() + ", section \"" + section + "\", " +
+                                     BoundText(bound) + ValuesText(rows) + " (" + unit + ")";
+            TTempDir dir;
+            const std::string out = dir.File(unit + ".vhd");
+            ASSERT_TRUE(ExpandToFile(path, section, rows, out)) << what;
+            const std::string vhdl = ReadBytes(out);
+            // A marker left over names no parameter of its section.
+            EXPECT_EQ(vhdl.find('|'), std::string::npos) << what << ":\n" << vhdl;
+            EXPECT_NE(vhdl.find("entity " + unit + " is"), std::string::npos)
+                << what << ": the entity is not named after the file";
+            const auto analysed = GhdlAnalyse(out, dir.Path());
+            if (!analysed.Ok()) {
+                ADD_FAILURE() << what << ":\n" << analysed.output << "\n" << vhdl;
+                continue;
+            }
+            EXPECT_EQ(analysed.output, "") << what << ": GHDL warns\n" << vhdl;
+            // Running catches index and range errors that only show with real values.
+            const auto run = GhdlRun(unit, dir.Path(), "100ns");
+            EXPECT_TRUE(run.Ok()) << what << ":\n" << run.output << "\n" << vhdl;
+            const auto synth = GhdlSynth(unit, dir.Path());
+            EXPECT_TRUE(synth.Ok()) << what << ": no hardware\n" << synth.output << "\n" << vhdl;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedTemplates, TemplateFile, ::testing::ValuesIn(TemplateFiles()),
+                         ParamName);
+
+TEST(ShippedTemplates, KorvaltCliWritesWhatTheWindowWrites) {
+    bool analysed = false;
+    for (const auto& file : TemplateFiles()) {
+        const std::string path = TemplateDir + file;
+        const Tsrctemp reader(path);
+        for (std::size_t s = 0; s < reader.Sections().size(); ++s) {
+            const std::string& section = reader.Sections()[s];
+            const auto rows =
+                RowsAt(s < reader.VarDecls().size() ? reader.VarDecls()[s] : "", TBound::Upper);
+            std::vector<std::string> argv = {KORVALT_CLI, "expand", path, section};
+            for (const auto& row : rows)
+                if (DeclRange(row.decl)) argv.push_back(DeclName(row.decl) + "=" + row.value);
+            TTempDir core, cli;
+            argv.insert(argv.end(), {"-o", cli.File("t_cli.vhd")});
+            ASSERT_TRUE(ExpandToFile(path, section, rows, core.File("t_cli.vhd")));
+            const auto r = korvalt::test::Run(argv);
+            const std::string what = file + ", section \"" + section + "\"" + ValuesText(rows);
+            ASSERT_EQ(r.exitCode, 0) << what << ": " << r.err;
+            EXPECT_EQ(r.out + r.err, "") << what;
+            const std::string written = ReadBytes(cli.File("t_cli.vhd"));
+            EXPECT_TRUE(written == ReadBytes(core.File("t_cli.vhd"))) << what;
+            if (!analysed) {
+                const auto result = GhdlAnalyse(cli.File("t_cli.vhd"), cli.Path());
+                EXPECT_TRUE(result.Ok()) << what << ":\n" << result.output;
+                analysed = true;
+            }
+        }
+    }
+    EXPECT_TRUE(analysed);
+}
+
+namespace {
+
+// Drives a 4 bit up counter through reset, hold, counting, terminal count,
+// wrap-around and a load that wins over enable.
+const char* const CounterBench = R"(library IEEE;
+use IEEE.STD_LOGIC_1164.all;
+use IEEE.NUMERIC_STD.all;
+
+entity tb is
+end tb;
+
+architecture pruefung of tb is
+   signal clk, rst, en, load, tc : std_logic := '0';
+   signal d, q : std_logic_vector(3 downto 0) := "0000";
+begin
+   dut : entity work.t_zaehler
+      port map(clk => clk, rst => rst, en => en, load => load, d => d, q => q, tc => tc);
+
+   process
+      procedure takt is
+      begin
+         clk <= '1';
+         wait for 5 ns;
+         clk <= '0';
+         wait for 5 ns;
+      end procedure;
+      procedure pruefe(wert : integer; ende : std_logic; was : string) is
+      begin
+         assert to_integer(unsigned(q)) = wert and tc = ende
+            report was & ": q = " & integer'image(to_integer(unsigned(q))) &
+                   ", tc = " & std_logic'image(tc)
+            severity failure;
+      end procedure;
+   begin
+      rst <= '1';
+      wait for 5 ns;
+      pruefe(0, '0', "Reset");
+      rst <= '0';
+      takt;
+      pruefe(0, '0', "ohne Freigabe");
+      en <= '1';
+      for i in 1 to 14 loop
+         takt;
+         pruefe(i, '0', "Zaehlen");
+      end loop;
+      takt;
+      pruefe(15, '1', "Endstand");
+      en <= '0';
+      wait for 1 ns;
+      pruefe(15, '0', "Endstand ohne Freigabe");
+      en <= '1';
+      takt;
+      pruefe(0, '0', "Ueberlauf");
+      load <= '1';
+      d <= "1010";
+      takt;
+      pruefe(10, '0', "Laden");
+      load <= '0';
+      takt;
+      pruefe(11, '0', "nach dem Laden");
+      report "Zaehler geprueft";
+      wait;
+   end process;
+end pruefung;
+)";
+
+} // namespace
+
+TEST(ShippedTemplates, UpCounterCountsLoadsAndSignalsTerminalCount) {
+    const std::string path = TemplateDir + "zaehler.vhd";
+    TTempDir dir;
+    auto rows = BuildParamRows(Tsrctemp(path).VarDecls().at(0));
+    ASSERT_EQ(rows.size(), 1u);
+    rows[0].value = "4";
+    ASSERT_TRUE(ExpandToFile(path, "Aufwaertszaehler", rows, dir.File("t_zaehler.vhd")));
+    WriteBytes(dir.File("tb.vhd"), CounterBench);
+    for (const char* file : {"t_zaehler.vhd", "tb.vhd"}) {
+        const auto analysed = GhdlAnalyse(dir.File(file), dir.Path());
+        ASSERT_TRUE(analysed.Ok()) << file << ":\n" << analysed.output;
+    }
+    const auto run = GhdlRun("tb", dir.Path(), "10us");
+    EXPECT_TRUE(run.Ok()) << run.output;
+    EXPECT_NE(run.output.find("Zaehler geprueft"), std::string::npos) << run.output;
+}
