@@ -2,3 +2,6 @@
 target_sources(korvalt_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/automat.cpp
   ${CMAKE_CURRENT_LIST_DIR}/workspace.cpp)
+target_sources(korvalt_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/checks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/synthesis.cpp)

@@ -1,0 +1,57 @@
+// The checks a state-machine description must pass before its VHDL file is
+// written, and the report the error window shows when it does not.
+//
+// Seven fixed checks come first, each one bit of AutomatErrors, in this order.
+// Further checks catch descriptions whose VHDL no simulator would accept
+// (illegal or clashing identifiers, bit patterns that do not fit their vector,
+// duplicate case choices, table rows that name nothing, levels other than 0
+// and 1); each of their messages names the offending identifier or entry.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "fsm/automat.h"
+
+namespace korvalt {
+
+using AutomatErrors = int;
+enum : AutomatErrors {
+    ErrNoInputs = 1,
+    ErrNoOutputs = 2,
+    ErrTooFewStates = 4,
+    ErrInputMatrix = 8,
+    ErrOutputMatrix = 16,
+    ErrTableIncomplete = 32,
+    ErrOutputsMissing = 64,
+};
+
+// True when some entry's bit pattern holds a "1".
+bool HasOneBit(const TStrings& matrix);
+// True when every field after the first is non-empty (a row without "|" too
+// must have text).
+bool RowComplete(std::string_view row);
+// The seven fixed checks; 0 when all pass.
+AutomatErrors ValidateAutomat(const TAutomat& a);
+
+// One message line per problem the further checks find, in Windows-1252.
+TStrings CheckVhdlRules(const TAutomat& a);
+
+// True for a VHDL basic identifier: a letter, then letters, digits and single
+// "_", not ending in "_", and no reserved word.
+bool IsVhdlIdentifier(std::string_view name);
+bool IsVhdlReservedWord(std::string_view name);
+
+// Every problem of a description: the fixed checks and the further ones.
+struct TAutomatReport {
+    AutomatErrors errors = 0;
+    TStrings further;
+    bool Ok() const { return errors == 0 && further.empty(); }
+};
+TAutomatReport CheckAutomat(const TAutomat& a);
+
+// The error window's lines (Windows-1252): two header lines, an empty line,
+// then one line per failed fixed check and one per further problem.
+TStrings ErrorReportLines(const TAutomatReport& report);
+
+} // namespace korvalt

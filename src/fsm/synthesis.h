@@ -1,0 +1,52 @@
+// The VHDL file of a Moore or Mealy machine: an entity with clk, rst, the
+// input vector x and the output vector y (Mealy: also the state vector z),
+// code constants for inputs, states and outputs, a clocked process pSync and
+// a combinational process pASync.
+//
+// States are written as constants when some state code holds a "1" (the
+// coded form), else as an enumeration type (the enumerated form). A Mealy
+// machine in the enumerated form keeps its state internal: a port cannot have
+// a type declared inside the architecture, so it has no z port and its next
+// state zn is of the enumeration type too.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "fsm/automat.h"
+
+namespace korvalt {
+
+// The name an entry is written with: its name, or the whole entry when it holds no "|".
+std::string WrittenName(std::string_view entry);
+// Characters after the first "|" of the first state; 0 for none.
+int StateCodeWidth(const TStrings& states);
+// True when some state code holds a "1".
+bool IsCodedForm(const TAutomat& a);
+// "constant NAME : std_logic_vector(HIGH downto 0) := "BITS";", empty bits written as zeros.
+std::string MakeConstantLine(std::string_view entry, int high);
+// The n fields of a table row (3 Moore, 4 Mealy), the last one the rest of the
+// row; all empty when any is empty or the row has too few fields.
+TStrings SplitTableRow(std::string_view row, int n);
+// The output of the first output-table row naming the state (ignoring case).
+std::string FindStateOutput(const TStrings& outputTable, std::string_view state);
+// The reset state as written: Resetzustand when it names a state (ignoring
+// case), else the first state.
+std::string ResetStateName(const TAutomat& a);
+
+// Upper bounds of x, y and the state vector (width - 1, and 0 for width 0).
+struct TBounds {
+    int xh = 0, yh = 0, zh = 0;
+};
+TBounds VectorBounds(const TAutomat& a);
+
+// The lines of the VHDL file (without line ends) for a description that
+// passed the checks. The last line is empty.
+TStrings BuildAutomatVhdl(const TAutomat& a, const std::string& entity);
+
+// The entity name a file name gives: up to its first ".".
+std::string EntityNameOf(std::string_view fileName);
+// "moore.vhd" or "mealy.vhd".
+std::string DefaultVhdlFileName(bool moore);
+
+} // namespace korvalt
