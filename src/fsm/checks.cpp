@@ -338,6 +338,14 @@ TStrings CheckVhdlRules(const TAutomat& a) {
     return out;
 }
 
+std::string EntityNameProblem(std::string_view entity) {
+    if (IsVhdlIdentifier(entity)) return {};
+    return Msg("Der Name ") + Quoted(std::string(entity)) +
+           Msg(" (der Dateiname bis zum ersten Punkt) ist kein gültiger VHDL-Bezeichner für die "
+               "Entity: ein Buchstabe zuerst, dann Buchstaben, Ziffern und einzelne _, kein "
+               "reserviertes Wort.");
+}
+
 TAutomatReport CheckAutomat(const TAutomat& a) {
     return {ValidateAutomat(a), CheckVhdlRules(a)};
 }

@@ -42,6 +42,9 @@ TStrings CheckVhdlRules(const TAutomat& a);
 bool IsVhdlIdentifier(std::string_view name);
 bool IsVhdlReservedWord(std::string_view name);
 
+// Why an entity name cannot be used (Windows-1252), or empty when it can.
+std::string EntityNameProblem(std::string_view entity);
+
 // Every problem of a description: the fixed checks and the further ones.
 struct TAutomatReport {
     AutomatErrors errors = 0;

@@ -1,0 +1,107 @@
+// korvalt-cli fsm / check: the state-machine generator without the editor.
+#include <iostream>
+
+#include "cli/cli.h"
+#include "common/ascii.h"
+#include "common/paths.h"
+#include "fsm/checks.h"
+#include "fsm/synthesis.h"
+#include "fsm/workspace.h"
+
+namespace korvalt::cli {
+
+namespace {
+
+struct TFsmArgs {
+    std::string workspace;
+    std::string out;
+    bool moore = true;
+};
+
+TFsmArgs ParseFsmArgs(const TArgs& args, bool allowOut, const char* usage) {
+    TFsmArgs r;
+    int kindFlags = 0;
+    bool haveOut = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--moore" || args[i] == "--mealy") {
+            r.moore = args[i] == "--moore";
+            ++kindFlags;
+        } else if (allowOut && args[i] == "-o") {
+            if (i + 1 >= args.size()) throw TCliError("Nach -o fehlt der Name der Ausgabedatei.");
+            r.out = args[++i];
+            haveOut = true;
+        } else if (r.workspace.empty() && !args[i].starts_with("-")) {
+            r.workspace = args[i];
+        } else {
+            throw TCliError(std::string("Unerwartetes Argument \"") + args[i] + "\". " + usage);
+        }
+    }
+    if (r.workspace.empty()) throw TCliError(usage);
+    if (kindFlags > 1) throw TCliError("Bitte nur eine der Angaben --moore und --mealy.");
+    if (kindFlags == 0) {
+        const std::string name = FileNamePart(r.workspace);
+        if (SameText(name, "Moore.txt"))
+            r.moore = true;
+        else if (SameText(name, "Mealy.txt"))
+            r.moore = false;
+        else
+            throw TCliError("Die Art des Automaten ist unbekannt: Die Datei heißt weder Moore.txt "
+                            "noch Mealy.txt; bitte --moore oder --mealy angeben.");
+    }
+    if (haveOut && r.out.empty()) throw TCliError("Der Name der Ausgabedatei ist leer.");
+    if (!haveOut) r.out = DefaultVhdlFileName(r.moore);
+    return r;
+}
+
+// Loads the workspace and runs every check; false (report on stderr) when one fails.
+bool LoadAndCheck(const TFsmArgs& args, TAutomat& a) {
+    a.Moore = args.moore;
+    if (!LoadWorkspaceFile(a, args.workspace))
+        throw TCliError("Die Arbeitsdatei \"" + args.workspace + "\" kann nicht gelesen werden.");
+    const TAutomatReport report = CheckAutomat(a);
+    if (report.Ok()) return true;
+    for (const auto& line : ErrorReportLines(report))
+        std::cerr << Show(line) << '\n';
+    return false;
+}
+
+int Fsm(const TArgs& args) {
+    const TFsmArgs fa = ParseFsmArgs(
+        args, true, "Aufruf: korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy]");
+    TAutomat a;
+    if (!LoadAndCheck(fa, a)) return 1;
+    const std::string entity = EntityNameOf(FileNamePart(fa.out));
+    if (const std::string problem = EntityNameProblem(ArgToCp1252(entity)); !problem.empty())
+        throw TCliError(Show(problem));
+    if (const auto result = SaveLines(fa.out, BuildAutomatVhdl(a, entity)); !result)
+        throw TCliError("Die Datei \"" + fa.out +
+                        "\" kann nicht geschrieben werden: " + result.error);
+    return 0;
+}
+
+int Check(const TArgs& args) {
+    TAutomat a;
+    return LoadAndCheck(ParseFsmArgs(args, false,
+                                     "Aufruf: korvalt-cli check ARBEITSDATEI [--moore|--mealy]"),
+                        a)
+               ? 0
+               : 1;
+}
+
+const TCommand fsmCommand{"fsm", Fsm,
+                          R"(  korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy]
+      Prüft die Automatenbeschreibung (Moore.txt oder Mealy.txt; die Art
+      ergibt sich aus dem Dateinamen oder der Angabe) und schreibt die
+      VHDL-Datei AUSGABE (Vorgabe moore.vhd bzw. mealy.vhd im aktuellen
+      Ordner). Der Entity-Name ist der Dateiname bis zum ersten ".".
+      Schlägt eine Prüfung fehl, stehen die Meldungen auf stderr, es wird
+      nichts geschrieben, und der Rückgabewert ist 1.
+)"};
+const TCommand checkCommand{"check", Check, R"(  korvalt-cli check ARBEITSDATEI [--moore|--mealy]
+      Prüft die Automatenbeschreibung nur. Rückgabewert 0, wenn alle
+      Prüfungen bestanden sind, sonst 1 mit den Meldungen auf stderr.
+)"};
+
+} // namespace
+
+} // namespace korvalt::cli
