@@ -1,0 +1,92 @@
+// korvalt-cli scan / testbench / insert: the entity scanner, the testbench
+// skeleton and the component insertion without the window.
+#include <iostream>
+
+#include "cli/cli.h"
+#include "vhdl/insert.h"
+#include "vhdl/testbench.h"
+#include "vhdl/u_signals.h"
+
+namespace korvalt::cli {
+
+static int Scan(const TArgs& args) {
+    if (args.size() != 1) throw TCliError("Aufruf: korvalt-cli scan DATEI");
+    const TSignal s = TSignal::FromLines(ReadInputFile(args[0], "Die Datei"));
+    PrintLine("entity: " + s.EntityName());
+    PrintLine("architecture: " + s.ArchName());
+    PrintLine("clock: " + s.ClockSignal());
+    PrintLine("reset: " + s.ResetSignal());
+    for (const auto& p : s.Ports())
+        PrintLine("port: " + p);
+    for (const auto& p : s.Inputs())
+        PrintLine("input: " + p);
+    for (const auto& p : s.Outputs())
+        PrintLine("output: " + p);
+    return 0;
+}
+
+static int Testbench(const TArgs& args) {
+    if (args.size() != 1) throw TCliError("Aufruf: korvalt-cli testbench DATEI");
+    TSignal design = TSignal::FromLines(ReadInputFile(args[0], "Die Datei"));
+    const std::string out = TestbenchFileName(args[0]);
+    if (out == args[0])
+        throw TCliError("Die Testbench \"" + out + "\" würde die Datei selbst überschreiben.");
+    if (const auto result = BuildTestbench(design, out); !result)
+        throw TCliError("Die Testbench \"" + out +
+                        "\" kann nicht geschrieben werden: " + result.error);
+    std::cout << out << '\n';
+    return 0;
+}
+
+static int Insert(const TArgs& args) {
+    TArgs files;
+    bool comments = true;
+    for (const auto& a : args) {
+        if (a == "--no-comments")
+            comments = false;
+        else
+            files.push_back(a);
+    }
+    if (files.size() != 2)
+        throw TCliError("Aufruf: korvalt-cli insert KOMPONENTE ZIEL [--no-comments]");
+    const std::string& component = files[0];
+    const std::string& target = files[1];
+    const auto r = InsertComponent(component, target, comments);
+    switch (r.outcome) {
+    case TInsertOutcome::Inserted:
+        return 0;
+    case TInsertOutcome::ComponentUnreadable:
+        throw TCliError("Die Komponente \"" + component + "\" kann nicht gelesen werden.");
+    case TInsertOutcome::NoEntityName:
+        throw TCliError("In \"" + component +
+                        "\" steht keine Entity mit Namen; es wird nichts eingefügt.");
+    case TInsertOutcome::TargetUnreadable:
+        throw TCliError("Die Zieldatei \"" + target + "\" kann nicht gelesen werden.");
+    case TInsertOutcome::TargetEmpty:
+        throw TCliError("Die Zieldatei \"" + target + "\" ist leer.");
+    case TInsertOutcome::WriteFailed:
+        throw TCliError("Die Zieldatei \"" + target +
+                        "\" kann nicht geschrieben werden: " + r.error);
+    }
+    return 0;
+}
+
+namespace {
+const TCommand scanCommand{"scan", Scan, R"(  korvalt-cli scan DATEI
+      Zeigt, was der Entity-Scanner in DATEI findet, je Zeile ein Eintrag:
+      entity:, architecture:, clock:, reset:, dann port:, input: und
+      output: für jede Portdeklaration.
+)"};
+const TCommand testbenchCommand{"testbench", Testbench, R"(  korvalt-cli testbench DATEI
+      Schreibt das Testbench-Gerüst neben DATEI (Name bis zum ersten "."
+      mit der Endung .wdl) und gibt seinen Pfad aus.
+)"};
+const TCommand insertCommand{"insert", Insert,
+                             R"(  korvalt-cli insert KOMPONENTE ZIEL [--no-comments]
+      Fügt die Entity aus KOMPONENTE als Komponente in die VHDL-Datei ZIEL
+      ein: Konfigurationszeile, Komponentendeklaration und Instanz map_XXX,
+      mit Kommentaren, außer bei --no-comments.
+)"};
+} // namespace
+
+} // namespace korvalt::cli

@@ -1,0 +1,41 @@
+// Component insertion: a design of the working folder is inserted into a
+// target VHDL file as a configuration line (before the first BEGIN), a
+// component declaration (after the architecture header) and an instance
+// map_XXX (after the architecture's BEGIN). Everything else in the target
+// stays line for line as it was; the target is replaced atomically, so a
+// failed write leaves it intact.
+#pragma once
+
+#include <string>
+
+#include "common/textfile.h"
+
+namespace korvalt {
+
+enum class TInsertOutcome {
+    Inserted,
+    ComponentUnreadable, // refused: the component file is missing or cannot be read
+    NoEntityName,        // refused: the component file names no entity
+    TargetUnreadable,    // nothing to do: the target is missing or cannot be read
+    TargetEmpty,         // nothing to do: the target holds no line
+    WriteFailed,         // the target could not be replaced; error holds the reason
+};
+
+struct TInsertResult {
+    TInsertOutcome outcome = TInsertOutcome::Inserted;
+    std::string error;
+};
+
+// The target's lines with the insertions made, the component scanned from its lines.
+TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLines,
+                       bool withComments);
+
+// A target that holds no CR LF keeps LF line ends; any other is written with CR LF.
+TInsertResult InsertComponent(const std::string& componentPath, const std::string& targetPath,
+                              bool withComments);
+
+// The .vhd files of folder (the extension in any case), without the one named
+// like the target's file, sorted by name ignoring case.
+TStrings ListComponents(const std::string& folder, const std::string& targetPath);
+
+} // namespace korvalt
