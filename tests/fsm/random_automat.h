@@ -1,0 +1,145 @@
+// Random state-machine descriptions for the simulation, property and speed
+// tests, and a reference model that says what the generated VHDL must do.
+#pragma once
+
+#include <algorithm>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/ascii.h"
+#include "fsm/automat.h"
+#include "fsm/synthesis.h"
+
+namespace korvalt::test {
+
+struct TMachineShape {
+    bool moore = true;
+    bool coded = true;
+    int inputs = 3, outputs = 3, states = 4;
+    int inputWidth = 2, outputWidth = 2;
+    std::string resetLevel = "1", clockLevel = "1";
+    bool fullySpecified = true; // Mealy: a row for every state and input
+};
+
+inline std::string Bits(unsigned value, int width) {
+    std::string s;
+    for (int i = width - 1; i >= 0; --i)
+        s += ((value >> i) & 1u) ? '1' : '0';
+    return s;
+}
+
+// Distinct legal identifiers with a prefix per list, in mixed case.
+inline std::string RandomName(std::mt19937& rng, const std::string& prefix, int index) {
+    static const char* const stems[] = {"go", "Stop", "an", "AUS", "lauf", "Warte", "s", "q_v"};
+    std::uniform_int_distribution<int> stem(0, 7);
+    return prefix + stems[stem(rng)] + std::to_string(index);
+}
+
+inline TAutomat RandomAutomat(std::mt19937& rng, const TMachineShape& m) {
+    TAutomat a;
+    a.Moore = m.moore;
+    a.Eingangsbitbreite = m.inputWidth;
+    a.Ausgangsbitbreite = m.outputWidth;
+    a.ResetAktiv = m.resetLevel;
+    a.TaktAktiv = m.clockLevel;
+    // Inputs get distinct patterns (Mealy case choices must be); outputs may repeat.
+    std::vector<unsigned> codes((1u << m.inputWidth));
+    for (unsigned i = 0; i < codes.size(); ++i)
+        codes[i] = i;
+    std::shuffle(codes.begin(), codes.end(), rng);
+    for (int i = 0; i < m.inputs; ++i)
+        a.Eingangsmatrix.push_back(
+            RandomName(rng, "e", i) + "|" +
+            Bits(codes[static_cast<std::size_t>(i) % codes.size()], m.inputWidth));
+    std::uniform_int_distribution<unsigned> outCode(0, (1u << m.outputWidth) - 1);
+    for (int i = 0; i < m.outputs; ++i)
+        a.Ausgangsmatrix.push_back(RandomName(rng, "a", i) + "|" +
+                                   Bits(i == 0 ? 1u : outCode(rng), m.outputWidth));
+    const int zw = std::max(1, BitsNeeded(m.states));
+    for (int i = 0; i < m.states; ++i)
+        a.Zustandsmatrix.push_back(
+            RandomName(rng, "z", i) + "|" +
+            (m.coded ? Bits(static_cast<unsigned>(i), zw) : std::string(zw, '0')));
+    if (m.coded && m.states == 1) a.Zustandsmatrix[0].back() = '1';
+
+    std::uniform_int_distribution<int> pickState(0, m.states - 1), pickInput(0, m.inputs - 1),
+        pickOutput(0, m.outputs - 1);
+    auto name = [](const std::string& entry) { return EntryName(entry); };
+    for (int s = 0; s < m.states; ++s) {
+        for (int x = 0; x < m.inputs; ++x) {
+            if (!m.fullySpecified && rng() % 3 == 0) continue;
+            std::string row = name(a.Zustandsmatrix[static_cast<std::size_t>(s)]) + "|" +
+                              name(a.Zustandsmatrix[static_cast<std::size_t>(pickState(rng))]) +
+                              "|" + name(a.Eingangsmatrix[static_cast<std::size_t>(x)]);
+            if (!m.moore)
+                row += "|" + name(a.Ausgangsmatrix[static_cast<std::size_t>(pickOutput(rng))]);
+            a.Automatentabelle.push_back(row);
+        }
+        if (m.moore)
+            a.Ausgangstabelle.push_back(
+                name(a.Zustandsmatrix[static_cast<std::size_t>(s)]) + "|" +
+                name(a.Ausgangsmatrix[static_cast<std::size_t>(pickOutput(rng))]));
+    }
+    std::shuffle(a.Automatentabelle.begin(), a.Automatentabelle.end(), rng);
+    a.Resetzustand = name(a.Zustandsmatrix[static_cast<std::size_t>(pickState(rng))]);
+    return a;
+}
+
+// What the machine does, cycle by cycle, as the tables say.
+class TReferenceMachine {
+  public:
+    explicit TReferenceMachine(const TAutomat& a) : a_(a), state_(ResetStateName(a)) {}
+
+    // The output while input pattern x is applied in the current state; empty
+    // when the tables leave it open (the VHDL then gives don't-cares).
+    std::string Output(const std::string& x) const {
+        if (a_.Moore)
+            return Pattern(a_.Ausgangsmatrix, FindStateOutput(a_.Ausgangstabelle, state_));
+        const auto row = MealyRow(x);
+        return row.empty() ? std::string() : Pattern(a_.Ausgangsmatrix, row[3]);
+    }
+    // The active clock edge with input pattern x applied; false when the next state is open.
+    bool Clock(const std::string& x) {
+        if (a_.Moore) {
+            for (const auto& r : a_.Automatentabelle) {
+                const TStrings f = SplitTableRow(r, 3);
+                if (SameText(f[0], state_) && Pattern(a_.Eingangsmatrix, f[2]) == x) {
+                    state_ = f[1];
+                    break;
+                }
+            }
+            return true;
+        }
+        const auto row = MealyRow(x);
+        if (row.empty()) return false;
+        state_ = row[1];
+        return true;
+    }
+
+  private:
+    static std::string Pattern(const TStrings& list, const std::string& name) {
+        for (const auto& e : list)
+            if (SameText(EntryName(e), name)) return EntryBits(e);
+        return {};
+    }
+    TStrings MealyRow(const std::string& x) const {
+        std::string input;
+        for (const auto& e : a_.Eingangsmatrix)
+            if (EntryBits(e) == x) {
+                input = EntryName(e);
+                break;
+            }
+        for (const auto& r : a_.Automatentabelle) {
+            TStrings f = SplitTableRow(r, 4);
+            if (f[0] == state_ && f[2] == input && !input.empty()) return f;
+        }
+        return {};
+    }
+
+    const TAutomat& a_;
+    std::string state_;
+};
+
+} // namespace korvalt::test
