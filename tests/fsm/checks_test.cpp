@@ -15,6 +15,12 @@ TStrings Utf8(const TStrings& lines) {
         r.push_back(Cp1252ToUtf8(l));
     return r;
 }
+// One of the two examples with one change made.
+TAutomat Changed(bool moore, void (*change)(TAutomat&)) {
+    TAutomat a = moore ? MooreExample() : MealyExample();
+    if (change) change(a);
+    return a;
+}
 } // namespace
 
 TEST(ValidateAutomat, ReportOfAnEmptyDescription) {
@@ -32,223 +38,92 @@ TEST(ValidateAutomat, ReportOfAnEmptyDescription) {
 TEST(ValidateAutomat, EachFixedCheck) {
     const struct {
         const char* what;
-        TAutomat a;
+        bool moore;
+        void (*change)(TAutomat&);
         AutomatErrors errors;
     } cases[] = {
-        {"valid Moore", MooreExample(), 0},
-        {"valid Mealy", MealyExample(), 0},
-        {"no states",
-         [] {
-             auto a = MooreExample();
-             a.Zustandsmatrix.clear();
-             return a;
-         }(),
-         ErrTooFewStates},
-        {"all-zero inputs",
-         [] {
-             auto a = MooreExample();
+        {"valid Moore", true, nullptr, 0},
+        {"valid Mealy", false, nullptr, 0},
+        {"no states", true, [](TAutomat& a) { a.Zustandsmatrix.clear(); }, ErrTooFewStates},
+        {"all-zero inputs", true,
+         [](TAutomat& a) {
              a.Eingangsmatrix = {"X0|00", "X1|00"};
-             return a;
-         }(),
+         },
          ErrInputMatrix},
-        {"empty Bedingung",
-         [] {
-             auto a = MooreExample();
-             a.Automatentabelle[0] = "S0|S1|";
-             return a;
-         }(),
+        {"empty Bedingung", true, [](TAutomat& a) { a.Automatentabelle[0] = "S0|S1|"; },
          ErrTableIncomplete},
-        {"empty Folgezustand",
-         [] {
-             auto a = MooreExample();
-             a.Automatentabelle[0] = "S0||X1";
-             return a;
-         }(),
+        {"empty Folgezustand", true, [](TAutomat& a) { a.Automatentabelle[0] = "S0||X1"; },
          ErrTableIncomplete},
-        {"empty table passes",
-         [] {
-             auto a = MooreExample();
-             a.Automatentabelle.clear();
-             return a;
-         }(),
-         0},
-        {"Moore output missing",
-         [] {
-             auto a = MooreExample();
-             a.Ausgangstabelle[1] = "S1|";
-             return a;
-         }(),
+        {"empty table passes", true, [](TAutomat& a) { a.Automatentabelle.clear(); }, 0},
+        {"Moore output missing", true, [](TAutomat& a) { a.Ausgangstabelle[1] = "S1|"; },
          ErrOutputsMissing},
-        {"Mealy output table ignored",
-         [] {
-             auto a = MealyExample();
-             a.Ausgangstabelle = {"S0|"};
-             return a;
-         }(),
-         0},
+        {"Mealy output table ignored", false, [](TAutomat& a) { a.Ausgangstabelle = {"S0|"}; }, 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ValidateAutomat(c.a), c.errors) << c.what;
+        EXPECT_EQ(ValidateAutomat(Changed(c.moore, c.change)), c.errors) << c.what;
 }
 
 TEST(CheckVhdlRules, NamesWhatToFix) {
     const struct {
         const char* what;
-        TAutomat a;
+        bool moore;
+        void (*change)(TAutomat&);
         const char* message; // nullptr: no further problem
     } cases[] = {
-        {"Moore example", MooreExample(), nullptr},
-        {"Mealy example", MealyExample(), nullptr},
-        {"digit first",
-         [] {
-             auto a = MooreExample();
-             a.Eingangsmatrix[0] = "1go|0";
-             return a;
-         }(),
+        {"Moore example", true, nullptr, nullptr},
+        {"Mealy example", false, nullptr, nullptr},
+        {"digit first", true, [](TAutomat& a) { a.Eingangsmatrix[0] = "1go|0"; },
          "Der Eingang „1go“ ist kein gültiger VHDL-Bezeichner"},
-        {"double underscore",
-         [] {
-             auto a = MooreExample();
-             a.Ausgangsmatrix[0] = "a__b|0";
-             return a;
-         }(),
+        {"double underscore", true, [](TAutomat& a) { a.Ausgangsmatrix[0] = "a__b|0"; },
          "Der Ausgang „a__b“ ist kein gültiger"},
-        {"trailing underscore",
-         [] {
-             auto a = MooreExample();
-             a.Ausgangsmatrix[0] = "ab_|0";
-             return a;
-         }(),
+        {"trailing underscore", true, [](TAutomat& a) { a.Ausgangsmatrix[0] = "ab_|0"; },
          "Der Ausgang „ab_“ ist kein gültiger"},
-        {"reserved word",
-         [] {
-             auto a = MooreExample();
-             a.Zustandsmatrix[0] = "Begin|0";
-             return a;
-         }(),
+        {"reserved word", true, [](TAutomat& a) { a.Zustandsmatrix[0] = "Begin|0"; },
          "Der Zustand „Begin“ ist ein reserviertes Wort von VHDL!"},
-        {"reserved 2008",
-         [] {
-             auto a = MooreExample();
-             a.Zustandsmatrix[0] = "context|0";
-             return a;
-         }(),
+        {"reserved 2008", true, [](TAutomat& a) { a.Zustandsmatrix[0] = "context|0"; },
          "„context“ ist ein reserviertes Wort"},
-        {"generated name",
-         [] {
-             auto a = MooreExample();
-             a.Eingangsmatrix[0] = "CLK|0";
-             return a;
-         }(),
+        {"generated name", true, [](TAutomat& a) { a.Eingangsmatrix[0] = "CLK|0"; },
          "Der Eingang „CLK“ trägt einen Namen, den der erzeugte VHDL-Code selbst verwendet!"},
-        {"used twice across lists",
-         [] {
-             auto a = MooreExample();
-             a.Ausgangsmatrix[0] = "s0|0";
-             return a;
-         }(),
+        {"used twice across lists", true, [](TAutomat& a) { a.Ausgangsmatrix[0] = "s0|0"; },
          "Der Name „S0“ wird mehrfach verwendet"},
-        {"input too long",
-         [] {
-             auto a = MooreExample();
-             a.Eingangsmatrix[1] = "X1|01";
-             return a;
-         }(),
+        {"input too long", true, [](TAutomat& a) { a.Eingangsmatrix[1] = "X1|01"; },
          "Das Bitmuster „01“ des Eingangs „X1“ hat 2 statt 1 Bits!"},
-        {"output not binary",
-         [] {
-             auto a = MooreExample();
-             a.Ausgangsmatrix[1] = "Y1|x";
-             return a;
-         }(),
+        {"output not binary", true, [](TAutomat& a) { a.Ausgangsmatrix[1] = "Y1|x"; },
          "Das Bitmuster „x“ des Ausgangs „Y1“ darf nur 0 und 1 enthalten!"},
-        {"state code length",
-         [] {
-             auto a = MealyExample();
-             a.Zustandsmatrix[1] = "S1|10";
-             return a;
-         }(),
+        {"state code length", false, [](TAutomat& a) { a.Zustandsmatrix[1] = "S1|10"; },
          "Das Bitmuster „10“ des Zustands „S1“ hat 2 statt 1 Bits!"},
-        {"same state code",
-         [] {
-             auto a = MealyExample();
+        {"same state code", false,
+         [](TAutomat& a) {
              a.Zustandsmatrix = {"S0|1", "S1|1"};
-             return a;
-         }(),
+         },
          "Die Zustände „S0“ und „S1“ haben denselben Code „1“!"},
-        {"Mealy inputs alike",
-         [] {
-             auto a = MealyExample();
+        {"Mealy inputs alike", false,
+         [](TAutomat& a) {
              a.Eingangsmatrix = {"X0|1", "X1|1"};
-             return a;
-         }(),
+         },
          "Die Eingänge „X0“ und „X1“ haben denselben Code „1“!"},
-        {"unknown next state",
-         [] {
-             auto a = MooreExample();
-             a.Automatentabelle[0] = "S0|S9|X1";
-             return a;
-         }(),
+        {"unknown next state", true, [](TAutomat& a) { a.Automatentabelle[0] = "S0|S9|X1"; },
          "Die Zeile „S0|S9|X1“ der Automatentabelle nennt keinen bekannten Folgezustand „S9“!"},
-        {"empty state",
-         [] {
-             auto a = MooreExample();
-             a.Automatentabelle[0] = "|S1|X1";
-             return a;
-         }(),
+        {"empty state", true, [](TAutomat& a) { a.Automatentabelle[0] = "|S1|X1"; },
          "Die Zeile „|S1|X1“ der Automatentabelle nennt keinen Zustand!"},
-        {"Mealy rows compare exactly",
-         [] {
-             auto a = MealyExample();
-             a.Automatentabelle[0] = "s0|S0|X0|Y0";
-             return a;
-         }(),
+        {"Mealy rows compare exactly", false,
+         [](TAutomat& a) { a.Automatentabelle[0] = "s0|S0|X0|Y0"; },
          "nennt keinen bekannten Zustand „s0“!"},
-        {"Mealy unknown output",
-         [] {
-             auto a = MealyExample();
-             a.Automatentabelle[0] = "S0|S0|X0|Y7";
-             return a;
-         }(),
+        {"Mealy unknown output", false, [](TAutomat& a) { a.Automatentabelle[0] = "S0|S0|X0|Y7"; },
          "keinen bekannten Ausgang „Y7“!"},
-        {"extra field",
-         [] {
-             auto a = MooreExample();
-             a.Automatentabelle[0] = "S0|S1|X1|Y0";
-             return a;
-         }(),
+        {"extra field", true, [](TAutomat& a) { a.Automatentabelle[0] = "S0|S1|X1|Y0"; },
          "keinen bekannten Eingang „X1|Y0“!"},
-        {"output table state",
-         [] {
-             auto a = MooreExample();
-             a.Ausgangstabelle[0] = "S5|Y0";
-             return a;
-         }(),
+        {"output table state", true, [](TAutomat& a) { a.Ausgangstabelle[0] = "S5|Y0"; },
          "Die Zeile „S5|Y0“ der Ausgangstabelle nennt keinen bekannten Zustand „S5“!"},
-        {"output table output",
-         [] {
-             auto a = MooreExample();
-             a.Ausgangstabelle[0] = "S0|Y5";
-             return a;
-         }(),
+        {"output table output", true, [](TAutomat& a) { a.Ausgangstabelle[0] = "S0|Y5"; },
          "der Ausgangstabelle nennt keinen bekannten Ausgang „Y5“!"},
-        {"reset level",
-         [] {
-             auto a = MooreExample();
-             a.ResetAktiv = "";
-             return a;
-         }(),
+        {"reset level", true, [](TAutomat& a) { a.ResetAktiv = ""; },
          "Der aktive Pegel des Resets „“ muss 0 oder 1 sein!"},
-        {"clock level",
-         [] {
-             auto a = MooreExample();
-             a.TaktAktiv = "H";
-             return a;
-         }(),
+        {"clock level", true, [](TAutomat& a) { a.TaktAktiv = "H"; },
          "Der aktive Pegel des Takts „H“ muss 0 oder 1 sein!"},
     };
     for (const auto& c : cases) {
-        const TStrings found = Utf8(CheckVhdlRules(c.a));
+        const TStrings found = Utf8(CheckVhdlRules(Changed(c.moore, c.change)));
         if (!c.message) {
             EXPECT_TRUE(found.empty()) << c.what << ": " << (found.empty() ? "" : found[0]);
             continue;
