@@ -1,0 +1,3 @@
+# Windows of src/fsm.
+target_sources(korvalt_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/u_automat.cpp)

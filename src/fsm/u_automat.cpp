@@ -1,0 +1,679 @@
+#include "fsm/u_automat.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QStyledItemDelegate>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "app/dialogs.h"
+#include "app/help.h"
+#include "app/qtext.h"
+#include "common/intread.h"
+#include "fsm/workspace.h"
+
+namespace korvalt {
+
+namespace {
+
+constexpr int MemoWidth = 230;
+constexpr int MinHeight = 300;
+
+bool IsEnter(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+// A key that types a character; shortcuts and keys such as Escape, Tab or Delete do not.
+bool TypesCharacter(const QKeyEvent* e) {
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    if (IsEnter(e) || e->key() == Qt::Key_Backspace) return true;
+    const QString text = e->text();
+    return !text.isEmpty() && text[0].isPrint();
+}
+
+bool IsNameChar(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+// Keys that leave the duplicate warning as it is: digits, letters, keypad 1-9
+// and operators, F1-F11. Every other key (Enter, Backspace, cursor keys...) checks.
+bool KeepsDuplicateWarning(const QKeyEvent* e) {
+    const int k = e->key();
+    const bool keypad = e->modifiers() & Qt::KeypadModifier;
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return true;
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F11) return true;
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) return !(keypad && k == Qt::Key_0);
+    return keypad && (k == Qt::Key_Asterisk || k == Qt::Key_Plus || k == Qt::Key_Minus ||
+                      k == Qt::Key_Period || k == Qt::Key_Comma || k == Qt::Key_Slash);
+}
+
+// Pasted text is held to what can be typed: letters, digits and line ends.
+class TVarMemo : public QPlainTextEdit {
+  public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+  protected:
+    void insertFromMimeData(const QMimeData* source) override {
+        QString text;
+        for (QChar c : source->text())
+            if (IsNameChar(c) || c == u'\n') text += c;
+        insertPlainText(text);
+    }
+};
+
+class TGridDelegate : public QStyledItemDelegate {
+  public:
+    TGridDelegate(TAutomatGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+  protected:
+    bool eventFilter(QObject* editor, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && grid_->KeyFilter &&
+            grid_->KeyFilter(static_cast<QKeyEvent*>(event)))
+            return true;
+        return QStyledItemDelegate::eventFilter(editor, event);
+    }
+
+  private:
+    TAutomatGrid* grid_;
+};
+
+const char* const VorgabenCaptions[] = {"Eingangssignale", "Ausgangssignale",
+                                        "Automatenzust\u00e4nde", "Takt und Reset"};
+
+} // namespace
+
+TAutomatGrid::TAutomatGrid(QWidget* parent) : QTableWidget(parent) {
+    setItemDelegate(new TGridDelegate(this));
+    verticalHeader()->hide();
+    horizontalHeader()->setDefaultSectionSize(80);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setShowGrid(true);
+}
+
+void TAutomatGrid::SetTable(const CellTable& table) {
+    fixedCols_ = table.FixedCols;
+    editable_ = table.Editable;
+    setColumnCount(table.ColCount());
+    setRowCount(std::max(table.RowCount() - 1, 0));
+    for (int c = 0; c < table.ColCount(); ++c) {
+        setHorizontalHeaderItem(c, new QTableWidgetItem(ToQ(table.Cell(c, 0))));
+        for (int r = 1; r < table.RowCount(); ++r) {
+            auto* item = new QTableWidgetItem(ToQ(table.Cell(c, r)));
+            const bool fixed = c < fixedCols_;
+            if (!editable_ || fixed) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            if (fixed) item->setBackground(palette().button());
+            setItem(r - 1, c, item);
+        }
+    }
+}
+
+CellTable TAutomatGrid::Table() const {
+    CellTable t;
+    t.SetSize(columnCount(), rowCount() + 1);
+    t.FixedCols = fixedCols_;
+    t.Editable = editable_;
+    for (int c = 0; c < columnCount(); ++c) {
+        if (const auto* h = horizontalHeaderItem(c)) t.SetCell(c, 0, FromQ(h->text()));
+        for (int r = 0; r < rowCount(); ++r)
+            if (const auto* i = item(r, c)) t.SetCell(c, r + 1, FromQ(i->text()));
+    }
+    return t;
+}
+
+void TAutomatGrid::CommitEdit() {
+    if (state() != QAbstractItemView::EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void TAutomatGrid::keyPressEvent(QKeyEvent* event) {
+    if (KeyFilter && KeyFilter(event)) {
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+TAutomatForm::TAutomatForm(QWidget* parent) : QDialog(parent) {
+    setObjectName("AutomatForm");
+    setWindowTitle("Automatenbeschreibung");
+    CreateControls();
+    CreateMenu();
+    resize(582, 641);
+    SetView(ViewNone, false);
+}
+
+TAutomatForm::~TAutomatForm() {
+    // Focus changes while the children go must not reach this half-destroyed window.
+    for (QObject* o : findChildren<QObject*>()) {
+        o->removeEventFilter(this);
+        o->disconnect(this);
+    }
+    AutomatGrid->KeyFilter = nullptr;
+}
+
+void TAutomatForm::CreateControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    Panel2 = new QFrame(this);
+    Panel2->setObjectName("Panel2");
+    layout->addWidget(Panel2, 1);
+    auto* panel2Layout = new QVBoxLayout(Panel2);
+    panel2Layout->setContentsMargins(0, 0, 0, 0);
+
+    TabPanel = new QWidget(Panel2);
+    TabPanel->setObjectName("TabPanel");
+    panel2Layout->addWidget(TabPanel);
+    auto* tabLayout = new QVBoxLayout(TabPanel);
+    tabLayout->setContentsMargins(2, 2, 2, 2);
+    tabLayout->setSpacing(0);
+    TabControl1 = new QTabBar(TabPanel);
+    TabControl1->setObjectName("TabControl1");
+    TabControl1->setExpanding(false);
+    tabLayout->addWidget(TabControl1);
+    connect(TabControl1, &QTabBar::currentChanged, this, &TAutomatForm::TabControl1Change);
+
+    AutomatGrid = new TAutomatGrid(TabPanel);
+    AutomatGrid->setObjectName("AutomatGrid");
+    AutomatGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    AutomatGrid->KeyFilter = [this](const QKeyEvent* e) { return AutomatGridKeyPress(e); };
+    connect(AutomatGrid, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        AutomatGridPopup(AutomatGrid->viewport()->mapToGlobal(pos));
+    });
+    tabLayout->addWidget(AutomatGrid, 1);
+
+    GB1 = new QGroupBox(TabPanel);
+    GB1->setObjectName("GB1");
+    tabLayout->addWidget(GB1, 1);
+    auto* gbLayout = new QHBoxLayout(GB1);
+    gbLayout->setContentsMargins(0, 0, 0, 0);
+    gbLayout->setSpacing(0);
+    VarMemo = new TVarMemo(GB1);
+    VarMemo->setObjectName("VarMemo");
+    VarMemo->setFixedWidth(MemoWidth);
+    VarMemo->setTabChangesFocus(true);
+    VarMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    SetHelpContext(VarMemo, 2100);
+    VarMemo->installEventFilter(this);
+    connect(VarMemo, &QPlainTextEdit::textChanged, this, &TAutomatForm::VarMemoChange);
+    gbLayout->addWidget(VarMemo);
+    Panel1 = new QFrame(GB1);
+    Panel1->setObjectName("Panel1");
+    SetHelpContext(Panel1, 2000);
+    gbLayout->addWidget(Panel1, 1);
+
+    auto label = [this](const char* name, const char* text) {
+        auto* l = new QLabel(text, Panel1);
+        l->setObjectName(name);
+        l->setGeometry(8, 16, 150, 17);
+        return l;
+    };
+    Label1 = label("Label1", "Eingangsbitbreite:");
+    Label3 = label("Label3", "Ausgangsbitbreite:");
+    Label2 = label("Label2", "Resetzustand:");
+    BitEdit = new QLineEdit(Panel1);
+    BitEdit->setObjectName("BitEdit");
+    BitEdit->setGeometry(8, 36, 100, 21);
+    BitEdit->installEventFilter(this);
+    RSTCBox = new QComboBox(Panel1);
+    RSTCBox->setObjectName("RSTCBox");
+    RSTCBox->setEditable(false);
+    RSTCBox->setGeometry(8, 36, 150, 21);
+    SetHelpContext(RSTCBox, 2110);
+    connect(RSTCBox, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0) Automat_.Resetzustand = FromQ(RSTCBox->itemText(index));
+    });
+    ResetCheckBox = new QCheckBox("Reset L-aktiv (0)", Panel1);
+    ResetCheckBox->setObjectName("ResetCheckBox");
+    ResetCheckBox->setGeometry(8, 16, 200, 17);
+    SetHelpContext(ResetCheckBox, 2120);
+    CLKCheckBox = new QCheckBox("&Takt L-aktiv (0)", Panel1);
+    CLKCheckBox->setObjectName("CLKCheckBox");
+    CLKCheckBox->setGeometry(8, 40, 200, 17);
+    SetHelpContext(CLKCheckBox, 2130);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
+    StatusLabel = new QLabel(StatusBar1);
+    StatusLabel->setObjectName("StatusText");
+    StatusBar1->addWidget(StatusLabel, 1);
+    layout->addWidget(StatusBar1);
+
+    AutomatPopupMenu = new QMenu(this);
+    AutomatPopupMenu->setObjectName("AutomatPopupMenu");
+}
+
+void TAutomatForm::CreateMenu() {
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName("MainMenu1");
+    layout()->setMenuBar(MainMenu1);
+    auto action = [this](QMenu* menu, const char* caption, const char* name, int context) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        if (context) SetHelpContext(a, context);
+        return a;
+    };
+    auto submenu = [this](QMenu* parent, const char* caption, const char* name, int context) {
+        QMenu* m = parent ? parent->addMenu(caption) : MainMenu1->addMenu(caption);
+        m->setObjectName(name);
+        m->menuAction()->setObjectName(QString(name) + "Item");
+        if (context) {
+            SetHelpContext(m, context);
+            SetHelpContext(m->menuAction(), context);
+        }
+        return m;
+    };
+
+    QMenu* datei = submenu(nullptr, "&Datei", "Beenden1", 0);
+    Neu1 = action(datei, "&Neu", "Neu1", 0);
+    datei->addSeparator();
+    aktuelleArbeit1 = action(datei, "&aktuelle Arbeit laden", "aktuelleArbeit1", 2020);
+    Speichern1 = action(datei, "&Speichern", "Speichern1", 0);
+    datei->addSeparator();
+    Beenden2 = action(datei, "Be&enden", "Beenden2", 0);
+    connect(Neu1, &QAction::triggered, this, &TAutomatForm::Neu1Click);
+    connect(aktuelleArbeit1, &QAction::triggered, this, &TAutomatForm::aktuelleArbeit1Click);
+    connect(Speichern1, &QAction::triggered, this, &TAutomatForm::Speichern1Click);
+    connect(Beenden2, &QAction::triggered, this, &TAutomatForm::Beenden2Click);
+
+    Statemaschine1 = submenu(nullptr, "&Statemaschine", "Statemaschine1", 0);
+    connect(Statemaschine1, &QMenu::aboutToShow, this, &TAutomatForm::UpdateMenus);
+    Vorgaben1 = submenu(Statemaschine1, "&Vorgaben", "Vorgaben1", 2030);
+    const char* vorgaben[][2] = {{"&Eingangsmatrix", "Eingangsmatrix1"},
+                                 {"&Ausgangsmatrix", "Ausgangsmatrix1"},
+                                 {"&Zustandsmatrix", "Zustandsmatrix1"},
+                                 {"Takt und Reset", "CLKRST"}};
+    for (int tab = 0; tab < 4; ++tab)
+        connect(action(Vorgaben1, vorgaben[tab][0], vorgaben[tab][1], 2030), &QAction::triggered,
+                this, [this, tab] { VorgabenClick(tab); });
+    Bearbeiten1 = submenu(Statemaschine1, "&Matrix Bearbeiten", "Bearbeiten1", 2040);
+    const char* matrizen[][2] = {{"&Eingangsmatrix", "Eingangsmatrix2"},
+                                 {"&Ausgangsmatrix", "Ausgangsmatrix2"},
+                                 {"&Zustandsmatrix", "Zustandsmatrix2"}};
+    for (int tab = 0; tab < 3; ++tab)
+        connect(action(Bearbeiten1, matrizen[tab][0], matrizen[tab][1], 2040), &QAction::triggered,
+                this, [this, tab] { TabellenClick(tab); });
+    Automatenbeschreibung =
+        submenu(Statemaschine1, "Automaten&beschreibung", "Automatenbeschreibung", 2050);
+    connect(action(Automatenbeschreibung, "Automaten&tabelle", "Automatentabelle1", 2050),
+            &QAction::triggered, this, [this] { TabellenClick(TabAutomatentabelle); });
+    Ausgangstabelle1 = action(Automatenbeschreibung, "&Ausgangstabelle", "Ausgangstabelle1", 2050);
+    connect(Ausgangstabelle1, &QAction::triggered, this,
+            [this] { TabellenClick(TabAusgangstabelle); });
+    ErzeugeVHDLDatei1 = action(Statemaschine1, "&Erzeuge VHDL-Datei", "ErzeugeVHDLDatei1", 2060);
+    connect(ErzeugeVHDLDatei1, &QAction::triggered, this, &TAutomatForm::ErzeugeVHDLDatei1Click);
+
+    Hilfe1 = MainMenu1->addAction("&Hilfe");
+    Hilfe1->setObjectName("Hilfe1");
+    SetHelpContext(Hilfe1, 2000);
+    connect(Hilfe1, &QAction::triggered, this, &TAutomatForm::Hilfe1Click);
+}
+
+void TAutomatForm::Init(const std::string& programDir, const std::string& workingDir,
+                        bool isMoore) {
+    ProgramDir_ = programDir;
+    WorkingDir_ = workingDir;
+    Automat_.Moore = isMoore;
+    SetView(ViewNone);
+    setWindowTitle(isMoore ? "Moore - Automat" : "Mealy - Automat");
+    SetHelpContext(this, isMoore ? 3000 : 4000);
+    SetHelpContext(AutomatGrid, isMoore ? 3100 : 4100);
+}
+
+QString TAutomatForm::StatusText() const {
+    return StatusLabel->text();
+}
+
+void TAutomatForm::SetStatusText(const QString& text) {
+    StatusLabel->setText(text);
+}
+
+void TAutomatForm::SetView(TView view, bool store) {
+    SetStatusText("");
+    if (store && view != View_) StoreShownView();
+    View_ = view;
+    TabPanel->setVisible(view != ViewNone);
+    GB1->setVisible(view == ViewVorgaben);
+    AutomatGrid->setVisible(view == ViewTabellen);
+    ErzeugeVHDLDatei1->setEnabled(view == ViewTabellen);
+    Speichern1->setEnabled(view != ViewNone);
+    Statemaschine1->menuAction()->setEnabled(view != ViewNone);
+    if (view != ViewNone) Ausgangstabelle1->setVisible(Automat_.Moore);
+    const int kind = Automat_.Moore ? 3000 : 4000;
+    if (view == ViewVorgaben) SetHelpContext(AutomatGrid, kind + 100);
+    if (view == ViewTabellen) {
+        SetHelpContext(AutomatGrid, kind + 110);
+        SetHelpContext(AutomatPopupMenu, kind + 110);
+    }
+    RebuildTabs();
+}
+
+void TAutomatForm::RebuildTabs() {
+    QStringList tabs = {"Eingangsmatrix", "Ausgangsmatrix", "Zustandsmatrix"};
+    if (View_ == ViewTabellen) {
+        tabs << "Automatentabelle";
+        if (Automat_.Moore) tabs << "Ausgangstabelle";
+    } else {
+        tabs << "Takt und Reset";
+    }
+    const QSignalBlocker block(TabControl1);
+    const int index = View_ == ViewTabellen ? 0 : std::min<int>(shownTab_, 3);
+    while (TabControl1->count() > 0)
+        TabControl1->removeTab(0);
+    for (const QString& t : tabs)
+        TabControl1->addTab(t);
+    TabControl1->setCurrentIndex(index);
+}
+
+bool TAutomatForm::UpdateMenus() {
+    if (View_ == ViewVorgaben && VarMemo->document()->isModified()) StoreIdentifierView();
+    const bool on = !Automat_.Eingangsmatrix.empty() && !Automat_.Ausgangsmatrix.empty() &&
+                    !Automat_.Zustandsmatrix.empty();
+    Bearbeiten1->menuAction()->setEnabled(on);
+    Automatenbeschreibung->menuAction()->setEnabled(on);
+    return on;
+}
+
+TStrings TAutomatForm::MemoLines() const {
+    // A last line end opens no line of its own, as in any list of names.
+    const QString text = VarMemo->toPlainText();
+    TStrings lines;
+    if (text.isEmpty()) return lines;
+    for (const QString& l : text.split(u'\n'))
+        lines.push_back(FromQ(l));
+    if (lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
+void TAutomatForm::SetMemoLines(const TStrings& lines) {
+    QStringList text;
+    for (const auto& l : lines)
+        text << ToQ(l);
+    filling_ = true;
+    VarMemo->setPlainText(text.join(u'\n'));
+    VarMemo->document()->setModified(false);
+    filling_ = false;
+}
+
+void TAutomatForm::StoreIdentifierView() {
+    TStrings lines = MemoLines();
+    const TStrings typed = lines;
+    const std::string reset = RSTCBox->currentIndex() >= 0 ? FromQ(RSTCBox->currentText()) : "";
+    ApplyIdentifierLines(Automat_, shownTab_, lines, FromQ(BitEdit->text()), reset,
+                         ResetCheckBox->isChecked(), CLKCheckBox->isChecked());
+    if (shownTab_ <= TabZustandsmatrix && lines != typed) SetMemoLines(lines);
+    VarMemo->document()->setModified(false);
+}
+
+void TAutomatForm::StoreShownView() {
+    if (View_ == ViewVorgaben) StoreIdentifierView();
+    if (View_ == ViewTabellen) {
+        AutomatGrid->CommitEdit();
+        StoreGrid(Automat_, shownTab_, AutomatGrid->Table());
+    }
+}
+
+void TAutomatForm::ShowVorgaben(int tab) {
+    SetView(ViewVorgaben, false);
+    shownTab_ = tab;
+    {
+        const QSignalBlocker block(TabControl1);
+        TabControl1->setCurrentIndex(tab);
+    }
+    GB1->setTitle(QString::fromUtf8(VorgabenCaptions[tab]));
+    const TIdentifierView v = ShowIdentifierList(Automat_, tab);
+    SetMemoLines(v.lines);
+    VarMemo->setVisible(tab != TabTaktReset);
+    filling_ = true;
+    if (tab <= TabAusgangsmatrix) {
+        BitEdit->setText(ToQ(v.widthText));
+        SetHelpContext(BitEdit, tab == TabEingangsmatrix ? 2140 : 2150);
+    }
+    if (tab == TabZustandsmatrix) {
+        RSTCBox->clear();
+        for (const auto& c : v.resetChoices)
+            RSTCBox->addItem(ToQ(c));
+        RSTCBox->setCurrentIndex(v.resetIndex);
+    }
+    if (tab == TabTaktReset) {
+        ResetCheckBox->setChecked(v.resetLow);
+        CLKCheckBox->setChecked(v.clockLow);
+    }
+    filling_ = false;
+    Label1->setVisible(tab == TabEingangsmatrix);
+    Label3->setVisible(tab == TabAusgangsmatrix);
+    BitEdit->setVisible(tab <= TabAusgangsmatrix);
+    const bool reset = tab == TabZustandsmatrix && Automat_.Moore;
+    Label2->setVisible(reset);
+    RSTCBox->setVisible(reset);
+    ResetCheckBox->setVisible(tab == TabTaktReset);
+    CLKCheckBox->setVisible(tab == TabTaktReset);
+}
+
+void TAutomatForm::ShowTabellen(int tab) {
+    if (tab == TabAusgangstabelle && !Automat_.Moore) return;
+    SetView(ViewTabellen, false);
+    shownTab_ = tab;
+    {
+        const QSignalBlocker block(TabControl1);
+        TabControl1->setCurrentIndex(tab);
+    }
+    bool modified = false;
+    const CellTable t = BuildGrid(Automat_, tab, modified);
+    if (modified) Modified_ = true;
+    AutomatGrid->SetTable(t);
+    AutomatGrid->SetCurrentTableCell(t.ColCount() > t.FixedCols ? t.FixedCols : 0, 1);
+    AutomatGrid->setFocus();
+}
+
+// Menu entries store the view shown even when they stay in the same view
+// family, so that switching matrices through the menu never drops edits.
+void TAutomatForm::VorgabenClick(int tab) {
+    StoreShownView();
+    ShowVorgaben(tab);
+}
+
+void TAutomatForm::TabellenClick(int tab) {
+    StoreShownView();
+    ShowTabellen(tab);
+}
+
+void TAutomatForm::TabControl1Change(int tab) {
+    if (tab < 0 || View_ == ViewNone) return;
+    StoreShownView();
+    if (View_ == ViewVorgaben)
+        ShowVorgaben(tab);
+    else
+        ShowTabellen(tab);
+}
+
+void TAutomatForm::Neu1Click() {
+    Automat_.Eingangsmatrix.clear();
+    Automat_.Ausgangsmatrix.clear();
+    Automat_.Zustandsmatrix.clear();
+    SetMemoLines({});
+    SetView(ViewVorgaben, false);
+    UpdateMenus();
+    ShowVorgaben(std::min(shownTab_, 3));
+}
+
+void TAutomatForm::aktuelleArbeit1Click() {
+    LoadWorkspace(Automat_, ProgramDir_);
+    VarMemo->document()->setModified(false); // the lines shown are older than the file
+    SetView(ViewVorgaben, false);
+    UpdateMenus();
+    ShowVorgaben(std::min(shownTab_, 3));
+}
+
+bool TAutomatForm::Speichern1Click() {
+    StoreShownView();
+    const TWriteResult result = SaveWorkspace(Automat_, ProgramDir_);
+    UpdateMenus();
+    if (!result) {
+        const std::string path = ProgramDir_ + WorkspaceFileName(Automat_.Moore);
+        Dialogs().ShowMessage(this, "Fehler",
+                              QString("Die Datei %1 kann nicht geschrieben werden:\n%2")
+                                  .arg(PathToQ(path), QString::fromLocal8Bit(result.error)));
+        return false;
+    }
+    Modified_ = false;
+    return true;
+}
+
+// Filled by the VHDL synthesis.
+void TAutomatForm::ErzeugeVHDLDatei1Click() {}
+
+void TAutomatForm::Hilfe1Click() {
+    HelpJump(Automat_.Moore ? "3000" : "4000");
+}
+
+bool TAutomatForm::ConfirmClose() {
+    if (!Modified_) return true;
+    if (!Dialogs().AskYesNo(this, "Frage", "Daten speichern?", true)) {
+        Modified_ = false; // the user chose to discard the changes
+        return true;
+    }
+    return Speichern1Click(); // a failed save keeps the window and the work
+}
+
+void TAutomatForm::closeEvent(QCloseEvent* event) {
+    if (!ConfirmClose()) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    QDialog::closeEvent(event);
+    closing_ = false;
+}
+
+// Escape closes like the close box.
+void TAutomatForm::reject() {
+    if (closing_ || ConfirmClose()) QDialog::reject();
+}
+
+void TAutomatForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (width() < VarMemo->width() || height() < MinHeight)
+        resize(std::max(width(), VarMemo->width()), std::max(height(), MinHeight));
+}
+
+bool TAutomatForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == VarMemo && event->type() == QEvent::KeyPress)
+        return VarMemoKeyPress(static_cast<QKeyEvent*>(event));
+    if (watched == VarMemo && event->type() == QEvent::FocusOut) UpdateMenus();
+    if (watched == BitEdit && event->type() == QEvent::KeyPress)
+        BitEditKeyPress(static_cast<QKeyEvent*>(event));
+    return QDialog::eventFilter(watched, event);
+}
+
+void TAutomatForm::RaiseBitEdit() {
+    int n = 0;
+    for (const auto& l : MemoLines())
+        if (!l.empty()) ++n;
+    if (BitsNeeded(n) > IntOf(FromQ(BitEdit->text())))
+        BitEdit->setText(QString::number(BitsNeeded(n)));
+}
+
+bool TAutomatForm::VarMemoKeyPress(const QKeyEvent* e) {
+    if (!KeepsDuplicateWarning(e))
+        SetStatusText(HasDuplicateIdentifiers(MemoLines()) ? "Bezeichner doppelt" : "");
+    if (!TypesCharacter(e)) return false;
+    Modified_ = true;
+    RaiseBitEdit(); // counts the lines before this key takes effect
+    if (IsEnter(e) || e->key() == Qt::Key_Backspace) return false;
+    const QString text = e->text();
+    return !(text.size() == 1 && IsNameChar(text[0]));
+}
+
+void TAutomatForm::BitEditKeyPress(const QKeyEvent* e) {
+    if (!TypesCharacter(e)) return;
+    Modified_ = true;
+    if (IsEnter(e)) RaiseBitEdit();
+}
+
+void TAutomatForm::VarMemoChange() {
+    if (filling_) return;
+    const bool hadChoices = RSTCBox->count() > 0;
+    RSTCBox->clear();
+    for (const auto& line : MemoLines())
+        RSTCBox->addItem(ToQ(line));
+    RSTCBox->setCurrentIndex(hadChoices && RSTCBox->count() > 0 ? 0 : -1);
+}
+
+bool TAutomatForm::AutomatGridKeyPress(const QKeyEvent* e) {
+    if (!TypesCharacter(e)) return false;
+    Modified_ = true;
+    if (View_ != ViewTabellen) return false;
+    if (shownTab_ <= TabZustandsmatrix) {
+        if (IsEnter(e)) return false;
+        return !(e->text() == "0" || e->text() == "1");
+    }
+    if (IsEnter(e)) AutomatGridPopup(QCursor::pos());
+    return true;
+}
+
+std::vector<TPopupItem> TAutomatForm::CurrentPopupItems() const {
+    if (View_ != ViewTabellen || AutomatGrid->CurrentTableRow() < 1) return {};
+    return PopupItems(Automat_, shownTab_, AutomatGrid->Table(), AutomatGrid->CurrentTableCol(),
+                      AutomatGrid->CurrentTableRow());
+}
+
+QStringList TAutomatForm::PopupCaptions() const {
+    QStringList captions;
+    for (const auto& item : CurrentPopupItems()) {
+        switch (item.action) {
+        case TPopupAction::InsertRow:
+            captions << "Zeile &einfügen";
+            break;
+        case TPopupAction::DeleteRow:
+            captions << "Zeile &löschen";
+            break;
+        case TPopupAction::ClearCell:
+            captions << "Feld &löschen";
+            break;
+        case TPopupAction::EnterName:
+            captions << ToQ(item.name);
+            break;
+        }
+    }
+    return captions;
+}
+
+void TAutomatForm::AutomatGridPopup(const QPoint& globalPos) {
+    const auto items = CurrentPopupItems();
+    if (items.empty()) return;
+    AutomatPopupMenu->clear();
+    const QStringList captions = PopupCaptions();
+    for (int i = 0; i < captions.size(); ++i)
+        AutomatPopupMenu->addAction(captions[i])->setData(i);
+    QAction* chosen = Dialogs().PopupMenu(AutomatPopupMenu, globalPos);
+    if (!chosen) return;
+    Modified_ = true;
+    const int col = AutomatGrid->CurrentTableCol(), row = AutomatGrid->CurrentTableRow();
+    CellTable t = AutomatGrid->Table();
+    ApplyPopupItem(t, col, row, items[static_cast<std::size_t>(chosen->data().toInt())]);
+    AutomatGrid->SetTable(t);
+    AutomatGrid->SetCurrentTableCell(col, row);
+}
+
+} // namespace korvalt
