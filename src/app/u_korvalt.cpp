@@ -22,6 +22,8 @@
 #include "template/expand.h"
 #include "template/params.h"
 #include "template/u_srctemp.h"
+#include "vhdl/testbench.h"
+#include "vhdl/u_komponente.h"
 
 namespace korvalt {
 
@@ -391,8 +393,33 @@ void TMainForm::MealyAutomatClick() {
 // The VHDL commands come with their own windows.
 void TMainForm::Komponente_einfuegenClick() {
     ShowEinstellPanel(false);
+    SetStatusText("Komponente einfügen");
+    const QString target = Dialogs().ChooseFile(
+        this, "VHDL-Datei, in welche eine Komponent eingefügt werden soll", PathToQ(WorkingDir_),
+        "", "VHDL-Datei (*.vhd)");
+    if (target.isEmpty()) return;
+    TKomponenteForm form(this);
+    form.ListComponents(WorkingDir_, PathFromQ(target));
+    Dialogs().ExecModal(&form);
 }
 void TMainForm::TestbenchClick() {
+    ShowEinstellPanel(false);
+    SetStatusText("Erzeuge Testbench");
+    const QString chosen = Dialogs().ChooseFile(this, "VHDL-Datei für Testbench auswählen",
+                                                PathToQ(WorkingDir_), "", "VHDL-Datei (*.vhd)");
+    if (!chosen.isEmpty()) {
+        const std::string design = PathFromQ(chosen);
+        const std::string out = TestbenchFileName(design);
+        TSignal scanned(design);
+        // A design chosen under the name its testbench would get must not be overwritten.
+        const TWriteResult result =
+            out == design ? TWriteResult{false, "Die Testbench hätte den Namen der gewählten Datei."}
+                          : BuildTestbench(scanned, out);
+        if (!result)
+            Dialogs().ShowMessage(this, "Fehler",
+                                  QString("Die Datei %1 kann nicht geschrieben werden:\n%2")
+                                      .arg(PathToQ(out), QString::fromUtf8(result.error)));
+    }
     ShowEinstellPanel(false);
 }
 
