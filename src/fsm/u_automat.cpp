@@ -239,7 +239,9 @@ void TAutomatForm::CreateControls() {
     RSTCBox->setEditable(false);
     RSTCBox->setGeometry(8, 36, 150, 21);
     SetHelpContext(RSTCBox, 2110);
+    // A choice or a switch changed by the user is unsaved work like a typed key.
     connect(RSTCBox, &QComboBox::activated, this, [this](int index) {
+        Modified_ = true;
         if (index >= 0) Automat_.Resetzustand = FromQ(RSTCBox->itemText(index));
     });
     ResetCheckBox = new QCheckBox("Reset L-aktiv (0)", Panel1);
@@ -250,6 +252,8 @@ void TAutomatForm::CreateControls() {
     CLKCheckBox->setObjectName("CLKCheckBox");
     CLKCheckBox->setGeometry(8, 40, 200, 17);
     SetHelpContext(CLKCheckBox, 2130);
+    for (QCheckBox* box : {ResetCheckBox, CLKCheckBox})
+        connect(box, &QCheckBox::clicked, this, [this] { Modified_ = true; });
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");

@@ -302,6 +302,15 @@ TEST_F(AutomatFormTest, ClosingAfterOnlyViewingATableAsksToSave) {
     EXPECT_FALSE(form->Modified());
     EXPECT_NE(ReadBytes(programDir.File("Moore.txt")).find("Z0|Z1|\r\nZ1|Z0|halt"),
               std::string::npos);
+
+    // A switch clicked is unsaved work too.
+    form = OpenLoaded();
+    Act(*form, "CLKRST");
+    Find<QCheckBox>(form.get(), "CLKCheckBox")->click();
+    dialogs.yesNo = {true};
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_NE(ReadBytes(programDir.File("Moore.txt")).find("#BCLK0\r\n"), std::string::npos);
 }
 
 TEST_F(AutomatFormTest, AFailedSaveIsReportedAndKeepsTheWorkAndTheWindow) {
