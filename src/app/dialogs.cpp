@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "app/qtext.h"
 #include "app/u_datei.h"
 
 namespace korvalt {
@@ -60,6 +61,12 @@ TDialogs& Dialogs() {
 
 void SetDialogs(TDialogs* dialogs) {
     current = dialogs ? dialogs : &realDialogs;
+}
+
+void ShowWriteError(QWidget* parent, const std::string& path, const std::string& reason) {
+    Dialogs().ShowMessage(parent, "Fehler",
+                          QString("Die Datei %1 kann nicht geschrieben werden:\n%2")
+                              .arg(PathToQ(path), QString::fromLocal8Bit(reason)));
 }
 
 } // namespace korvalt

@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <string>
 
 class QAction;
 class QDialog;
@@ -35,6 +36,8 @@ class TDialogs {
 };
 
 TDialogs& Dialogs();
+// Tells the user, in a "Fehler" box, that a file could not be written and the system's reason.
+void ShowWriteError(QWidget* parent, const std::string& path, const std::string& reason);
 // Installs the dialogs to use (tests); nullptr restores the real ones.
 void SetDialogs(TDialogs* dialogs);
 

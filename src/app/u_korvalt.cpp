@@ -360,9 +360,7 @@ void TMainForm::makeHDLBTNClick() {
     }
     ExpandTemplate(path, body, ParamsFromRows(rows));
     if (const auto result = SaveLines(path, body); !result) {
-        Dialogs().ShowMessage(this, "Fehler",
-                              QString("Die Datei %1 kann nicht geschrieben werden:\n%2")
-                                  .arg(PathToQ(path), QString::fromLocal8Bit(result.error)));
+        ShowWriteError(this, path, result.error);
         return;
     }
     SetStatusText("Fertig");
@@ -416,9 +414,7 @@ void TMainForm::TestbenchClick() {
             out == design ? TWriteResult{false, "Die Testbench hätte den Namen der gewählten Datei."}
                           : BuildTestbench(scanned, out);
         if (!result)
-            Dialogs().ShowMessage(this, "Fehler",
-                                  QString("Die Datei %1 kann nicht geschrieben werden:\n%2")
-                                      .arg(PathToQ(out), QString::fromUtf8(result.error)));
+            ShowWriteError(this, out, result.error);
     }
     ShowEinstellPanel(false);
 }

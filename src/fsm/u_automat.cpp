@@ -23,6 +23,10 @@
 #include "app/help.h"
 #include "app/qtext.h"
 #include "common/intread.h"
+#include "common/paths.h"
+#include "fsm/checks.h"
+#include "fsm/synthesis.h"
+#include "fsm/u_fehler.h"
 #include "fsm/workspace.h"
 
 namespace korvalt {
@@ -534,18 +538,36 @@ bool TAutomatForm::Speichern1Click() {
     const TWriteResult result = SaveWorkspace(Automat_, ProgramDir_);
     UpdateMenus();
     if (!result) {
-        const std::string path = ProgramDir_ + WorkspaceFileName(Automat_.Moore);
-        Dialogs().ShowMessage(this, "Fehler",
-                              QString("Die Datei %1 kann nicht geschrieben werden:\n%2")
-                                  .arg(PathToQ(path), QString::fromLocal8Bit(result.error)));
+        ShowWriteError(this, ProgramDir_ + WorkspaceFileName(Automat_.Moore), result.error);
         return false;
     }
     Modified_ = false;
     return true;
 }
 
-// Filled by the VHDL synthesis.
-void TAutomatForm::ErzeugeVHDLDatei1Click() {}
+// Saves the work, checks it, and writes the VHDL file into the working
+// folder; a failed check lists every problem in the error window instead.
+void TAutomatForm::ErzeugeVHDLDatei1Click() {
+    if (!Speichern1Click()) return; // the user was told why; nothing is checked or written
+    const TAutomatReport report = CheckAutomat(Automat_);
+    if (!report.Ok()) {
+        TErrorForm errors(this);
+        errors.FillErrorReport(report);
+        Dialogs().ExecModal(&errors);
+        return;
+    }
+    const std::string name =
+        PathFromQ(Dialogs().AskFileName(this, PathToQ(DefaultVhdlFileName(Automat_.Moore))));
+    if (name.empty()) return;
+    const std::string entity = EntityNameOf(FileNamePart(name));
+    if (const std::string problem = EntityNameProblem(FromQ(PathToQ(entity))); !problem.empty()) {
+        Dialogs().ShowMessage(this, "Fehler", ToQ(problem) + "\nEs wurde keine Datei geschrieben.");
+        return;
+    }
+    const std::string path = WorkingDir_ + name;
+    if (const TWriteResult result = SaveLines(path, BuildAutomatVhdl(Automat_, entity)); !result)
+        ShowWriteError(this, path, result.error);
+}
 
 void TAutomatForm::Hilfe1Click() {
     HelpJump(Automat_.Moore ? "3000" : "4000");

@@ -88,9 +88,7 @@ void TKomponenteForm::Button1Click() {
                                       .arg(PathToQ(component)));
             break;
         case TInsertOutcome::WriteFailed:
-            Dialogs().ShowMessage(this, "Fehler",
-                                  QString("Die Datei %1 kann nicht geschrieben werden:\n%2")
-                                      .arg(target, QString::fromLocal8Bit(r.error)));
+            ShowWriteError(this, TargetFile_, r.error);
             break;
         default: // inserted, or a target without lines: nothing to say
             break;

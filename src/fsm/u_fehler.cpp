@@ -1,0 +1,71 @@
+#include "fsm/u_fehler.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/help.h"
+#include "app/qtext.h"
+
+namespace korvalt {
+
+namespace {
+constexpr int ButtonWidth = 75, ButtonHeight = 25, PanelHeight = 40;
+}
+
+TErrorForm::TErrorForm(QWidget* parent) : QDialog(parent) {
+    setObjectName("ErrorForm");
+    setWindowTitle("Fehler in der Automatenbeschreibung");
+    SetHelpContext(this, 5000);
+    QFont f = font();
+    f.setPointSize(8);
+    setFont(f);
+    setMinimumWidth(2 * ButtonWidth);
+
+    Memo = new QPlainTextEdit(this);
+    Memo->setObjectName("Memo");
+    Memo->setReadOnly(true);
+    Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    OKButton = new QPushButton("&OK", Panel1);
+    OKButton->setObjectName("OKButton");
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &TErrorForm::OKButtonClick);
+    setTabOrder(OKButton, Memo);
+
+    resize(481, 263);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    OKButton->setFocus();
+}
+
+void TErrorForm::FillErrorReport(const TAutomatReport& report) {
+    QStringList lines;
+    for (const auto& line : ErrorReportLines(report))
+        lines << ToQ(line);
+    Memo->setPlainText(lines.join('\n'));
+}
+
+QString TErrorForm::ReportText() const {
+    return Memo->toPlainText();
+}
+
+void TErrorForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (width() < 2 * ButtonWidth) resize(2 * ButtonWidth, height());
+    Panel1->setGeometry(0, height() - PanelHeight, width(), PanelHeight);
+    Memo->setGeometry(0, 0, width(), std::max(0, height() - PanelHeight));
+    OKButton->setGeometry(width() / 2 - ButtonWidth / 2, 8, ButtonWidth, ButtonHeight);
+}
+
+void TErrorForm::OKButtonClick() {
+    accept();
+}
+
+} // namespace korvalt

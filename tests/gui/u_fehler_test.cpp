@@ -1,0 +1,128 @@
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "fsm/examples.h"
+#include "fsm/u_automat.h"
+#include "fsm/u_fehler.h"
+#include "fsm/workspace.h"
+#include "gui/gui_support.h"
+#include "support/testsupport.h"
+
+using namespace korvalt;
+using namespace korvalt::test;
+
+TEST(ErrorForm, ListsTheReportClosesWithOkAndKeepsItsButtonCentred) {
+    TErrorForm form;
+    EXPECT_EQ(form.windowTitle(), "Fehler in der Automatenbeschreibung");
+    form.FillErrorReport({ErrNoInputs | ErrTableIncomplete, {"Der Eingang \x84in\x93 ..."}});
+    EXPECT_EQ(form.ReportText(), "Es sind Fehler in der Automatenbeschreibung vorhanden!\n"
+                                 "Es konnte kein VHDL-Code erzeugt werden.\n\n"
+                                 "Es wurden keine Eingänge definiert!\n"
+                                 "Die Automatenbeschreibung ist unvollständig!\n"
+                                 "Der Eingang „in“ ...");
+    form.show();
+    auto* ok = Find<QPushButton>(&form, "OKButton");
+    for (int width : {481, 700, 100}) {
+        form.resize(width, 263);
+        QCoreApplication::processEvents();
+        const int w = std::max(width, 150);
+        EXPECT_EQ(form.width(), w);
+        EXPECT_EQ(ok->x(), w / 2 - 75 / 2) << width;
+    }
+    ok->click();
+    EXPECT_FALSE(form.isVisible());
+}
+
+namespace {
+
+// The editor on a program folder holding a saved machine, showing a grid.
+class GenerateTest : public ::testing::Test {
+  protected:
+    TTempDir programDir, workDir;
+    TFakeDialogs dialogs;
+
+    std::unique_ptr<TAutomatForm> OpenWith(const TAutomat& a,
+                                           const std::string& folder = std::string()) {
+        EXPECT_TRUE(SaveWorkspace(a, programDir.Path()));
+        auto form = std::make_unique<TAutomatForm>();
+        form->Init(folder.empty() ? programDir.Path() : folder, workDir.Path(), a.Moore);
+        form->show();
+        if (folder.empty())
+            Find<QAction>(form.get(), "aktuelleArbeit1")->trigger();
+        else
+            form->Automat() = a;
+        Find<QAction>(form.get(), "Eingangsmatrix2")->trigger(); // "Matrix Bearbeiten"
+        return form;
+    }
+    static void Generate(TAutomatForm& form) {
+        QAction* a = Find<QAction>(&form, "ErzeugeVHDLDatei1");
+        EXPECT_TRUE(a->isEnabled());
+        a->trigger();
+    }
+};
+
+} // namespace
+
+TEST_F(GenerateTest, WritesTheMachineIntoTheWorkingFolderUnderThePromptedName) {
+    for (const TAutomat& a : {MooreExample(), MealyExample()}) {
+        auto form = OpenWith(a);
+        const char* file = a.Moore ? "moore.vhd" : "mealy.vhd";
+        dialogs.onModal = [](QDialog* prompt) {
+            if (!prompt->findChild<QWidget*>("Edit1")) return 0;
+            QTest::keyClick(prompt->findChild<QWidget*>("Edit1"), Qt::Key_Return);
+            return prompt->result();
+        };
+        Generate(*form);
+        EXPECT_EQ(dialogs.asked.back().kind, "modal");
+        EXPECT_EQ(dialogs.asked.back().caption, "Dateiname?");
+        EXPECT_TRUE(
+            MatchesExpected(ReadBytes(workDir.File(file)), std::string("fsm/") + file, false));
+        EXPECT_FALSE(form->Modified());
+    }
+}
+
+TEST_F(GenerateTest, FailedChecksShowTheErrorWindowAndWriteNothing) {
+    TAutomat a = MooreExample();
+    a.Ausgangstabelle[1] = "S1|";
+    a.Eingangsmatrix[0] = "Begin|0";
+    a.Automatentabelle = {"S0|S1|X1", "S1|S0|Begin"};
+    auto form = OpenWith(a);
+    QString report;
+    dialogs.onModal = [&](QDialog* window) {
+        EXPECT_EQ(window->objectName(), "ErrorForm");
+        report = window->findChild<QPlainTextEdit*>("Memo")->toPlainText();
+        window->findChild<QPushButton*>("OKButton")->click();
+        return 0;
+    };
+    Generate(*form);
+    EXPECT_TRUE(
+        report.contains("Es wurden nicht allen Zuständen eine Ausgangsbelegung zugeordnet!"));
+    EXPECT_TRUE(report.contains("Der Eingang „Begin“ ist ein reserviertes Wort von VHDL!"));
+    EXPECT_TRUE(std::filesystem::is_empty(workDir.Path()));
+    // The work was saved before the checks.
+    EXPECT_NE(ReadBytes(programDir.File("Moore.txt")).find("Begin|0"), std::string::npos);
+}
+
+TEST_F(GenerateTest, AnIllegalEntityNameOrAFailedSaveIsReportedAndNothingWritten) {
+    auto form = OpenWith(MooreExample());
+    dialogs.fileNames = {"2takt.vhd"};
+    Generate(*form);
+    ASSERT_EQ(dialogs.asked.back().kind, "message");
+    EXPECT_TRUE(dialogs.asked.back().text.contains("„2takt“"));
+    EXPECT_TRUE(std::filesystem::is_empty(workDir.Path()));
+
+    // A program folder that cannot be written: the save fails, nothing is checked or asked.
+    WriteBytes(programDir.File("plain.txt"), "");
+    auto blocked = OpenWith(MooreExample(), programDir.File("plain.txt/"));
+    blocked->SetModified(true);
+    const std::size_t before = dialogs.asked.size();
+    Generate(*blocked);
+    ASSERT_EQ(dialogs.asked.size(), before + 1);
+    EXPECT_EQ(dialogs.asked.back().kind, "message");
+    EXPECT_TRUE(dialogs.asked.back().text.contains("plain.txt/Moore.txt"));
+    EXPECT_TRUE(blocked->Modified());
+    EXPECT_TRUE(std::filesystem::is_empty(workDir.Path()));
+}
