@@ -55,4 +55,13 @@ std::int32_t IntOf(std::string_view text) {
     return static_cast<std::int32_t>(v);
 }
 
+std::int32_t DecimalOf(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first != std::string_view::npos &&
+        (text[first] == '$' || text[first] == 'x' || text[first] == 'X' ||
+         text.substr(first, 2) == "0x" || text.substr(first, 2) == "0X"))
+        return 0;
+    return IntOf(text);
+}
+
 } // namespace korvalt

@@ -12,5 +12,7 @@ namespace korvalt {
 // else (trailing blanks included), an empty text or a value outside the 32-bit
 // range gives 0.
 std::int32_t IntOf(std::string_view text);
+// The same for decimal numbers only: hexadecimal prefixes give 0.
+std::int32_t DecimalOf(std::string_view text);
 
 } // namespace korvalt

@@ -234,7 +234,7 @@ void ApplyIdentifierLines(TAutomat& a, int tab, TStrings& lines, std::string_vie
                           std::string_view resetChoice, bool resetLow, bool clockLow) {
     if (tab == TabEingangsmatrix || tab == TabAusgangsmatrix) {
         std::int32_t& width = tab == TabEingangsmatrix ? a.Eingangsbitbreite : a.Ausgangsbitbreite;
-        width = std::max<std::int32_t>(ClampBitWidth(IntOf(widthText)),
+        width = std::max<std::int32_t>(ClampBitWidth(DecimalOf(widthText)),
                                        BitsNeeded(static_cast<std::int64_t>(lines.size())));
     }
     if (tab == TabZustandsmatrix) a.Resetzustand = std::string(resetChoice);

@@ -54,8 +54,8 @@ void LoadWorkspaceText(TAutomat& a, std::string_view text) {
         auto has = [&up](const char* marker) { return up.find(marker) != std::string::npos; };
         for (std::size_t i = 0; i < 5; ++i)
             if (has(markers[i])) current = lists[i];
-        if (has("#IB")) a.Eingangsbitbreite = ClampBitWidth(IntOf(from(line, 3)));
-        if (has("#OB")) a.Ausgangsbitbreite = ClampBitWidth(IntOf(from(line, 3)));
+        if (has("#IB")) a.Eingangsbitbreite = ClampBitWidth(DecimalOf(from(line, 3)));
+        if (has("#OB")) a.Ausgangsbitbreite = ClampBitWidth(DecimalOf(from(line, 3)));
         if (has("#RST")) a.Resetzustand = from(line, 4);
         if (has("#BRST")) a.ResetAktiv = line.size() > 5 ? line.substr(5, 1) : "";
         if (has("#BCLK")) a.TaktAktiv = line.size() > 5 ? line.substr(5, 1) : "";

@@ -40,3 +40,11 @@ TEST(IntOf, ReadsDecimalHexAndGivesZeroForAnythingElse) {
     for (const auto& c : cases)
         EXPECT_EQ(IntOf(c.text), c.value) << '"' << c.text << '"';
 }
+
+TEST(DecimalOf, RefusesHexadecimal) {
+    EXPECT_EQ(korvalt::DecimalOf("20"), 20);
+    EXPECT_EQ(korvalt::DecimalOf(" 7"), 7);
+    for (const char* hex : {"x20", "$1F", "0x10", " 0X1"})
+        EXPECT_EQ(korvalt::DecimalOf(hex), 0) << hex;
+    EXPECT_EQ(korvalt::DecimalOf("0"), 0);
+}
