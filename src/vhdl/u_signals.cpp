@@ -10,6 +10,7 @@
 #include "vhdl/u_signals.h"
 
 #include <array>
+#include <unordered_set>
 
 #include "common/ascii.h"
 #include "common/textfile.h"
@@ -239,6 +240,8 @@ void TSignal::ScanPorts(const std::string& entity, const std::string& entityUp) 
 // The clock is the first sensitivity entry found with its event attribute in
 // an if condition; a reset survives only as the condition of an if statement
 // whose elsif (or else) branch is followed by the clock.
+constexpr std::size_t MaxSensitivityEntries = 256;
+
 void TSignal::ScanClockAndReset(const std::string& process) {
     if (process.empty()) return;
     ClockSignal_.clear();
@@ -250,21 +253,21 @@ void TSignal::ScanClockAndReset(const std::string& process) {
 
     std::vector<TSensitivity> entries;
     {
+        std::unordered_set<std::string> seen;
         const std::size_t close = A.find(')');
         std::string_view sens = close == npos ? std::string_view() : A.substr(0, close);
         if (const std::size_t open = sens.find('('); open != npos) sens = sens.substr(open + 1);
         std::size_t b = 0;
-        while (b < sens.size()) {
+        // Every condition is searched for every entry: a list of thousands of
+        // signals is no design, and must not make the scan take minutes.
+        while (b < sens.size() && entries.size() < MaxSensitivityEntries) {
             std::size_t comma = sens.find(',', b);
             if (comma == npos) comma = sens.size();
             TSensitivity s{std::string(sens.substr(b, comma - b)), "", ""};
             s.upper = UpperCase(s.written);
             s.event = s.upper + "'EVENT";
             // An empty entry never matches; a repeated one can never win.
-            bool seen = s.upper.empty();
-            for (const auto& e : entries)
-                seen = seen || e.upper == s.upper;
-            if (!seen) entries.push_back(std::move(s));
+            if (!s.upper.empty() && seen.insert(s.upper).second) entries.push_back(std::move(s));
             b = comma + 1;
         }
     }

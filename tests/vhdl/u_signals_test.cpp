@@ -182,6 +182,22 @@ TEST(Scan, ClockAndResetFromTheProcessText) {
     }
 }
 
+TEST(Scan, AHugeSensitivityListDoesNotStallTheScan) {
+    // Thousands of signals, each tested in a condition of its own: searched
+    // pairwise this took minutes.
+    std::string list = "(clk, rst", body;
+    for (int i = 0; i < 50000; ++i) {
+        list += ", s" + std::to_string(i);
+        body += "if s" + std::to_string(i) + " = '1' then q <= '0'; elsif x then q <= d; end if;\n";
+    }
+    const TSignal s =
+        ScanText(Process(list + ")", "if rst = '1' then q <= '0';\nelsif clk'event and clk = '1' "
+                                     "then q <= d;\nend if;\n" +
+                                         body));
+    EXPECT_EQ(s.ClockSignal(), "+clk");
+    EXPECT_EQ(s.ResetSignal(), "+ rst");
+}
+
 TEST(Scan, MissingOrEmptyFileGivesEmptyObject) {
     TTempDir dir;
     WriteBytes(dir.File("leer.vhd"), "");
