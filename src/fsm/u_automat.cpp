@@ -158,6 +158,9 @@ void TAutomatGrid::keyPressEvent(QKeyEvent* event) {
 TAutomatForm::TAutomatForm(QWidget* parent) : QDialog(parent) {
     setObjectName("AutomatForm");
     setWindowTitle("Automatenbeschreibung");
+    QFont f = font();
+    f.setPointSize(8); // the size the window's layout is made for
+    setFont(f);
     CreateControls();
     CreateMenu();
     resize(582, 641);
