@@ -31,93 +31,27 @@ struct TBreak {
     std::function<std::string(TAutomat&, std::mt19937&)> apply;
 };
 
+// clang-format off
 const std::vector<TBreak> Breaks = {
-    {"reserved word",
-     [](TAutomat& a, std::mt19937& r) {
-         Rename(At(a.Eingangsmatrix, r), "signal");
-         return std::string("signal");
-     }},
-    {"generated name",
-     [](TAutomat& a, std::mt19937& r) {
-         Rename(At(a.Zustandsmatrix, r), "Clk");
-         return std::string("Clk");
-     }},
-    {"digit first",
-     [](TAutomat& a, std::mt19937& r) {
-         Rename(At(a.Ausgangsmatrix, r), "9ab");
-         return std::string("9ab");
-     }},
-    {"trailing underscore",
-     [](TAutomat& a, std::mt19937& r) {
-         Rename(At(a.Zustandsmatrix, r), "ab_");
-         return std::string("ab_");
-     }},
-    {"name in two lists",
-     [](TAutomat& a, std::mt19937& r) {
-         // The state comes later in the lists, so its spelling is the one reported.
-         const std::string n = EntryName(At(a.Zustandsmatrix, r));
-         Rename(At(a.Ausgangsmatrix, r), UpperCase(n));
-         return n;
-     }},
-    {"input pattern too long",
-     [](TAutomat& a, std::mt19937& r) {
-         At(a.Eingangsmatrix, r) += "1";
-         return std::string("statt");
-     }},
-    {"output pattern not binary",
-     [](TAutomat& a, std::mt19937& r) {
-         At(a.Ausgangsmatrix, r) += "2";
-         return std::string("nur 0 und 1");
-     }},
-    {"unknown next state",
-     [](TAutomat& a, std::mt19937& r) {
-         auto& row = At(a.Automatentabelle, r);
-         const auto b = row.find('|');
-         row = row.substr(0, b) + "|zUnbekannt" + row.substr(row.find('|', b + 1));
-         return std::string("zUnbekannt");
-     }},
-    {"row without state",
-     [](TAutomat& a, std::mt19937& r) {
-         auto& row = At(a.Automatentabelle, r);
-         row = row.substr(row.find('|'));
-         return std::string("keinen Zustand");
-     }},
-    {"empty condition",
-     [](TAutomat& a, std::mt19937& r) {
-         auto& row = At(a.Automatentabelle, r);
-         const auto b2 = row.find('|', row.find('|') + 1);
-         const auto b3 = row.find('|', b2 + 1);
-         row = row.substr(0, b2 + 1) + (b3 == std::string::npos ? "" : row.substr(b3));
-         return std::string("unvollständig");
-     }},
-    {"reset level",
-     [](TAutomat& a, std::mt19937&) {
-         a.ResetAktiv = "2";
-         return std::string("Resets");
-     }},
-    {"clock level",
-     [](TAutomat& a, std::mt19937&) {
-         a.TaktAktiv = "";
-         return std::string("Takts");
-     }},
-    {"no inputs",
-     [](TAutomat& a, std::mt19937&) {
-         a.Eingangsmatrix.clear();
-         return std::string("keine Eingänge");
-     }},
-    {"one state",
-     [](TAutomat& a, std::mt19937&) {
-         a.Zustandsmatrix.resize(1);
-         return std::string("weniger als 2");
-     }},
-    {"same pattern twice",
-     [](TAutomat& a, std::mt19937&) {
-         // Duplicate choices for Mealy inputs, duplicate codes for coded states.
-         TStrings& list = !a.Moore ? a.Eingangsmatrix : a.Zustandsmatrix;
-         list[1] = EntryName(list[1]) + "|" + EntryBits(list[0]);
-         return std::string(!a.Moore || IsCodedForm(a) ? "denselben Code" : "");
-     }},
+    {"reserved word", [](TAutomat& a, std::mt19937& r) { Rename(At(a.Eingangsmatrix, r), "signal"); return std::string("signal"); }},
+    {"generated name", [](TAutomat& a, std::mt19937& r) { Rename(At(a.Zustandsmatrix, r), "Clk"); return std::string("Clk"); }},
+    {"digit first", [](TAutomat& a, std::mt19937& r) { Rename(At(a.Ausgangsmatrix, r), "9ab"); return std::string("9ab"); }},
+    {"trailing underscore", [](TAutomat& a, std::mt19937& r) { Rename(At(a.Zustandsmatrix, r), "ab_"); return std::string("ab_"); }},
+    // The state comes later in the lists, so its spelling is the one reported.
+    {"name in two lists", [](TAutomat& a, std::mt19937& r) { const std::string n = EntryName(At(a.Zustandsmatrix, r)); Rename(At(a.Ausgangsmatrix, r), UpperCase(n)); return n; }},
+    {"input pattern too long", [](TAutomat& a, std::mt19937& r) { At(a.Eingangsmatrix, r) += "1"; return std::string("statt"); }},
+    {"output pattern not binary", [](TAutomat& a, std::mt19937& r) { At(a.Ausgangsmatrix, r) += "2"; return std::string("nur 0 und 1"); }},
+    {"unknown next state", [](TAutomat& a, std::mt19937& r) { auto& row = At(a.Automatentabelle, r); const auto b = row.find('|'); row = row.substr(0, b) + "|zUnbekannt" + row.substr(row.find('|', b + 1)); return std::string("zUnbekannt"); }},
+    {"row without state", [](TAutomat& a, std::mt19937& r) { auto& row = At(a.Automatentabelle, r); row = row.substr(row.find('|')); return std::string("keinen Zustand"); }},
+    {"empty condition", [](TAutomat& a, std::mt19937& r) { auto& row = At(a.Automatentabelle, r); const auto b2 = row.find('|', row.find('|') + 1), b3 = row.find('|', b2 + 1); row = row.substr(0, b2 + 1) + (b3 == std::string::npos ? "" : row.substr(b3)); return std::string("unvollständig"); }},
+    {"reset level", [](TAutomat& a, std::mt19937&) { a.ResetAktiv = "2"; return std::string("Resets"); }},
+    {"clock level", [](TAutomat& a, std::mt19937&) { a.TaktAktiv = ""; return std::string("Takts"); }},
+    {"no inputs", [](TAutomat& a, std::mt19937&) { a.Eingangsmatrix.clear(); return std::string("keine Eingänge"); }},
+    {"one state", [](TAutomat& a, std::mt19937&) { a.Zustandsmatrix.resize(1); return std::string("weniger als 2"); }},
+    // Duplicate choices for Mealy inputs, duplicate codes for coded states.
+    {"same pattern twice", [](TAutomat& a, std::mt19937&) { TStrings& l = !a.Moore ? a.Eingangsmatrix : a.Zustandsmatrix; l[1] = EntryName(l[1]) + "|" + EntryBits(l[0]); return std::string(!a.Moore || IsCodedForm(a) ? "denselben Code" : ""); }},
 };
+// clang-format on
 
 } // namespace
 

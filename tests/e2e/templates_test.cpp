@@ -173,74 +173,8 @@ TEST(ShippedTemplates, KorvaltCliWritesWhatTheWindowWrites) {
     EXPECT_TRUE(analysed);
 }
 
-namespace {
-
-// Drives a 4 bit up counter through reset, hold, counting, terminal count,
-// wrap-around and a load that wins over enable.
-const char* const CounterBench = R"(library IEEE;
-use IEEE.STD_LOGIC_1164.all;
-use IEEE.NUMERIC_STD.all;
-
-entity tb is
-end tb;
-
-architecture pruefung of tb is
-   signal clk, rst, en, load, tc : std_logic := '0';
-   signal d, q : std_logic_vector(3 downto 0) := "0000";
-begin
-   dut : entity work.t_zaehler
-      port map(clk => clk, rst => rst, en => en, load => load, d => d, q => q, tc => tc);
-
-   process
-      procedure takt is
-      begin
-         clk <= '1';
-         wait for 5 ns;
-         clk <= '0';
-         wait for 5 ns;
-      end procedure;
-      procedure pruefe(wert : integer; ende : std_logic; was : string) is
-      begin
-         assert to_integer(unsigned(q)) = wert and tc = ende
-            report was & ": q = " & integer'image(to_integer(unsigned(q))) &
-                   ", tc = " & std_logic'image(tc)
-            severity failure;
-      end procedure;
-   begin
-      rst <= '1';
-      wait for 5 ns;
-      pruefe(0, '0', "Reset");
-      rst <= '0';
-      takt;
-      pruefe(0, '0', "ohne Freigabe");
-      en <= '1';
-      for i in 1 to 14 loop
-         takt;
-         pruefe(i, '0', "Zaehlen");
-      end loop;
-      takt;
-      pruefe(15, '1', "Endstand");
-      en <= '0';
-      wait for 1 ns;
-      pruefe(15, '0', "Endstand ohne Freigabe");
-      en <= '1';
-      takt;
-      pruefe(0, '0', "Ueberlauf");
-      load <= '1';
-      d <= "1010";
-      takt;
-      pruefe(10, '0', "Laden");
-      load <= '0';
-      takt;
-      pruefe(11, '0', "nach dem Laden");
-      report "Zaehler geprueft";
-      wait;
-   end process;
-end pruefung;
-)";
-
-} // namespace
-
+// tests/data/template/zaehler_tb.vhd drives a 4 bit up counter through reset,
+// hold, counting, terminal count, wrap-around and a load that wins over enable.
 TEST(ShippedTemplates, UpCounterCountsLoadsAndSignalsTerminalCount) {
     const std::string path = TemplateDir + "zaehler.vhd";
     TTempDir dir;
@@ -248,7 +182,7 @@ TEST(ShippedTemplates, UpCounterCountsLoadsAndSignalsTerminalCount) {
     ASSERT_EQ(rows.size(), 1u);
     rows[0].value = "4";
     ASSERT_TRUE(ExpandToFile(path, "Aufwaertszaehler", rows, dir.File("t_zaehler.vhd")));
-    WriteBytes(dir.File("tb.vhd"), CounterBench);
+    WriteBytes(dir.File("tb.vhd"), ReadBytes(DataPath("template/zaehler_tb.vhd")));
     for (const char* file : {"t_zaehler.vhd", "tb.vhd"}) {
         const auto analysed = GhdlAnalyse(dir.File(file), dir.Path());
         ASSERT_TRUE(analysed.Ok()) << file << ":\n" << analysed.output;

@@ -53,6 +53,21 @@ class MainFormTest : public ::testing::Test {
 
     static QTableWidget* Grid(TMainForm& form) { return Find<QTableWidget>(&form, "StringGrid"); }
 
+    // The grid's rows as "declaration|value".
+    static QStringList Rows(TMainForm& form) {
+        QStringList rows;
+        QTableWidget* grid = Grid(form);
+        for (int r = 0; r < grid->rowCount(); ++r)
+            rows << grid->item(r, 0)->text() + "|" + grid->item(r, 1)->text();
+        return rows;
+    }
+
+    static void SelectSection(TMainForm& form, int index) {
+        auto* combo = Find<QComboBox>(&form, "SubAuswahlCB");
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
     // Types keys into the value cell of a grid row (widget row) and commits with Enter.
     static QString TypeIntoCell(TMainForm& form, int row, const QString& keys, bool commit = true) {
         QTableWidget* grid = Grid(form);
@@ -84,6 +99,13 @@ TEST_F(MainFormTest, ListsQualifyingTemplatesSortedAndStartsWithThePanelHidden) 
     EXPECT_FALSE(Grid(*form)->isVisible());
     EXPECT_EQ(form->StatusText(), "");
     EXPECT_EQ(form->WorkingDir(), workDir.Path());
+
+    // "Abbruch" leaves a template: the panel goes, the menu entry comes back.
+    TemplateEntry(*form, "zaehler")->trigger();
+    Find<QPushButton>(form.get(), "AbbruchBTN")->click();
+    EXPECT_FALSE(Grid(*form)->isVisible());
+    EXPECT_TRUE(Find<QMenu>(form.get(), "NeuesModul")->menuAction()->isVisible());
+    EXPECT_EQ(form->StatusText(), "");
 }
 
 TEST_F(MainFormTest, ChoosingATemplateFillsSectionsAndGridWithDefaults) {
@@ -99,22 +121,15 @@ TEST_F(MainFormTest, ChoosingATemplateFillsSectionsAndGridWithDefaults) {
     EXPECT_EQ(combo->currentIndex(), 0);
 
     QTableWidget* grid = Grid(*form);
-    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Auswahl");
-    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Variable");
-    ASSERT_EQ(grid->rowCount(), 2);
-    EXPECT_EQ(grid->item(0, 0)->text(), "BREITE[4..16]");
-    EXPECT_EQ(grid->item(0, 1)->text(), "4");
-    EXPECT_EQ(grid->item(1, 0)->text(), "START[0,15]");
-    EXPECT_EQ(grid->item(1, 1)->text(), "0");
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text() + grid->horizontalHeaderItem(1)->text(),
+              "AuswahlVariable");
+    EXPECT_EQ(Rows(*form), (QStringList{"BREITE[4..16]|4", "START[0,15]|0"}));
     EXPECT_EQ(grid->columnWidth(0), 104); // 8 points x 13 characters
     EXPECT_EQ(grid->columnWidth(1), 104);
     EXPECT_FALSE(grid->item(0, 0)->flags() & Qt::ItemIsEditable);
 
-    combo->setCurrentIndex(1);
-    emit combo->activated(1);
-    ASSERT_EQ(grid->rowCount(), 1);
-    EXPECT_EQ(grid->item(0, 0)->text(), "BREITE[8]");
-    EXPECT_EQ(grid->item(0, 1)->text(), "8");
+    SelectSection(*form, 1);
+    EXPECT_EQ(Rows(*form), (QStringList{"BREITE[8]|8"}));
     EXPECT_EQ(grid->columnWidth(0), 80);
 }
 
@@ -133,9 +148,7 @@ TEST_F(MainFormTest, TypingIsFilteredAndTheRangeIsCheckedWhenTheEditIsCommitted)
     TypeIntoCell(*form, 0, "1");
     EXPECT_EQ(grid->item(0, 1)->text(), "4");
     // A default alone sets no range: 6 typed into BREITE[8] stays 6.
-    auto* combo = Find<QComboBox>(form.get(), "SubAuswahlCB");
-    combo->setCurrentIndex(1);
-    emit combo->activated(1);
+    SelectSection(*form, 1);
     TypeIntoCell(*form, 0, "6");
     EXPECT_EQ(grid->item(0, 1)->text(), "6");
 }
@@ -224,15 +237,6 @@ TEST_F(MainFormTest, AnUnwritableFolderIsReportedAndTheStatusIsNotFertig) {
     EXPECT_TRUE(dialogs.asked.back().text.contains("plain.txt/zaehler8.VHD"));
     EXPECT_EQ(form->StatusText(), "Erzeuge VHDL-Datei ");
     EXPECT_EQ(ReadBytes(workDir.File("plain.txt")), "keep");
-}
-
-TEST_F(MainFormTest, AbbruchHidesThePanelAndClearsTheStatus) {
-    auto form = Open();
-    TemplateEntry(*form, "zaehler")->trigger();
-    Find<QPushButton>(form.get(), "AbbruchBTN")->click();
-    EXPECT_FALSE(Grid(*form)->isVisible());
-    EXPECT_TRUE(Find<QMenu>(form.get(), "NeuesModul")->menuAction()->isVisible());
-    EXPECT_EQ(form->StatusText(), "");
 }
 
 TEST_F(MainFormTest, WorkingFolderIsReadAtStartAndWrittenAtExit) {
