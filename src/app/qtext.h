@@ -1,9 +1,10 @@
-// Where Korvalt's byte strings meet Qt's QString. File contents are
-// Windows-1252; paths are the file system's own bytes.
+// Where Korvalt's byte strings meet Qt's QString (file contents are
+// Windows-1252; paths are the file system's own bytes), and the look all windows share.
 #pragma once
 
 #include <QFile>
 #include <QString>
+#include <QWidget>
 #include <string>
 
 #include "common/cp1252.h"
@@ -21,6 +22,14 @@ inline QString PathToQ(const std::string& path) {
 }
 inline std::string PathFromQ(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+// Korvalt's windows are laid out for an 8-point font (the parameter grid's
+// column widths are derived from it).
+inline void UseDesignFont(QWidget* window) {
+    QFont f = window->font();
+    f.setPointSize(8);
+    window->setFont(f);
 }
 
 } // namespace korvalt

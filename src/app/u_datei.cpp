@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/qtext.h"
 #include "common/paths.h"
 
 namespace korvalt {
@@ -20,9 +21,7 @@ QString LowerFileNamePart(const QString& name) {
 TDateinameForm::TDateinameForm(QWidget* parent) : QDialog(parent) {
     setObjectName("DateinameForm");
     setWindowTitle("Dateiname?");
-    QFont f = font();
-    f.setPointSize(8);
-    setFont(f);
+    UseDesignFont(this);
     setFixedSize(305, 162);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName("Edit1");

@@ -103,9 +103,7 @@ TMainForm::TMainForm(const std::string& programDir, QWidget* parent) : QMainWind
     setObjectName("MainForm");
     setWindowTitle("Korvalt");
     setWindowIcon(QIcon(":/icons/korvalt.png"));
-    QFont f = font();
-    f.setPointSize(8);
-    setFont(f);
+    UseDesignFont(this);
     SetHelpContext(this, DefaultHelpContext);
     setMinimumWidth(2 * ButtonWidth);
     CreateControls();

@@ -158,9 +158,7 @@ void TAutomatGrid::keyPressEvent(QKeyEvent* event) {
 TAutomatForm::TAutomatForm(QWidget* parent) : QDialog(parent) {
     setObjectName("AutomatForm");
     setWindowTitle("Automatenbeschreibung");
-    QFont f = font();
-    f.setPointSize(8); // the size the window's layout is made for
-    setFont(f);
+    UseDesignFont(this);
     CreateControls();
     CreateMenu();
     resize(582, 641);

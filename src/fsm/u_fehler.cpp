@@ -19,9 +19,7 @@ TErrorForm::TErrorForm(QWidget* parent) : QDialog(parent) {
     setObjectName("ErrorForm");
     setWindowTitle("Fehler in der Automatenbeschreibung");
     SetHelpContext(this, 5000);
-    QFont f = font();
-    f.setPointSize(8);
-    setFont(f);
+    UseDesignFont(this);
     setMinimumWidth(2 * ButtonWidth);
 
     Memo = new QPlainTextEdit(this);

@@ -21,9 +21,7 @@ constexpr int Panel1Height = 57;
 TKomponenteForm::TKomponenteForm(QWidget* parent) : QDialog(parent) {
     setObjectName("KomponenteForm");
     setWindowTitle("KomponenteForm");
-    QFont f = font();
-    f.setPointSize(8);
-    setFont(f);
+    UseDesignFont(this);
     SetHelpContext(this, 1140);
 
     Panel2 = new QFrame(this);
