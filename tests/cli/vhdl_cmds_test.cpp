@@ -5,57 +5,48 @@
 using namespace korvalt::test;
 
 namespace {
-TRunResult Cli(std::vector<std::string> args, const std::string& workDir = "") {
+TRunResult Cli(std::vector<std::string> args) {
     args.insert(args.begin(), KORVALT_CLI);
-    return Run(args, workDir);
+    return Run(args);
 }
 const std::string Zaehler = DataPath("vhdl/zaehler.vhd");
 } // namespace
 
-TEST(CliScan, PrintsWhatTheScannerRecordedInOrder) {
-    const auto r = Cli({"scan", Zaehler});
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "entity: zaehler\narchitecture: Behavioral\nclock: +clk\nreset: +rst\n"
-                     "port: clk : in std_logic;\nport: rst : in std_logic;\n"
-                     "port: x : in std_logic_vector(1 downto 0);\n"
-                     "port: y : out std_logic_vector(2 downto 0);\n"
-                     "input: clk : in std_logic;\ninput: rst : in std_logic;\n"
-                     "input: x : in std_logic_vector(1 downto 0);\n"
-                     "output: y : out std_logic_vector(2 downto 0);\n");
-}
-
-TEST(CliScan, EmptyFileGivesEmptyFieldsAndUmlautsComeOutAsUtf8) {
-    TTempDir dir;
-    WriteBytes(dir.File("leer.vhd"), "");
-    EXPECT_EQ(Cli({"scan", dir.File("leer.vhd")}).out,
-              "entity: \narchitecture: \nclock: \nreset: \n");
-    WriteBytes(dir.File("u.vhd"), "entity u is\n port(\xFC : in bit); -- \xFC\nend u;\n");
-    EXPECT_EQ(
-        Cli({"scan", dir.File("u.vhd")}).out,
-        "entity: u\narchitecture: \nclock: \nreset: \nport: ü : in bit;\ninput: ü : in bit;\n");
-}
-
-TEST(CliTestbench, WritesTheCounterTestbenchBesideTheDesign) {
+TEST(CliVhdl, ScanTestbenchAndInsertReproduceTheExamples) {
     TTempDir dir;
     WriteBytes(dir.File("zaehler.vhd"), ReadBytes(Zaehler));
-    const auto r = Cli({"testbench", dir.File("zaehler.vhd")});
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, dir.File("zaehler.wdl") + "\n");
-    EXPECT_TRUE(MatchesExpected(ReadBytes(dir.File("zaehler.wdl")), "vhdl/zaehler.wdl", false));
-}
-
-TEST(CliInsert, ReproducesTheTopExampleWithAndWithoutComments) {
-    for (const bool comments : {true, false}) {
-        TTempDir dir;
-        WriteBytes(dir.File("top.vhd"), ReadBytes(DataPath("vhdl/top.vhd")));
-        std::vector<std::string> args{"insert", Zaehler, dir.File("top.vhd")};
-        if (!comments) args.push_back("--no-comments");
-        const auto r = Cli(args);
+    WriteBytes(dir.File("leer.vhd"), "");
+    WriteBytes(dir.File("u.vhd"), "entity u is\n port(\xFC : in bit); -- \xFC\nend u;\n");
+    const std::string top = dir.File("top.vhd");
+    const struct {
+        std::vector<std::string> args;
+        std::string out, written, expected; // the file written and what it must hold
+    } cases[] = {
+        {{"scan", Zaehler},
+         "entity: zaehler\narchitecture: Behavioral\nclock: +clk\nreset: +rst\n"
+         "port: clk : in std_logic;\nport: rst : in std_logic;\nport: x : in std_logic_vector(1 "
+         "downto 0);\nport: y : out std_logic_vector(2 downto 0);\ninput: clk : in std_logic;\n"
+         "input: rst : in std_logic;\ninput: x : in std_logic_vector(1 downto 0);\n"
+         "output: y : out std_logic_vector(2 downto 0);\n"},
+        {{"scan", dir.File("leer.vhd")}, "entity: \narchitecture: \nclock: \nreset: \n"},
+        // Umlauts come out as UTF-8.
+        {{"scan", dir.File("u.vhd")},
+         "entity: u\narchitecture: \nclock: \nreset: \nport: ü : in bit;\ninput: ü : in bit;\n"},
+        {{"testbench", dir.File("zaehler.vhd")},
+         dir.File("zaehler.wdl") + "\n",
+         dir.File("zaehler.wdl"),
+         "vhdl/zaehler.wdl"},
+        {{"insert", Zaehler, top}, "", top, "vhdl/top_kommentar.vhd"},
+        {{"insert", Zaehler, top, "--no-comments"}, "", top, "vhdl/top_ohne_kommentar.vhd"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        WriteBytes(top, ReadBytes(DataPath("vhdl/top.vhd")));
+        const auto r = Cli(c.args);
         EXPECT_EQ(r.exitCode, 0) << r.err;
-        EXPECT_EQ(r.out + r.err, "");
-        EXPECT_TRUE(MatchesExpected(
-            ReadBytes(dir.File("top.vhd")),
-            comments ? "vhdl/top_kommentar.vhd" : "vhdl/top_ohne_kommentar.vhd", false));
+        EXPECT_EQ(r.out + r.err, c.out);
+        if (!c.written.empty())
+            EXPECT_TRUE(MatchesExpected(ReadBytes(c.written), c.expected, false));
     }
 }
 
@@ -64,7 +55,6 @@ TEST(CliVhdl, ErrorsNameWhatIsWrongAndExitWith2) {
     const std::string top = ReadBytes(DataPath("vhdl/top.vhd"));
     WriteBytes(dir.File("top.vhd"), top);
     WriteBytes(dir.File("leer.vhd"), "");
-    WriteBytes(dir.File("plain.txt"), "x");
     WriteBytes(dir.File("namenlos.vhd"), "architecture a of b is\n");
     WriteBytes(dir.File("t.wdl"), "entity t is end t;\n");
     const struct {
