@@ -38,21 +38,21 @@ std::string DeclDefault(std::string_view decl) {
 std::optional<TRange> DeclRange(std::string_view decl) {
     const auto open = decl.find('[');
     if (open == std::string_view::npos) return std::nullopt;
-    std::string_view spec;
+    std::string_view rangeText;
     if (const auto close = decl.find(']', open + 1); close != std::string_view::npos)
-        spec = decl.substr(open + 1, close - open - 1);
-    const auto comma = spec.find(',');
-    const auto dots = spec.find("..");
+        rangeText = decl.substr(open + 1, close - open - 1);
+    const auto comma = rangeText.find(',');
+    const auto dots = rangeText.find("..");
     // [d]: a default alone sets no range.
     if (comma == std::string_view::npos && dots == std::string_view::npos) return std::nullopt;
     TRange r;
     if (comma != std::string_view::npos) {
-        r.lo = IntOf(spec.substr(0, comma));
-        r.hi = IntOf(spec.substr(comma + 1));
+        r.lo = IntOf(rangeText.substr(0, comma));
+        r.hi = IntOf(rangeText.substr(comma + 1));
     }
     if (dots != std::string_view::npos) {
-        r.lo = IntOf(spec.substr(0, dots));
-        r.hi = IntOf(spec.substr(dots + 2));
+        r.lo = IntOf(rangeText.substr(0, dots));
+        r.hi = IntOf(rangeText.substr(dots + 2));
     }
     if (r.lo > r.hi) std::swap(r.lo, r.hi);
     return r;

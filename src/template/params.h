@@ -1,6 +1,6 @@
 // Parameter declarations of a template section and the checks on their values.
 //
-// A declaration is NAME, optionally followed by "[" SPEC "]":
+// A declaration is NAME, optionally followed by "[" RANGE "]":
 //   [d]            default d, no range test
 //   [a,b], [a..b]  default a; values from the smaller to the larger bound
 //   no brackets    default "0", no range test
