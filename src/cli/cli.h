@@ -24,6 +24,8 @@ void PrintLine(const std::string& cp1252Text);
 std::string ArgToCp1252(const std::string& arg);
 // File text for an error message.
 std::string Show(const std::string& cp1252Text);
+// The error for a file that could not be written: what it is, its path, the system's reason.
+TCliError WriteError(const std::string& what, const std::string& path, const std::string& reason);
 // Reads a file that must exist and be readable; raises the German error otherwise.
 std::vector<std::string> ReadInputFile(const std::string& path, const std::string& what);
 

@@ -74,8 +74,7 @@ int Fsm(const TArgs& args) {
     if (const std::string problem = EntityNameProblem(ArgToCp1252(entity)); !problem.empty())
         throw TCliError(Show(problem));
     if (const auto result = SaveLines(fa.out, BuildAutomatVhdl(a, entity)); !result)
-        throw TCliError("Die Datei \"" + fa.out +
-                        "\" kann nicht geschrieben werden: " + result.error);
+        throw WriteError("Die Datei", fa.out, result.error);
     return 0;
 }
 

@@ -23,6 +23,10 @@ std::string Show(const std::string& cp1252Text) {
     return Cp1252ToUtf8(cp1252Text);
 }
 
+TCliError WriteError(const std::string& what, const std::string& path, const std::string& reason) {
+    return TCliError(what + " \"" + path + "\" kann nicht geschrieben werden: " + reason);
+}
+
 std::vector<std::string> ReadInputFile(const std::string& path, const std::string& what) {
     std::vector<std::string> lines;
     if (!ReadLines(path, lines))

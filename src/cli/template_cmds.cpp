@@ -99,7 +99,7 @@ static int Expand(const TArgs& args) {
         throw TCliError("Der Abschnitt \"" + Show(sections[s]) + "\" hat keinen Rumpf.");
     ExpandTemplate(out, body, ParamsFromRows(rows));
     if (const auto result = SaveLines(out, body); !result)
-        throw TCliError("Die Datei \"" + out + "\" kann nicht geschrieben werden: " + result.error);
+        throw WriteError("Die Datei", out, result.error);
     return 0;
 }
 

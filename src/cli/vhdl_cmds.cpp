@@ -32,8 +32,7 @@ static int Testbench(const TArgs& args) {
     if (out == args[0])
         throw TCliError("Die Testbench \"" + out + "\" würde die Datei selbst überschreiben.");
     if (const auto result = BuildTestbench(design, out); !result)
-        throw TCliError("Die Testbench \"" + out +
-                        "\" kann nicht geschrieben werden: " + result.error);
+        throw WriteError("Die Testbench", out, result.error);
     std::cout << out << '\n';
     return 0;
 }
@@ -65,8 +64,7 @@ static int Insert(const TArgs& args) {
     case TInsertOutcome::TargetEmpty:
         throw TCliError("Die Zieldatei \"" + target + "\" ist leer.");
     case TInsertOutcome::WriteFailed:
-        throw TCliError("Die Zieldatei \"" + target +
-                        "\" kann nicht geschrieben werden: " + r.error);
+        throw WriteError("Die Zieldatei", target, r.error);
     }
     return 0;
 }

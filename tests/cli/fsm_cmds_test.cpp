@@ -11,10 +11,6 @@ using namespace korvalt;
 using namespace korvalt::test;
 
 namespace {
-TRunResult Cli(std::vector<std::string> args, const std::string& workDir = "") {
-    args.insert(args.begin(), KORVALT_CLI);
-    return Run(args, workDir);
-}
 void Save(const TAutomat& a, const std::string& path) {
     ASSERT_TRUE(SaveWorkspaceFile(a, path));
 }

@@ -8,10 +8,6 @@
 using namespace korvalt::test;
 
 namespace {
-TRunResult Cli(std::vector<std::string> args, const std::string& workDir = "") {
-    args.insert(args.begin(), KORVALT_CLI);
-    return Run(args, workDir);
-}
 const std::string Zaehler = DataPath("template/zaehler.vhd");
 } // namespace
 

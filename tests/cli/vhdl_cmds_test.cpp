@@ -5,10 +5,6 @@
 using namespace korvalt::test;
 
 namespace {
-TRunResult Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), KORVALT_CLI);
-    return Run(args);
-}
 const std::string Zaehler = DataPath("vhdl/zaehler.vhd");
 } // namespace
 

@@ -46,5 +46,12 @@ struct TRunResult {
 };
 // Runs a program with arguments (no shell), in the given folder when not empty.
 TRunResult Run(const std::vector<std::string>& argv, const std::string& workDir = "");
+#ifdef KORVALT_CLI
+// Runs korvalt-cli with the arguments.
+inline TRunResult Cli(std::vector<std::string> args, const std::string& workDir = "") {
+    args.insert(args.begin(), KORVALT_CLI);
+    return Run(args, workDir);
+}
+#endif
 
 } // namespace korvalt::test
