@@ -124,6 +124,10 @@ void TAutomatGrid::SetTable(const CellTable& table) {
             setItem(r - 1, c, item);
         }
     }
+    // Wide enough for the headers and the names shown, and for a name picked later.
+    resizeColumnsToContents();
+    for (int c = 0; c < columnCount(); ++c)
+        setColumnWidth(c, std::max(columnWidth(c), 64));
 }
 
 CellTable TAutomatGrid::Table() const {
@@ -477,6 +481,8 @@ void TAutomatForm::ShowVorgaben(int tab) {
     RSTCBox->setVisible(reset);
     ResetCheckBox->setVisible(tab == TabTaktReset);
     CLKCheckBox->setVisible(tab == TabTaktReset);
+    // Typing goes straight into the name list.
+    if (tab != TabTaktReset && isVisible()) VarMemo->setFocus();
 }
 
 void TAutomatForm::ShowTabellen(int tab) {
