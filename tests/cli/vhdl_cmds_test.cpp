@@ -41,8 +41,9 @@ TEST(CliVhdl, ScanTestbenchAndInsertReproduceTheExamples) {
         const auto r = Cli(c.args);
         EXPECT_EQ(r.exitCode, 0) << r.err;
         EXPECT_EQ(r.out + r.err, c.out);
-        if (!c.written.empty())
+        if (!c.written.empty()) {
             EXPECT_TRUE(MatchesExpected(ReadBytes(c.written), c.expected, false));
+        }
     }
 }
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-#include "app/help.h"
+#include "gui/help.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

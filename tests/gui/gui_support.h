@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "gui/dialogs.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& s, std::ostream* os) {

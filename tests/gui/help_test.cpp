@@ -3,8 +3,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include "app/help.h"
-#include "app/u_about.h"
+#include "gui/help.h"
+#include "gui/u_about.h"
 #include "gui/gui_support.h"
 
 using namespace korvalt;

@@ -9,9 +9,9 @@
 #include <QTest>
 #include <filesystem>
 
-#include "app/help.h"
-#include "app/u_korvalt.h"
-#include "fsm/u_automat.h"
+#include "gui/help.h"
+#include "gui/u_korvalt.h"
+#include "gui/u_automat.h"
 #include "fsm/workspace.h"
 #include "gui/gui_support.h"
 #include "support/testsupport.h"

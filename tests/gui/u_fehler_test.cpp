@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "fsm/examples.h"
-#include "fsm/u_automat.h"
-#include "fsm/u_fehler.h"
+#include "gui/u_automat.h"
+#include "gui/u_fehler.h"
 #include "fsm/workspace.h"
 #include "gui/gui_support.h"
 #include "support/testsupport.h"

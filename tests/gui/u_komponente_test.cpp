@@ -4,10 +4,10 @@
 #include <QTest>
 #include <filesystem>
 
-#include "app/u_korvalt.h"
+#include "gui/u_korvalt.h"
 #include "gui/gui_support.h"
 #include "support/testsupport.h"
-#include "vhdl/u_komponente.h"
+#include "gui/u_komponente.h"
 
 using namespace korvalt;
 using namespace korvalt::test;

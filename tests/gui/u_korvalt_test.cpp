@@ -10,10 +10,10 @@
 #include <QTest>
 #include <filesystem>
 
-#include "app/help.h"
-#include "app/u_about.h"
-#include "app/u_datei.h"
-#include "app/u_korvalt.h"
+#include "gui/help.h"
+#include "gui/u_about.h"
+#include "gui/u_datei.h"
+#include "gui/u_korvalt.h"
 #include "gui/gui_support.h"
 #include "support/testsupport.h"
 

@@ -6,8 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "app/help.h"
-#include "app/u_korvalt.h"
+#include "gui/help.h"
+#include "gui/u_korvalt.h"
 #include "common/paths.h"
 
 int main(int argc, char** argv) {

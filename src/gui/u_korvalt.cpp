@@ -1,4 +1,4 @@
-#include "app/u_korvalt.h"
+#include "gui/u_korvalt.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,18 +12,18 @@
 #include <QStatusBar>
 
 #include "app/catalogue.h"
-#include "app/dialogs.h"
-#include "app/help.h"
-#include "app/qtext.h"
+#include "gui/dialogs.h"
+#include "gui/help.h"
+#include "gui/qtext.h"
 #include "app/settings.h"
-#include "app/u_about.h"
+#include "gui/u_about.h"
 #include "common/paths.h"
-#include "fsm/u_automat.h"
+#include "gui/u_automat.h"
 #include "template/expand.h"
 #include "template/params.h"
 #include "template/u_srctemp.h"
 #include "vhdl/testbench.h"
-#include "vhdl/u_komponente.h"
+#include "gui/u_komponente.h"
 
 namespace korvalt {
 

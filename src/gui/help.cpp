@@ -1,4 +1,4 @@
-#include "app/help.h"
+#include "gui/help.h"
 
 #include <QAction>
 #include <QApplication>

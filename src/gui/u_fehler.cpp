@@ -1,4 +1,4 @@
-#include "fsm/u_fehler.h"
+#include "gui/u_fehler.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/help.h"
-#include "app/qtext.h"
+#include "gui/help.h"
+#include "gui/qtext.h"
 
 namespace korvalt {
 

@@ -1,4 +1,4 @@
-#include "vhdl/u_komponente.h"
+#include "gui/u_komponente.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
-#include "app/dialogs.h"
-#include "app/help.h"
-#include "app/qtext.h"
+#include "gui/dialogs.h"
+#include "gui/help.h"
+#include "gui/qtext.h"
 #include "vhdl/insert.h"
 
 namespace korvalt {

@@ -1,12 +1,12 @@
-#include "app/dialogs.h"
+#include "gui/dialogs.h"
 
 #include <QDialog>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 
-#include "app/qtext.h"
-#include "app/u_datei.h"
+#include "gui/qtext.h"
+#include "gui/u_datei.h"
 
 namespace korvalt {
 

@@ -1,4 +1,4 @@
-#include "fsm/u_automat.h"
+#include "gui/u_automat.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -19,14 +19,14 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "app/dialogs.h"
-#include "app/help.h"
-#include "app/qtext.h"
+#include "gui/dialogs.h"
+#include "gui/help.h"
+#include "gui/qtext.h"
 #include "common/intread.h"
 #include "common/paths.h"
 #include "fsm/checks.h"
 #include "fsm/synthesis.h"
-#include "fsm/u_fehler.h"
+#include "gui/u_fehler.h"
 #include "fsm/workspace.h"
 
 namespace korvalt {

@@ -1,8 +1,13 @@
+# Window code: every window, the grids, dialogs, help and the text conversion
+# for widgets. Nothing in the core includes these files.
 target_sources(korvalt_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_about.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/u_automat.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_datei.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/u_fehler.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/u_komponente.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_korvalt.cpp)
 
 # Help topics and the icon are compiled into the program.

@@ -1,9 +1,9 @@
-#include "app/u_datei.h"
+#include "gui/u_datei.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/qtext.h"
+#include "gui/qtext.h"
 #include "common/paths.h"
 
 namespace korvalt {

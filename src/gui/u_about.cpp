@@ -1,11 +1,11 @@
-#include "app/u_about.h"
+#include "gui/u_about.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/help.h"
+#include "gui/help.h"
 
 namespace korvalt {
 

@@ -1,2 +1,0 @@
-target_sources(korvalt_gui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/u_komponente.cpp)
