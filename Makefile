@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 10
 
 BUILD_PACKAGES := g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgtest-dev
-TEST_PACKAGES  := $(BUILD_PACKAGES) ghdl clang libclang-rt-14-dev
+TEST_PACKAGES  := $(BUILD_PACKAGES) ghdl clang libclang-rt-14-dev locales libc-l10n
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev
 
 .PHONY: all build run test bench fuzz deps-build deps-test deps-bench clean
@@ -19,6 +19,7 @@ deps-build:
 	@tools/install-packages $(BUILD_PACKAGES)
 deps-test:
 	@tools/install-packages $(TEST_PACKAGES)
+	@tools/ensure-locale de_DE.UTF-8
 deps-bench:
 	@tools/install-packages $(BENCH_PACKAGES)
 

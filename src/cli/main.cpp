@@ -1,6 +1,7 @@
 // korvalt-cli: the command-line front end over Korvalt's core, for build
 // scripts and tests. Each command writes exactly the files the matching window
 // command writes; output is UTF-8 with LF line ends.
+#include <clocale>
 #include <cstdio>
 #include <iostream>
 #include <map>
@@ -29,8 +30,8 @@ TCliError WriteError(const std::string& what, const std::string& path, const std
 
 std::vector<std::string> ReadInputFile(const std::string& path, const std::string& what) {
     std::vector<std::string> lines;
-    if (!ReadLines(path, lines))
-        throw TCliError(what + " \"" + path + "\" kann nicht gelesen werden.");
+    const TReadResult r = ReadLines(path, lines);
+    if (!r) throw TCliError(what + " \"" + path + "\" kann nicht gelesen werden: " + r.error);
     return lines;
 }
 
@@ -68,6 +69,8 @@ TCommand::TCommand(const char* name, int (*run)(const TArgs&), const char* help)
 
 int main(int argc, char** argv) {
     using namespace korvalt::cli;
+    // The system's reasons in messages follow the user's language.
+    std::setlocale(LC_ALL, "");
     TArgs args(argv + 1, argv + argc);
     if (args.empty()) {
         std::cerr << "korvalt-cli: Kein Befehl angegeben (korvalt-cli --help zeigt die Befehle).\n";

@@ -30,25 +30,57 @@ TStrings SplitLines(std::string_view text) {
     return lines;
 }
 
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
-    bytes.clear();
-    if (path.empty()) return false;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        bytes.append(buf, n);
-    std::fclose(f);
-    return true;
+namespace {
+
+TReadResult ReadFailure(int err) {
+    return TReadResult{false, err == ENOENT || err == ENOTDIR, std::strerror(err)};
 }
 
-bool ReadLines(const std::string& path, TStrings& lines) {
+// A device or a pipe would block or never end: only regular files are read.
+constexpr const char* NotARegularFile = "keine reguläre Datei";
+
+} // namespace
+
+TReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    if (path.empty()) return ReadFailure(ENOENT);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return ReadFailure(errno);
+    struct stat st {};
+    if (fstat(fd, &st) != 0) {
+        const int err = errno;
+        close(fd);
+        return ReadFailure(err);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        close(fd);
+        if (S_ISDIR(st.st_mode)) return ReadFailure(EISDIR);
+        return TReadResult{false, false, NotARegularFile};
+    }
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = read(fd, buf, sizeof buf);
+        if (n > 0) {
+            bytes.append(buf, static_cast<std::size_t>(n));
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            const int err = errno;
+            close(fd);
+            bytes.clear();
+            return ReadFailure(err);
+        }
+    }
+    close(fd);
+    return {};
+}
+
+TReadResult ReadLines(const std::string& path, TStrings& lines) {
     lines.clear();
     std::string bytes;
-    if (!ReadFileBytes(path, bytes)) return false;
-    lines = SplitLines(bytes);
-    return true;
+    TReadResult r = ReadFileBytes(path, bytes);
+    if (r) lines = SplitLines(bytes);
+    return r;
 }
 
 namespace {

@@ -15,13 +15,23 @@ namespace korvalt {
 
 using TStrings = std::vector<std::string>;
 
+// Outcome of a read: ok, or why not. A file that does not exist is "missing"
+// (windows treat it as empty); a folder, a device or a read error after
+// opening is a failure with the operating system's reason.
+struct TReadResult {
+    bool ok = true;
+    bool missing = false;
+    std::string error; // the system's reason; empty when ok
+    explicit operator bool() const { return ok; }
+};
+
 // Splits text into lines by the reading rule above.
 TStrings SplitLines(std::string_view text);
-// Reads the whole file into lines. False (and no lines) when it cannot be
-// opened; a read error after opening keeps the lines read so far.
-bool ReadLines(const std::string& path, TStrings& lines);
-// Whole file content as bytes; false when it cannot be opened.
-bool ReadFileBytes(const std::string& path, std::string& bytes);
+// Reads the whole file into lines; on failure no lines are kept.
+TReadResult ReadLines(const std::string& path, TStrings& lines);
+// Whole file content as bytes; on failure no bytes are kept. Only a regular
+// file (or a link to one) is read.
+TReadResult ReadFileBytes(const std::string& path, std::string& bytes);
 
 // Outcome of a write: ok, or the operating system's reason.
 struct TWriteResult {

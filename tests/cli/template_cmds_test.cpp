@@ -65,6 +65,7 @@ TEST(CliExpand, ErrorsNameWhatIsWrongAndExitWith2) {
         {{"expand", dir.File("fehlt.vhd"), "x", "-o", dir.File("a.vhd")}, "fehlt.vhd"},
         {{"expand", Zaehler, "Aufwaertszaehler"}, "Aufruf"},
         {{"sections"}, "Aufruf"},
+        {{"sections", dir.Path()}, "Ist ein Verzeichnis"},
         {{"frobnicate"}, "frobnicate"},
     };
     for (const auto& c : cases) {

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "support/testsupport.h"
@@ -54,6 +55,7 @@ TEST(CliVhdl, ErrorsNameWhatIsWrongAndExitWith2) {
     WriteBytes(dir.File("leer.vhd"), "");
     WriteBytes(dir.File("namenlos.vhd"), "architecture a of b is\n");
     WriteBytes(dir.File("t.wdl"), "entity t is end t;\n");
+    std::filesystem::create_directory(dir.File("ordner"));
     const struct {
         std::vector<std::string> args;
         const char* mentions;
@@ -61,6 +63,9 @@ TEST(CliVhdl, ErrorsNameWhatIsWrongAndExitWith2) {
         {{"scan"}, "Aufruf: korvalt-cli scan DATEI"},
         {{"scan", dir.File("fehlt.vhd")}, "kann nicht gelesen werden"},
         {{"testbench", dir.File("fehlt.vhd")}, "kann nicht gelesen werden"},
+        // A folder is not an empty file; the reason is the system's, in German.
+        {{"scan", dir.File("ordner")}, "kann nicht gelesen werden: Ist ein Verzeichnis"},
+        {{"testbench", dir.File("ordner")}, "kann nicht gelesen werden: Ist ein Verzeichnis"},
         {{"testbench", dir.File("t.wdl")}, "würde die Datei selbst überschreiben"},
         {{"insert", Zaehler}, "Aufruf: korvalt-cli insert"},
         {{"insert", dir.File("fehlt.vhd"), dir.File("top.vhd")}, "Die Komponente"},
@@ -78,4 +83,5 @@ TEST(CliVhdl, ErrorsNameWhatIsWrongAndExitWith2) {
     }
     EXPECT_EQ(ReadBytes(dir.File("top.vhd")), top);
     EXPECT_EQ(ReadBytes(dir.File("t.wdl")), "entity t is end t;\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("ordner.wdl")));
 }
