@@ -32,9 +32,10 @@ TEST(InstalledTree, OffersBothTemplateFoldersAndKeepsSettingsAndWorkInTheUsersFo
     QStringList captions;
     for (QAction* a : Find<QMenu>(form.get(), "NeuesModul")->actions())
         captions << a->text();
-    EXPECT_EQ(captions.filter("eigenes Modul").size(), 1) << captions.join("|").toStdString();
-    EXPECT_EQ(captions.filter("zaehler").size(), 1);
-    EXPECT_TRUE(captions.contains("dekoder")); // a shipped one beside the user's
+    // The user's own beside the shipped ones; a user's file of a shipped name listed once.
+    EXPECT_TRUE(captions.contains("eigenes Modul") && captions.contains("dekoder") &&
+                captions.count("zaehler") == 1)
+        << captions.join("|").toStdString();
     form->MenuSelectClick(static_cast<int>(captions.indexOf("zaehler")));
     EXPECT_EQ(form->TemplateFile(), own + "zaehler.vhd");
 
