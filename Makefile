@@ -6,12 +6,19 @@ FUZZ_BUILD ?= build-fuzz
 BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 10
+PREFIX     ?= /usr/local
+DESTDIR    ?=
 
 BUILD_PACKAGES := g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgtest-dev
 TEST_PACKAGES  := $(BUILD_PACKAGES) ghdl clang libclang-rt-14-dev locales libc-l10n
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev
+# dpkg-shlibdeps (dpkg-dev) and file find the package's library dependencies;
+# the rest checks the package and runs its window program on a virtual screen.
+PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file lintian desktop-file-utils appstream \
+                    xvfb xdotool qt6-qpa-plugins
 
-.PHONY: all build run test bench fuzz deps-build deps-test deps-bench clean
+.PHONY: all build run test bench fuzz install package package-check deps-build deps-test \
+        deps-bench deps-package clean
 
 all: build
 
@@ -22,6 +29,8 @@ deps-test:
 	@tools/ensure-locale de_DE.UTF-8
 deps-bench:
 	@tools/install-packages $(BENCH_PACKAGES)
+deps-package:
+	@tools/install-packages $(PACKAGE_PACKAGES)
 
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -41,6 +50,18 @@ run: build
 test: deps-test build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
 	$(MAKE) --no-print-directory fuzz
+	$(MAKE) --no-print-directory package-check
+
+# make install PREFIX=/usr DESTDIR=/tmp/stage
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, built into $(BUILD)/korvalt_<version>_<arch>.deb.
+package: deps-package build
+	cd $(BUILD) && cpack -G DEB
+
+package-check: package
+	@tools/check-package $(BUILD)
 
 $(FUZZ_BUILD)/build.ninja:
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DKORVALT_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \

@@ -53,6 +53,24 @@ TStrings ScanTemplates(const std::string& templateDir) {
     return BuildCatalogue(names);
 }
 
+TStrings ScanTemplateFolders(const TStrings& templateDirs) {
+    TStrings names;
+    for (const auto& dir : templateDirs) {
+        const TStrings here = ListPlainFiles(dir);
+        names.insert(names.end(), here.begin(), here.end());
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return BuildCatalogue(names);
+}
+
+std::string TemplatePath(const TStrings& templateDirs, const std::string& entry) {
+    const std::string file = CatalogueFile(entry);
+    for (auto dir = templateDirs.rbegin(); dir != templateDirs.rend(); ++dir)
+        if (FileExists(*dir + file) && !IsDirectory(*dir + file)) return *dir + file;
+    return templateDirs.empty() ? file : templateDirs.front() + file;
+}
+
 std::string CatalogueCaption(const std::string& entry) {
     return TrimBlanks(entry.substr(0, entry.find('#')));
 }

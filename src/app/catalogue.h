@@ -20,6 +20,12 @@ std::string CatalogueEntry(const std::string& fileName);
 TStrings BuildCatalogue(const TStrings& fileNames);
 // Entries for the plain files of a folder.
 TStrings ScanTemplates(const std::string& templateDir);
+// Entries for the templates of several folders (the shipped ones, then the
+// user's own). A file name found in more than one folder is listed once.
+TStrings ScanTemplateFolders(const TStrings& templateDirs);
+// Full path of the file an entry stands for: the last folder that holds a file
+// of that name wins, so the user's copy replaces a shipped template.
+std::string TemplatePath(const TStrings& templateDirs, const std::string& entry);
 // Menu caption of an entry: the text before "#", without blanks at either end.
 std::string CatalogueCaption(const std::string& entry);
 // File name of an entry: the text after the first "#".

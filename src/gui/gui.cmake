@@ -2,6 +2,7 @@
 # for widgets. Nothing in the core includes these files.
 target_sources(korvalt_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/folders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_about.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_automat.cpp

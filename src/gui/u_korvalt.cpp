@@ -98,7 +98,10 @@ QModelIndex TStringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers m
     return model()->index(to.row(), 1);
 }
 
-TMainForm::TMainForm(const std::string& programDir, QWidget* parent) : QMainWindow(parent) {
+TMainForm::TMainForm(const std::string& programDir, QWidget* parent)
+    : TMainForm(PortableFolders(programDir), parent) {}
+
+TMainForm::TMainForm(const TFolders& folders, QWidget* parent) : QMainWindow(parent) {
     // FormCreate
     setObjectName("MainForm");
     setWindowTitle("Korvalt");
@@ -114,17 +117,20 @@ TMainForm::TMainForm(const std::string& programDir, QWidget* parent) : QMainWind
 
     TemplateFile_.clear();
     ShowEinstellPanel(false);
-    ProgramDir_ = programDir;
-    TemplateDir_ = ProgramDir_ + "Template" + PathSep;
-    WorkingDir_ = ProgramDir_;
-    if (auto ini = ReadIni(ProgramDir_)) WorkingDir_ = *ini;
+    ProgramDir_ = folders.programDir;
+    SettingsDir_ = folders.settingsDir;
+    DataDir_ = folders.dataDir;
+    TemplateDirs_ = folders.templateDirs;
+    TemplateDir_ = TemplateDirs_.front();
+    WorkingDir_ = folders.workingDir;
+    if (auto ini = ReadIni(SettingsDir_)) WorkingDir_ = *ini;
     ScanTemplates();
 }
 
 TMainForm::~TMainForm() {
     // FormDestroy: the working folder is remembered for the next start. A
-    // program folder that cannot be written loses the setting silently.
-    WriteIni(ProgramDir_, WorkingDir_);
+    // settings folder that cannot be written loses the setting silently.
+    WriteIni(SettingsDir_, WorkingDir_);
 }
 
 void TMainForm::CreateControls() {
@@ -211,7 +217,7 @@ void TMainForm::CreateMenu() {
 }
 
 void TMainForm::ScanTemplates() {
-    TemplateList_ = korvalt::ScanTemplates(TemplateDir_);
+    TemplateList_ = ScanTemplateFolders(TemplateDirs_);
     NeuesModul->clear();
     for (std::size_t i = 0; i < TemplateList_.size(); ++i) {
         QAction* a = NeuesModul->addAction(PathToQ(CatalogueCaption(TemplateList_[i])));
@@ -263,10 +269,10 @@ void TMainForm::LayoutPanel() {
 void TMainForm::MenuSelectClick(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= TemplateList_.size()) return;
     TemplateFile_.clear();
-    const std::string fname = CatalogueFile(TemplateList_[static_cast<std::size_t>(index)]);
-    SetStatusText("Read: " + PathToQ(fname));
+    const std::string& entry = TemplateList_[static_cast<std::size_t>(index)];
+    SetStatusText("Read: " + PathToQ(CatalogueFile(entry)));
     VarDecls_.clear();
-    TemplateFile_ = TemplateDir_ + fname;
+    TemplateFile_ = TemplatePath(TemplateDirs_, entry);
     const Tsrctemp reader(TemplateFile_);
     VarDecls_ = reader.VarDecls();
     Sections_ = reader.Sections();
@@ -376,13 +382,13 @@ void TMainForm::EinstellungenClick() {
 
 void TMainForm::MooreAutomatClick() {
     TAutomatForm editor(this);
-    editor.Init(ProgramDir_, WorkingDir_, true);
+    editor.Init(DataDir_, WorkingDir_, true);
     Dialogs().ExecModal(&editor);
 }
 
 void TMainForm::MealyAutomatClick() {
     TAutomatForm editor(this);
-    editor.Init(ProgramDir_, WorkingDir_, false);
+    editor.Init(DataDir_, WorkingDir_, false);
     Dialogs().ExecModal(&editor);
 }
 

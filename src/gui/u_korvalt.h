@@ -1,5 +1,5 @@
 // The main window: the menu that leads to every command of Korvalt, the
-// working-folder setting (KORVALT.INI beside the program), the template
+// working-folder setting (KORVALT.INI in the settings folder), the template
 // catalogue under "Neues Modul", and the parameter panel in which a template
 // section is chosen, its parameters typed and the VHDL file generated.
 #pragma once
@@ -9,6 +9,8 @@
 #include <QTableWidget>
 #include <string>
 #include <vector>
+
+#include "app/folders.h"
 
 class QAction;
 class QComboBox;
@@ -42,8 +44,10 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
   public:
     // programDir: the program's folder with a trailing separator; KORVALT.INI
-    // and the Template folder live there.
+    // and the Template folder live there (the portable layout).
     explicit TMainForm(const std::string& programDir, QWidget* parent = nullptr);
+    // The folders of either layout.
+    explicit TMainForm(const TFolders& folders, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     const std::string& ProgramDir() const { return ProgramDir_; }
@@ -80,6 +84,8 @@ class TMainForm : public QMainWindow {
     void LayoutPanel();
 
     std::string ProgramDir_, TemplateDir_, WorkingDir_, TemplateFile_;
+    std::string SettingsDir_, DataDir_;
+    TStrings TemplateDirs_;
     TStrings TemplateList_;
     TStrings VarDecls_;
     TStrings Sections_;
