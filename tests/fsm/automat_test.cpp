@@ -46,6 +46,14 @@ TEST(AutomatBasics, BitsNeededEntryFieldsAndDuplicates) {
     EXPECT_EQ(EntryName("a|b|c") + " " + EntryBits("a|b|c"), "a b|c");
     EXPECT_EQ(EntryName("plain") + " " + EntryBits("plain"), " plain");
 
+    // Table rows read back exactly as stored, whatever their number of fields.
+    for (const char* row : {"A|B|c", "A|B|c|d|e", "A|", "plain", "", "|B|c|"})
+        EXPECT_EQ(FormatTransitionRow(ParseTransitionRow(row)), row);
+    const TTransitionRow r = ParseTransitionRow("A|B|c|d|e");
+    EXPECT_EQ(r.Zustand + r.Folgezustand + r.Bedingung + "," + r.Ausgang, "ABc,d|e");
+    EXPECT_EQ(FormatTransitionRow(MakeTransitionRow(true, "A", "B", "c", "d")), "A|B|c");
+    EXPECT_EQ(FormatTransitionRow(MakeTransitionRow(false, "A", "", "c")), "A||c|");
+
     TStrings list = {"a|01", "A|01", "b|1", "a|10", "B|1"};
     RemoveDuplicateEntries(list);
     EXPECT_EQ(list, (TStrings{"a|01", "b|1", "a|10"}));
@@ -75,6 +83,29 @@ TEST(IdentifierLines, NamesKeepThePatternOfTheirPosition) {
         EXPECT_EQ(a.Eingangsmatrix, c.after) << c.width;
         EXPECT_EQ(c.lines, c.linesAfter) << c.width;
         EXPECT_EQ(a.Eingangsbitbreite, c.widthAfter) << c.width;
+    }
+}
+
+TEST(IdentifierLines, RenamesCarryTheTablesAlong) {
+    const TStrings same = {"Z0|Z1|go", "z1|Z0|stop"}, out = {"Z0|an", "Z1|aus"};
+    // clang-format off
+    const struct { const char* what; bool moore; int tab; TStrings lines, automat, ausgang; } cases[] = {
+        {"states swap", true, TabZustandsmatrix, {"Z1", "Z0"}, {"Z1|Z0|go", "Z0|Z1|stop"}, {"Z1|an", "Z0|aus"}},
+        {"letter case only", true, TabZustandsmatrix, {"z0", "Z1"}, {"z0|Z1|go", "Z1|z0|stop"}, {"z0|an", "Z1|aus"}},
+        {"an input", true, TabEingangsmatrix, {"los", "stop"}, {"Z0|Z1|los", "z1|Z0|stop"}, out},
+        {"a Moore output", true, TabAusgangsmatrix, {"ein", "aus"}, same, {"Z0|ein", "Z1|aus"}},
+        {"a Mealy output", false, TabAusgangsmatrix, {"aus", "an"}, {"Z0|Z1|go|aus", "z1|Z0|stop|an"}, {"Z0|aus", "Z1|an"}},
+        {"a line more is no rename", true, TabEingangsmatrix, {"los", "stop", "x"}, same, out},
+    };
+    // clang-format on
+    for (auto c : cases) {
+        TAutomat a = Moore({"Z0|0", "Z1|1"});
+        a.Moore = c.moore;
+        a.Automatentabelle = c.moore ? same : TStrings{"Z0|Z1|go|an", "z1|Z0|stop|aus"};
+        a.Ausgangstabelle = out;
+        ApplyIdentifierLines(a, c.tab, c.lines, "", "", false, false);
+        EXPECT_EQ(a.Automatentabelle, c.automat) << c.what;
+        EXPECT_EQ(a.Ausgangstabelle, c.ausgang) << c.what;
     }
 }
 

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -71,14 +72,15 @@ class AutomatFormTest : public ::testing::Test {
         }
     }
 
-    // Types into a grid cell given in CellTable numbering and commits with Enter.
-    QString TypeIntoCell(int col, int row, const QString& keys) {
+    // Types (or pastes) into a grid cell given in CellTable numbering and commits with Enter.
+    QString TypeIntoCell(int col, int row, const QString& keys, bool paste = false) {
         Grid()->SetCurrentTableCell(col, row);
         Grid()->editItem(Grid()->currentItem());
         auto* editor = qobject_cast<QLineEdit*>(Grid()->indexWidget(Grid()->currentIndex()));
         if (!editor) return "(no editor)";
         editor->selectAll();
-        QTest::keyClicks(editor, keys);
+        QGuiApplication::clipboard()->setText(keys);
+        paste ? editor->paste() : QTest::keyClicks(editor, keys);
         const QString typed = editor->text();
         QTest::keyClick(editor, Qt::Key_Return);
         QCoreApplication::processEvents();
@@ -123,7 +125,7 @@ TEST_F(AutomatFormTest, MenusBitWidthFilteredKeysAndDuplicateWarningWhileTypingN
     TypeNames("a_ b-\u00e4Z9!");
     EXPECT_EQ(Memo()->toPlainText(), "abZ9");
     // Enter in BitEdit raises a too small width; the value counts when the tab is left.
-    BitEdit()->setText("0");
+    BitEdit()->setText("0x10"); // decimal only: this is 0
     QTest::keyClick(BitEdit(), Qt::Key_Return);
     EXPECT_EQ(BitEdit()->text(), "1");
     BitEdit()->setText("99999");
@@ -155,7 +157,10 @@ TEST_F(AutomatFormTest, MealyHasNoOutputTableAndTakesTheFirstTypedStateAsReset) 
     EXPECT_FALSE(Find<QAction>(form.get(), "Ausgangstabelle1")->isVisible());
     Act("Zustandsmatrix1");
     EXPECT_FALSE(Find<QComboBox>(form.get(), "RSTCBox")->isVisible());
-    TypeNames("Z0\nZ1");
+    QGuiApplication::clipboard()->setText("Z0\n");
+    Memo()->paste(); // a pasted name is unsaved work like a typed one
+    EXPECT_TRUE(form->Modified());
+    TypeNames("Z1");
     SelectTab(3);
     EXPECT_EQ(form->Automat().Resetzustand, "Z0");
     EXPECT_TRUE(Find<QCheckBox>(form.get(), "ResetCheckBox")->isVisible());
@@ -165,32 +170,53 @@ TEST_F(AutomatFormTest, MealyHasNoOutputTableAndTakesTheFirstTypedStateAsReset) 
     EXPECT_EQ(form->Automat().TaktAktiv + form->Automat().ResetAktiv, "01");
 }
 
-TEST_F(AutomatFormTest, MatrixCellsTakeOnlyZeroAndOneThenLoadingAndNeuDiscardTheEdits) {
+TEST_F(AutomatFormTest, MatrixCellsTakeOnlyBitsThenLoadingAndNeuAskAndDiscardTheEdits) {
     OpenLoaded();
     Act("Eingangsmatrix2");
     EXPECT_EQ(Grid()->horizontalHeaderItem(1)->text(), "X1");
     EXPECT_FALSE(Grid()->item(0, 0)->flags() & Qt::ItemIsEditable);
     EXPECT_EQ(TypeIntoCell(1, 1, "2a1"), "1");
     EXPECT_EQ(TypeIntoCell(2, 1, "0"), "0");
+    EXPECT_EQ(TypeIntoCell(1, 3, "go|a0", true), "0"); // pasted text keeps its bits only
     Grid()->SetCurrentTableCell(2, 2);
     QTest::keyClicks(Grid(), "2"); // outside an editor too
     EXPECT_EQ(Cell(2, 2), "0");
     Act("Zustandsmatrix2");
     EXPECT_EQ(Grid()->horizontalHeaderItem(1)->text(), "X(Z)0");
-    EXPECT_EQ(form->Automat().Eingangsmatrix, (TStrings{"go|10", "stop|10", "halt|11"}));
+    EXPECT_EQ(form->Automat().Eingangsmatrix, (TStrings{"go|10", "stop|10", "halt|01"}));
 
-    Act("aktuelleArbeit1"); // over the unsaved edits
+    // Loading over unsaved edits asks first: Abbrechen keeps them, Nein drops them.
+    dialogs.yesNoCancel = {TDialogs::Cancel, TDialogs::No, TDialogs::No};
+    Act("aktuelleArbeit1");
+    EXPECT_EQ(form->Automat().Eingangsmatrix[2], "halt|01");
+    Act("aktuelleArbeit1");
     TAutomat fromFile;
     LoadWorkspace(fromFile, programDir.Path());
     EXPECT_EQ(form->Automat(), fromFile);
     EXPECT_EQ(form->View(), TAutomatForm::ViewVorgaben);
 
+    // "Neu" starts afresh: no old rows, widths or reset state survive.
     Act("Eingangsmatrix2");
+    TypeIntoCell(1, 1, "1");
     Act("Neu1");
-    EXPECT_TRUE(form->Automat().Eingangsmatrix.empty() && form->Automat().Zustandsmatrix.empty());
-    EXPECT_EQ(form->Automat().Automatentabelle, fromFile.Automatentabelle);
+    EXPECT_EQ(form->Automat(), TAutomat{});
     EXPECT_EQ(Memo()->toPlainText(), "");
-    EXPECT_FALSE(Enabled("Bearbeiten1Item"));
+    EXPECT_FALSE(Enabled("Bearbeiten1Item") || form->Modified());
+    EXPECT_TRUE(dialogs.yesNoCancel.empty());
+}
+
+TEST_F(AutomatFormTest, RenamedStatesKeepTheirRowsAndTheResetStateItsPlace) {
+    OpenLoaded();
+    Act("Zustandsmatrix1");
+    Memo()->selectAll();
+    QGuiApplication::clipboard()->setText("Z1\nZ0");
+    Memo()->paste(); // the two names swap
+    SelectTab(0);
+    const TAutomat& a = form->Automat();
+    EXPECT_EQ(a.Zustandsmatrix, (TStrings{"Z1|0", "Z0|1"}));
+    EXPECT_EQ(a.Automatentabelle, (TStrings{"Z1|Z0|go", "Z1|Z0|stop", "Z1|Z0|", "Z0|Z1|halt"}));
+    EXPECT_EQ(a.Ausgangstabelle, (TStrings{"Z1|aus", "Z0|an"}));
+    EXPECT_EQ(a.Resetzustand, "Z1");
 }
 
 TEST_F(AutomatFormTest, ContextMenuOffersUnusedConditionsAndKeepsOneRowPerState) {
@@ -230,31 +256,34 @@ TEST_F(AutomatFormTest, ContextMenuOffersUnusedConditionsAndKeepsOneRowPerState)
 }
 
 TEST_F(AutomatFormTest, ClosingAfterOnlyViewingATableOrClickingASwitchAsksToSave) {
-    // No leaves the file alone, Yes writes it; Be&enden and Escape close alike.
+    // Abbrechen keeps the window and the work; Nein leaves the file alone, Ja
+    // writes it; Be&enden and Escape close alike.
     for (bool yes : {false, true}) {
         OpenLoaded();
         Act("Automatentabelle1");
         std::filesystem::remove(programDir.File("Moore.txt"));
-        dialogs.yesNo = {yes};
+        dialogs.yesNoCancel = {TDialogs::Cancel, yes ? TDialogs::Yes : TDialogs::No};
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        EXPECT_TRUE(form->isVisible() && form->Modified());
         yes ? QTest::keyClick(form.get(), Qt::Key_Escape) : Act("Beenden2");
         const auto& asked = dialogs.asked.back();
         EXPECT_EQ(asked.caption + "|" + asked.text, "Frage|Daten speichern?");
         EXPECT_FALSE(form->isVisible() || (yes && form->Modified()));
         EXPECT_EQ(std::filesystem::exists(programDir.File("Moore.txt")), yes);
     }
-    EXPECT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked.size(), 4u);
     EXPECT_EQ(ReadBytes(programDir.File("Moore.txt")), LoadedMoore);
 
     OpenLoaded();
     Act("CLKRST");
     Find<QCheckBox>(form.get(), "CLKCheckBox")->click();
-    dialogs.yesNo = {true};
+    dialogs.yesNoCancel = {TDialogs::Yes};
     form->close();
     EXPECT_FALSE(form->isVisible());
     EXPECT_NE(ReadBytes(programDir.File("Moore.txt")).find("#BCLK0\r\n"), std::string::npos);
 }
 
-TEST_F(AutomatFormTest, AFailedSaveIsReportedAndKeepsTheWorkAndTheWindow) {
+TEST_F(AutomatFormTest, AFailedSaveOrLoadIsReportedAndKeepsTheWorkAndTheWindow) {
     WriteBytes(programDir.File("plain.txt"), "keep");
     Open(true, programDir.File("plain.txt/"));
     Act("Neu1");
@@ -266,14 +295,23 @@ TEST_F(AutomatFormTest, AFailedSaveIsReportedAndKeepsTheWorkAndTheWindow) {
     EXPECT_TRUE(dialogs.asked[0].text.contains("Not a directory"));
     EXPECT_TRUE(form->Modified());
 
-    dialogs.yesNo = {true};
+    dialogs.yesNoCancel = {TDialogs::Yes, TDialogs::No, TDialogs::No};
     form->close();
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(dialogs.asked.back().kind, "message");
     EXPECT_EQ(ReadBytes(programDir.File("plain.txt")), "keep");
-    dialogs.yesNo = {false};
     form->close();
     EXPECT_FALSE(form->isVisible());
+
+    // A workspace file that cannot be read is reported; nothing of it is taken.
+    std::filesystem::create_directory(programDir.File("Moore.txt"));
+    Open(true);
+    Act("Neu1");
+    TypeNames("go");
+    Act("aktuelleArbeit1");
+    EXPECT_TRUE(dialogs.asked.back().text.startsWith(
+        QString::fromStdString("Die Datei " + programDir.File("Moore.txt") + " kann nicht gelesen")));
+    EXPECT_EQ(Memo()->toPlainText() + QString::number(form->View()), "go1");
 }
 
 TEST_F(AutomatFormTest, MooreMachineEnteredFromStartToSaveGivesTheExpectedFile) {
