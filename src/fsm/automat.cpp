@@ -108,7 +108,8 @@ std::int32_t WidthOf(std::string_view widthText) {
 }
 
 std::optional<int> RaisedWidth(const TStrings& lines, std::string_view widthText) {
-    const auto names = std::count_if(lines.begin(), lines.end(), [](auto& l) { return !l.empty(); });
+    const auto names =
+        std::count_if(lines.begin(), lines.end(), [](auto& l) { return !l.empty(); });
     const int needed = BitsNeeded(names);
     if (needed > DecimalOf(widthText)) return needed;
     return std::nullopt;

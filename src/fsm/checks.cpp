@@ -219,9 +219,10 @@ TStrings CheckVhdlRules(const TAutomat& a) {
 
 std::string EntityNameProblem(std::string_view entity) {
     // An entity of one of these names hides the library or type its own header and ports name.
-    static const std::unordered_set<std::string> usedByTheFile = {
-        "IEEE",           "STD",             "WORK",           "STD_LOGIC",
-        "STD_LOGIC_VECTOR", "STD_LOGIC_1164", "STD_LOGIC_ARITH", "STD_LOGIC_UNSIGNED"};
+    // clang-format off
+    static const std::unordered_set<std::string> usedByTheFile = {"IEEE", "STD", "WORK",
+        "STD_LOGIC", "STD_LOGIC_VECTOR", "STD_LOGIC_1164", "STD_LOGIC_ARITH", "STD_LOGIC_UNSIGNED"};
+    // clang-format on
     if (usedByTheFile.count(UpperCase(entity)))
         return Msg("Die Entity ") + Quoted(std::string(entity)) +
                Msg(" trägt einen Namen, den der erzeugte VHDL-Code selbst verwendet!");

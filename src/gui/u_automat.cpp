@@ -18,8 +18,8 @@
 #include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QTabBar>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "gui/dialogs.h"
 #include "gui/help.h"
@@ -565,7 +565,7 @@ void TAutomatForm::aktuelleArbeit1Click() {
     if (!ConfirmDiscard()) return;
     const TReadResult read = LoadWorkspace(Automat_, ProgramDir_);
     if (ReportReadFailure(this, ProgramDir_ + WorkspaceFileName(Automat_.Moore), read)) return;
-    if (read) Modified_ = false; // the description is the file's
+    if (read) Modified_ = false;             // the description is the file's
     VarMemo->document()->setModified(false); // the lines shown are older than the file
     SetView(ViewVorgaben, false);
     UpdateMenus();

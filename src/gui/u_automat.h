@@ -124,7 +124,7 @@ class TAutomatForm : public QDialog {
     bool Modified_ = false;
     std::string ProgramDir_, WorkingDir_;
     int shownTab_ = 0;
-    int resetRow_ = -1; // position of the reset state among the state lines shown
+    int resetRow_ = -1;    // position of the reset state among the state lines shown
     bool filling_ = false; // controls are being filled by the program, not typed into
     bool closing_ = false;
 

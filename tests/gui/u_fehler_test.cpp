@@ -120,7 +120,8 @@ TEST_F(GenerateTest, IllegalNamesFoldersAndFailedSavesAreReportedAndOverwritingA
     WriteBytes(workDir.File("ordner.vhd"), "mein Entwurf");
     dialogs.yesNo = {false, true};
     Generate(*form);
-    EXPECT_EQ(dialogs.asked.back().caption + dialogs.asked.back().text, "FrageDatei überschreiben?");
+    EXPECT_EQ(dialogs.asked.back().caption + dialogs.asked.back().text,
+              "FrageDatei überschreiben?");
     EXPECT_EQ(ReadBytes(workDir.File("ordner.vhd")), "mein Entwurf");
     Generate(*form);
     EXPECT_EQ(ReadBytes(workDir.File("ordner.vhd")).substr(0, 13), "library IEEE;");

@@ -84,6 +84,7 @@ TEST_F(VhdlFlowTest, TestbenchCancelledWrittenSilentlyOrReportedAsUnwritable) {
     dialogs.files = {QString::fromStdString(workDir.File("top.vhd"))};
     form->TestbenchClick();
     ExpectCannotWrite(QString::fromStdString(workDir.File("top.wdl")));
+    EXPECT_TRUE(dialogs.asked.back().text.endsWith("ein Ordner."));
 }
 
 TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
