@@ -17,15 +17,10 @@ bool HasOneBit(const TStrings& matrix) {
 }
 
 bool RowComplete(std::string_view row) {
-    const auto bar = row.find('|');
-    std::string_view rest = bar == std::string_view::npos ? row : row.substr(bar + 1);
-    if (rest.empty()) return false;
-    while (true) {
-        const auto next = rest.find('|');
-        if (next == 0) return false;
-        if (next == std::string_view::npos) return !rest.empty();
-        rest.remove_prefix(next + 1);
-    }
+    // Every field after the name is non-empty: no empty rest, no "|" at its ends, no "||".
+    const std::string rest = EntryBits(row);
+    return !rest.empty() && rest.front() != '|' && rest.back() != '|' &&
+           rest.find("||") == std::string::npos;
 }
 
 AutomatErrors ValidateAutomat(const TAutomat& a) {
