@@ -2,171 +2,12 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 #include "common/ascii.h"
 #include "common/intread.h"
 
 namespace korvalt {
-
-namespace {
-
-// Names compared ignoring ASCII case; the empty name matches nothing.
-class TNameSet {
-  public:
-    void Add(std::string_view name) {
-        if (!name.empty()) names_.insert(UpperCase(name));
-    }
-    bool Has(std::string_view name) const {
-        return !name.empty() && names_.count(UpperCase(name)) > 0;
-    }
-    bool Empty() const { return names_.empty(); }
-
-  private:
-    std::unordered_set<std::string> names_;
-};
-
-TNameSet NamesOf(const TStrings& list) {
-    TNameSet set;
-    for (const auto& e : list)
-        set.Add(EntryName(e));
-    return set;
-}
-
-TStrings& ListOf(TAutomat& a, int tab) {
-    switch (tab) {
-    case TabEingangsmatrix:
-        return a.Eingangsmatrix;
-    case TabAusgangsmatrix:
-        return a.Ausgangsmatrix;
-    case TabZustandsmatrix:
-        return a.Zustandsmatrix;
-    case TabAutomatentabelle:
-        return a.Automatentabelle;
-    default:
-        return a.Ausgangstabelle;
-    }
-}
-
-// Text up to the next "|" of rest, which then holds what follows it (nothing when there is none).
-std::string TakeField(std::string_view& rest) {
-    const auto bar = rest.find('|');
-    std::string field(rest.substr(0, bar));
-    rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
-    return field;
-}
-
-CellTable BuildMatrix(const TStrings& list, std::int64_t width, const std::string& prefix) {
-    CellTable t;
-    std::int64_t w = width;
-    if (w == 0 && !list.empty() && list.front().find('|') != std::string::npos)
-        w = static_cast<std::int64_t>(EntryBits(list.front()).size());
-    // Names without any bits (a file with width 0) still get columns, so that
-    // storing the grid cannot replace them by one nameless entry.
-    if (w == 0 && !list.empty()) w = BitsNeeded(static_cast<std::int64_t>(list.size()));
-    w = ClampBitWidth(w);
-    if (w == 0) return t;
-    t.SetSize(static_cast<int>(w) + 1, static_cast<int>(list.size()) + 1);
-    for (int c = 1; c <= w; ++c)
-        t.SetCell(c, 0, prefix + std::to_string(w - c));
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const int row = static_cast<int>(i) + 1;
-        t.SetCell(0, row, EntryName(list[i]));
-        const std::string bits = EntryBits(list[i]);
-        const bool fits = !bits.empty() && static_cast<std::int64_t>(bits.size()) >= w;
-        const std::size_t first = fits ? bits.size() - static_cast<std::size_t>(w) : 0;
-        for (int c = 1; c <= w; ++c)
-            t.SetCell(c, row, fits ? bits.substr(first + static_cast<std::size_t>(c) - 1, 1) : "0");
-    }
-    return t;
-}
-
-CellTable BuildAutomatentabelle(TAutomat& a, bool& modified) {
-    CellTable t;
-    const int cols = a.Moore ? 3 : 4;
-    const auto& list = a.Automatentabelle;
-    t.SetSize(cols, std::max<int>(static_cast<int>(list.size()) + 1, 2));
-    t.FixedCols = 0;
-    t.Editable = false;
-    t.SetCell(0, 0, "Zustand");
-    t.SetCell(1, 0, "Folgezustand");
-    t.SetCell(2, 0, "Bedingung");
-    if (!a.Moore) t.SetCell(3, 0, "Ausgang");
-
-    int row = 1;
-    for (const auto& entry : list) {
-        const auto bar = entry.find('|');
-        if (bar == std::string::npos || bar == 0) continue;
-        std::string_view rest = std::string_view(entry).substr(bar + 1);
-        t.SetCell(0, row, entry.substr(0, bar));
-        t.SetCell(1, row, TakeField(rest));
-        t.SetCell(2, row, TakeField(rest));
-        if (!a.Moore) t.SetCell(3, row, std::string(rest));
-        ++row;
-    }
-
-    if (!a.Zustandsmatrix.empty()) {
-        const TNameSet states = NamesOf(a.Zustandsmatrix);
-        if (list.empty()) t.SetSize(cols, 1);
-        TNameSet listed;
-        for (int r = 1; r < t.RowCount(); ++r)
-            listed.Add(t.Cell(0, r));
-        for (const auto& s : a.Zustandsmatrix) {
-            const std::string name = EntryName(s);
-            if (listed.Has(name)) continue;
-            TStrings cells(static_cast<std::size_t>(cols));
-            cells[0] = name;
-            t.AppendRow(std::move(cells));
-            listed.Add(name);
-            modified = true;
-        }
-        // Rows of unknown states go, except the first data row (DeleteTableRow's rule).
-        for (int r = t.RowCount() - 1; r >= 1; --r) {
-            if (states.Has(t.Cell(0, r))) continue;
-            modified = true;
-            if (r >= 2) t.RemoveRow(r);
-        }
-    }
-
-    const TNameSet states = NamesOf(a.Zustandsmatrix);
-    const TNameSet inputs = NamesOf(a.Eingangsmatrix);
-    const TNameSet outputs = NamesOf(a.Ausgangsmatrix);
-    auto check = [&](int col, int r, bool listFilled, const TNameSet& names) {
-        if (listFilled && !names.Has(t.Cell(col, r))) {
-            t.SetCell(col, r, "");
-            modified = true;
-        }
-    };
-    for (int r = 1; r < t.RowCount(); ++r) {
-        check(1, r, !a.Zustandsmatrix.empty(), states);
-        check(2, r, !a.Eingangsmatrix.empty(), inputs);
-        if (!a.Moore) check(3, r, !a.Ausgangsmatrix.empty(), outputs);
-    }
-    return t;
-}
-
-CellTable BuildAusgangstabelle(TAutomat& a, bool& modified) {
-    SyncAusgangstabelle(a);
-    CellTable t;
-    const auto& list = a.Ausgangstabelle;
-    t.SetSize(2, std::max<int>(static_cast<int>(list.size()) + 1, 2));
-    t.Editable = false;
-    t.SetCell(0, 0, "Zustand");
-    t.SetCell(1, 0, "Ausgangsvektor");
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        t.SetCell(0, static_cast<int>(i) + 1, EntryName(list[i]));
-        t.SetCell(1, static_cast<int>(i) + 1, EntryBits(list[i]));
-    }
-    const TNameSet outputs = NamesOf(a.Ausgangsmatrix);
-    for (int r = 1; r < t.RowCount(); ++r) {
-        if (!a.Ausgangsmatrix.empty() && !outputs.Has(t.Cell(1, r))) {
-            t.SetCell(1, r, "");
-            modified = true;
-        }
-    }
-    return t;
-}
-
-} // namespace
 
 std::int32_t ClampBitWidth(std::int64_t width) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(width, 0, MaxBitWidth));
@@ -181,14 +22,70 @@ int BitsNeeded(std::int64_t n) {
     return bits;
 }
 
-std::string EntryName(std::string_view entry) {
+TEntry ParseEntry(std::string_view entry) {
     const auto bar = entry.find('|');
-    return bar == std::string_view::npos ? std::string() : std::string(entry.substr(0, bar));
+    if (bar == std::string_view::npos) return {"", std::string(entry), false};
+    return {std::string(entry.substr(0, bar)), std::string(entry.substr(bar + 1)), true};
+}
+
+std::string FormatEntry(const TEntry& e) {
+    return e.HasBar ? e.Name + "|" + e.Bits : e.Bits;
+}
+
+std::string EntryName(std::string_view entry) {
+    return ParseEntry(entry).Name;
 }
 
 std::string EntryBits(std::string_view entry) {
-    const auto bar = entry.find('|');
-    return std::string(bar == std::string_view::npos ? entry : entry.substr(bar + 1));
+    return ParseEntry(entry).Bits;
+}
+
+std::string WrittenName(std::string_view entry) {
+    TEntry e = ParseEntry(entry);
+    return e.HasBar ? std::move(e.Name) : std::move(e.Bits);
+}
+
+TTransitionRow ParseTransitionRow(std::string_view row) {
+    TTransitionRow r;
+    std::string* fields[] = {&r.Zustand, &r.Folgezustand, &r.Bedingung};
+    for (std::string* f : fields) {
+        const auto bar = row.find('|');
+        *f = row.substr(0, bar);
+        if (bar == std::string_view::npos) return r;
+        row.remove_prefix(bar + 1);
+        ++r.Fields;
+    }
+    r.Ausgang = row;
+    return r;
+}
+
+std::string FormatTransitionRow(const TTransitionRow& row) {
+    const std::string* fields[] = {&row.Zustand, &row.Folgezustand, &row.Bedingung, &row.Ausgang};
+    std::string s = row.Zustand;
+    for (int i = 1; i < std::clamp(row.Fields, 1, 4); ++i)
+        s += "|" + *fields[i];
+    return s;
+}
+
+TTransitionRow MakeTransitionRow(bool moore, std::string zustand, std::string folgezustand,
+                                 std::string bedingung, std::string ausgang) {
+    return {std::move(zustand), std::move(folgezustand), std::move(bedingung),
+            moore ? std::string() : std::move(ausgang), moore ? 3 : 4};
+}
+
+TStrings& TabList(TAutomat& a, int tab) {
+    switch (tab) {
+    case TabEingangsmatrix:
+        return a.Eingangsmatrix;
+    case TabAusgangsmatrix:
+        return a.Ausgangsmatrix;
+    case TabZustandsmatrix:
+        return a.Zustandsmatrix;
+    case TabAutomatentabelle:
+        return a.Automatentabelle;
+    default:
+        return a.Ausgangstabelle;
+    }
 }
 
 void RemoveDuplicateEntries(TStrings& list) {
@@ -206,6 +103,18 @@ bool HasDuplicateIdentifiers(const TStrings& lines) {
     return false;
 }
 
+std::int32_t WidthOf(std::string_view widthText) {
+    return ClampBitWidth(DecimalOf(widthText));
+}
+
+std::optional<int> RaisedWidth(const TStrings& lines, std::string_view widthText) {
+    const auto names =
+        std::count_if(lines.begin(), lines.end(), [](auto& l) { return !l.empty(); });
+    const int needed = BitsNeeded(names);
+    if (needed > DecimalOf(widthText)) return needed;
+    return std::nullopt;
+}
+
 TIdentifierView ShowIdentifierList(TAutomat& a, int tab) {
     TIdentifierView v;
     if (tab == TabEingangsmatrix || tab == TabAusgangsmatrix) {
@@ -216,7 +125,7 @@ TIdentifierView ShowIdentifierList(TAutomat& a, int tab) {
     }
     if (tab == TabZustandsmatrix) {
         for (const auto& s : a.Zustandsmatrix)
-            v.resetChoices.push_back(s.find('|') == std::string::npos ? s : EntryName(s));
+            v.resetChoices.push_back(WrittenName(s));
         for (std::size_t i = 0; i < v.resetChoices.size() && v.resetIndex < 0; ++i)
             if (v.resetChoices[i] == a.Resetzustand) v.resetIndex = static_cast<int>(i);
     }
@@ -225,7 +134,7 @@ TIdentifierView ShowIdentifierList(TAutomat& a, int tab) {
         v.clockLow = a.TaktAktiv == "0";
         return v;
     }
-    for (const auto& e : ListOf(a, tab))
+    for (const auto& e : TabList(a, tab))
         v.lines.push_back(EntryName(e));
     return v;
 }
@@ -234,7 +143,7 @@ void ApplyIdentifierLines(TAutomat& a, int tab, TStrings& lines, std::string_vie
                           std::string_view resetChoice, bool resetLow, bool clockLow) {
     if (tab == TabEingangsmatrix || tab == TabAusgangsmatrix) {
         std::int32_t& width = tab == TabEingangsmatrix ? a.Eingangsbitbreite : a.Ausgangsbitbreite;
-        width = std::max<std::int32_t>(ClampBitWidth(DecimalOf(widthText)),
+        width = std::max<std::int32_t>(WidthOf(widthText),
                                        BitsNeeded(static_cast<std::int64_t>(lines.size())));
     }
     if (tab == TabZustandsmatrix) a.Resetzustand = std::string(resetChoice);
@@ -243,16 +152,23 @@ void ApplyIdentifierLines(TAutomat& a, int tab, TStrings& lines, std::string_vie
         a.TaktAktiv = clockLow ? "0" : "1";
         return;
     }
-    TStrings& list = ListOf(a, tab);
+    TStrings& list = TabList(a, tab);
     if (lines.empty()) {
         list.clear();
         return;
     }
     std::erase_if(lines, [](const std::string& l) { return TrimBlanks(l).empty(); });
+    if (lines.size() == list.size()) {
+        TStrings oldNames;
+        for (const auto& e : list)
+            oldNames.push_back(EntryName(e));
+        RenameEntries(a, tab, oldNames, lines);
+    }
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i < list.size()) {
-            const auto bar = list[i].find('|');
-            list[i] = lines[i] + (bar == std::string::npos ? list[i] : list[i].substr(bar));
+            TEntry e = ParseEntry(list[i]);
+            // The bits stay with the position; an entry without "|" is kept whole behind the name.
+            list[i] = lines[i] + (e.HasBar ? "|" + e.Bits : e.Bits);
         } else {
             list.push_back(lines[i] + "|");
         }
@@ -261,155 +177,55 @@ void ApplyIdentifierLines(TAutomat& a, int tab, TStrings& lines, std::string_vie
     RemoveDuplicateEntries(list);
 }
 
-void CellTable::SetSize(int cols, int rows) {
-    cols_ = std::max(cols, 0);
-    rows_.resize(static_cast<std::size_t>(std::max(rows, 0)));
-    for (auto& r : rows_)
-        r.resize(static_cast<std::size_t>(cols_));
-}
-
-const std::string& CellTable::Cell(int col, int row) const {
-    static const std::string empty;
-    if (col < 0 || col >= cols_ || row < 0 || row >= RowCount()) return empty;
-    return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
-}
-
-void CellTable::SetCell(int col, int row, std::string text) {
-    if (col < 0 || col >= cols_ || row < 0 || row >= RowCount()) return;
-    rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = std::move(text);
-}
-
-void CellTable::InsertEmptyRow(int at) {
-    at = std::clamp(at, 0, RowCount());
-    rows_.insert(rows_.begin() + at, TStrings(static_cast<std::size_t>(cols_)));
-}
-
-void CellTable::RemoveRow(int row) {
-    if (row >= 0 && row < RowCount()) rows_.erase(rows_.begin() + row);
-}
-
-void CellTable::AppendRow(TStrings cells) {
-    cells.resize(static_cast<std::size_t>(cols_));
-    rows_.push_back(std::move(cells));
-}
-
-CellTable BuildGrid(TAutomat& a, int tab, bool& modified) {
-    switch (tab) {
-    case TabEingangsmatrix:
-        return BuildMatrix(a.Eingangsmatrix, a.Eingangsbitbreite, "X");
-    case TabAusgangsmatrix:
-        return BuildMatrix(a.Ausgangsmatrix, a.Ausgangsbitbreite, "Y");
-    case TabZustandsmatrix:
-        return BuildMatrix(a.Zustandsmatrix,
-                           BitsNeeded(static_cast<std::int64_t>(a.Zustandsmatrix.size())), "X(Z)");
-    case TabAutomatentabelle:
-        return BuildAutomatentabelle(a, modified);
-    case TabAusgangstabelle:
-        return BuildAusgangstabelle(a, modified);
-    default:
-        return CellTable();
-    }
-}
-
-void StoreGrid(TAutomat& a, int tab, const CellTable& table) {
-    if (tab < TabEingangsmatrix || tab > TabAusgangstabelle) return;
-    TStrings& list = ListOf(a, tab);
-    list.clear();
-    const bool matrix = tab <= TabZustandsmatrix;
-    for (int r = 1; r < table.RowCount(); ++r) {
-        std::string s = table.Cell(0, r) + "|";
-        for (int c = 1; c < table.ColCount(); ++c) {
-            const std::string& cell = table.Cell(c, r);
-            s += matrix && cell.empty() ? "0" : cell;
-            if (tab == TabAutomatentabelle && (c == 1 || (c == 2 && !a.Moore))) s += "|";
-        }
-        list.push_back(std::move(s));
-    }
-}
-
 void SyncAusgangstabelle(TAutomat& a) {
     auto& out = a.Ausgangstabelle;
     const std::size_t states = a.Zustandsmatrix.size();
     for (std::size_t i = 0; i < states; ++i) {
-        const std::string& s = a.Zustandsmatrix[i];
-        const std::string name = s.substr(0, s.find('|'));
+        const std::string name = WrittenName(a.Zustandsmatrix[i]);
         if (i >= out.size()) {
             out.push_back(name + "|");
             continue;
         }
-        const auto bar = out[i].find('|');
-        if (bar != std::string::npos) out[i] = name + out[i].substr(bar);
+        TEntry row = ParseEntry(out[i]);
+        if (!row.HasBar) continue; // a hand-edited row without "|" stays as it is
+        row.Name = name;
+        out[i] = FormatEntry(row);
     }
     if (out.size() > states) out.resize(states);
 }
 
-void InsertTableRow(CellTable& table, int row) {
-    if (row < 0 || row >= table.RowCount()) return;
-    const std::string state = table.Cell(0, row);
-    table.InsertEmptyRow(row + 1);
-    table.SetCell(0, row + 1, state);
-}
-
-void DeleteTableRow(CellTable& table, int row, bool keepOnePerState) {
-    if (row < 2 || row >= table.RowCount()) return;
-    if (keepOnePerState) {
-        const std::string& name = table.Cell(0, row);
-        if (!name.empty()) {
-            int count = 0;
-            for (int r = 1; r < table.RowCount(); ++r)
-                if (table.Cell(0, r) == name) ++count;
-            if (count < 2) return;
+void RenameEntries(TAutomat& a, int tab, const TStrings& oldNames, const TStrings& newNames) {
+    if (tab < TabEingangsmatrix || tab > TabZustandsmatrix) return;
+    const std::size_t n = std::min(oldNames.size(), newNames.size());
+    bool renamed = false;
+    for (std::size_t i = 0; i < n; ++i)
+        renamed |= !oldNames[i].empty() && oldNames[i] != newNames[i];
+    if (!renamed) return;
+    auto follow = [&](std::string& field) {
+        if (field.empty()) return;
+        std::size_t found = n;
+        for (std::size_t i = 0; i < n && found == n; ++i)
+            if (oldNames[i] == field) found = i;
+        for (std::size_t i = 0; i < n && found == n; ++i)
+            if (SameText(oldNames[i], field)) found = i;
+        if (found < n) field = newNames[found];
+    };
+    for (auto& stored : a.Automatentabelle) {
+        TTransitionRow row = ParseTransitionRow(stored);
+        if (tab == TabZustandsmatrix) {
+            follow(row.Zustand);
+            follow(row.Folgezustand);
         }
+        if (tab == TabEingangsmatrix) follow(row.Bedingung);
+        if (tab == TabAusgangsmatrix && !a.Moore) follow(row.Ausgang);
+        stored = FormatTransitionRow(row);
     }
-    table.RemoveRow(row);
-}
-
-std::vector<TPopupItem> PopupItems(const TAutomat& a, int tab, const CellTable& table, int col,
-                                   int row) {
-    std::vector<TPopupItem> items;
-    if (tab != TabAutomatentabelle && tab != TabAusgangstabelle) return items;
-    if (tab == TabAutomatentabelle && col == 0)
-        return {{TPopupAction::InsertRow, ""}, {TPopupAction::DeleteRow, ""}};
-    const TStrings* names = nullptr;
-    if (tab == TabAutomatentabelle && col == 1) names = &a.Zustandsmatrix;
-    if (tab == TabAutomatentabelle && col == 2) names = &a.Eingangsmatrix;
-    if (tab == TabAutomatentabelle && col == 3 && !a.Moore) names = &a.Ausgangsmatrix;
-    if (tab == TabAusgangstabelle && col == 1) names = &a.Ausgangsmatrix;
-    if (!names) return items;
-    items.push_back({TPopupAction::ClearCell, ""});
-
-    // A condition already leading from this state to the same next state is not offered again.
-    TNameSet used;
-    if (col == 2) {
-        for (int r = 1; r < table.RowCount(); ++r)
-            if (r != row && SameText(table.Cell(0, r), table.Cell(0, row)) &&
-                SameText(table.Cell(1, r), table.Cell(1, row)))
-                used.Add(table.Cell(2, r));
-    }
-    for (const auto& e : *names) {
-        const std::string name = EntryName(e);
-        if (!used.Has(name)) items.push_back({TPopupAction::EnterName, name});
-    }
-    return items;
-}
-
-void ApplyPopupItem(CellTable& table, int col, int row, const TPopupItem& item) {
-    switch (item.action) {
-    case TPopupAction::InsertRow:
-        InsertTableRow(table, row);
-        break;
-    case TPopupAction::DeleteRow:
-        DeleteTableRow(table, row, true);
-        break;
-    case TPopupAction::ClearCell:
-        table.SetCell(col, row, "");
-        break;
-    case TPopupAction::EnterName: {
-        std::string text = item.name;
-        std::erase(text, '&'); // the caption's accelerator marks are not part of the name
-        table.SetCell(col, row, text);
-        break;
-    }
+    for (auto& stored : a.Ausgangstabelle) {
+        TEntry row = ParseEntry(stored);
+        if (!row.HasBar) continue;
+        if (tab == TabZustandsmatrix) follow(row.Name);
+        if (tab == TabAusgangsmatrix) follow(row.Bits);
+        stored = FormatEntry(row);
     }
 }
 

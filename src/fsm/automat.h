@@ -6,19 +6,20 @@
 //   output table (Moore)                Zustand|Ausgangsvektor
 // plus two bit widths, the reset state and the active levels of reset and clock.
 //
-// The identifier-list views show one name per line; the grid views show a
-// CellTable whose row 0 is the header. Building a table repairs references to
-// names that no longer exist instead of rejecting them.
+// The identifier-list views show one name per line; the grid views and their
+// context menu are in fsm/grid.h. A row of either table is read and written
+// through TTransitionRow and TOutputRow only.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace korvalt {
+#include "fsm/grid.h"
 
-using TStrings = std::vector<std::string>;
+namespace korvalt {
 
 // Widths beyond this are taken as this: a grid of millions of columns would hang.
 inline constexpr std::int32_t MaxBitWidth = 256;
@@ -51,12 +52,44 @@ enum : int {
     TabAusgangstabelle = 4,
 };
 
+// The list a tab edits (tab 3: Automatentabelle, 4: Ausgangstabelle).
+TStrings& TabList(TAutomat& a, int tab);
+
 // Bits that number n identifiers: 0 for n <= 0, 1 for n = 1, else the binary digits of n - 1.
 int BitsNeeded(std::int64_t n);
-// Text before the first "|"; empty when there is none.
+// A matrix entry or an output-table row: a name, "|", the rest. A hand-edited
+// entry may lack the "|": its name is then empty and the rest is all of it.
+struct TEntry {
+    std::string Name;
+    std::string Bits; // the pattern; in the output table the Ausgangsvektor
+    bool HasBar = false;
+};
+TEntry ParseEntry(std::string_view entry);
+std::string FormatEntry(const TEntry& e);
+// The name of an entry: the text before the first "|"; empty when there is none.
 std::string EntryName(std::string_view entry);
 // Text after the first "|"; the whole entry when there is none.
 std::string EntryBits(std::string_view entry);
+// The identifier an entry stands for where it is written into VHDL, offered as
+// a reset state or named in a message: its name, or the whole entry when it
+// holds no "|" (such an entry has no name, but its text is all the user sees).
+std::string WrittenName(std::string_view entry);
+
+// A row of Automatentabelle: Zustand|Folgezustand|Bedingung, for Mealy
+// machines followed by |Ausgang. Missing fields are empty.
+struct TTransitionRow {
+    std::string Zustand, Folgezustand, Bedingung;
+    std::string Ausgang; // the rest of the row after the third "|", further "|" included
+    int Fields = 1;      // fields the stored row has (1 to 4)
+    bool operator==(const TTransitionRow&) const = default;
+};
+// Splits a stored row at its first three "|"; a row without "|" is all Zustand.
+TTransitionRow ParseTransitionRow(std::string_view row);
+// The stored form: the first Fields fields joined by "|" (parsing it gives the row back).
+std::string FormatTransitionRow(const TTransitionRow& row);
+// A row as the grid stores it: three fields for Moore, four for Mealy.
+TTransitionRow MakeTransitionRow(bool moore, std::string zustand, std::string folgezustand,
+                                 std::string bedingung, std::string ausgang = {});
 // Keeps the first of entries equal as whole strings ignoring ASCII case.
 void RemoveDuplicateEntries(TStrings& list);
 // True when two lines are equal ignoring ASCII case (two empty lines included).
@@ -72,61 +105,31 @@ struct TIdentifierView {
     bool clockLow = false; // tab 3
 };
 
+// A typed bit width: a decimal number (0 when it is not one) held to 0..MaxBitWidth.
+std::int32_t WidthOf(std::string_view widthText);
+// The width to show while names are typed: BitsNeeded of the non-empty lines
+// when that is more than the typed width, else nothing (the text stays).
+std::optional<int> RaisedWidth(const TStrings& lines, std::string_view widthText);
+
 // May raise the tab's width to what its names need.
 TIdentifierView ShowIdentifierList(TAutomat& a, int tab);
 // Stores a view into the model. Blank lines are removed from lines (the
 // caller's list), but the width is computed from the lines before that.
 // resetChoice: the selected reset-state text, empty when none is selected.
+// When the (non-blank) lines are as many as the tab's entries, a line whose
+// text changed renames its entry, and every table row that named the entry
+// follows (see RenameEntries).
 void ApplyIdentifierLines(TAutomat& a, int tab, TStrings& lines, std::string_view widthText,
                           std::string_view resetChoice, bool resetLow, bool clockLow);
+// Renames the tab's names oldNames[i] to newNames[i], all at once (two names
+// can swap): in the transition table Zustand and Folgezustand (states),
+// Bedingung (inputs) or Ausgang (outputs, Mealy); in the output table the
+// state or the Ausgangsvektor. A field takes the new name of the first old
+// name it equals exactly, else of the first it equals ignoring case. The tab's
+// own list and Resetzustand (the view's reset choice) are not changed here.
+void RenameEntries(TAutomat& a, int tab, const TStrings& oldNames, const TStrings& newNames);
 
-// Contents of a grid: cells addressed (column, row), row 0 is the header.
-class CellTable {
-  public:
-    CellTable() { SetSize(2, 2); }
-    int ColCount() const { return cols_; }
-    int RowCount() const { return static_cast<int>(rows_.size()); }
-    void SetSize(int cols, int rows);
-    // Empty for a cell never written or outside the table.
-    const std::string& Cell(int col, int row) const;
-    void SetCell(int col, int row, std::string text);
-    // Row operations keep all columns together.
-    void InsertEmptyRow(int at);
-    void RemoveRow(int row);
-    void AppendRow(TStrings cells);
-
-    int FixedCols = 1;
-    int FixedRows = 1;
-    bool Editable = true;
-
-  private:
-    int cols_ = 0;
-    std::vector<TStrings> rows_;
-};
-
-// A fresh table for the tab's grid. modified is set when a row is added,
-// deleted (or would be) or a cell is cleared; untouched otherwise.
-CellTable BuildGrid(TAutomat& a, int tab, bool& modified);
-// Replaces the tab's list by the table's data rows.
-void StoreGrid(TAutomat& a, int tab, const CellTable& table);
 // Aligns Ausgangstabelle with Zustandsmatrix by position.
 void SyncAusgangstabelle(TAutomat& a);
-// A new row below row that belongs to the same state; nothing for a row outside the table.
-void InsertTableRow(CellTable& table, int row);
-// Never deletes the first data row; with keepOnePerState never a state's last row.
-void DeleteTableRow(CellTable& table, int row, bool keepOnePerState);
-
-// The context menu of the transition and output tables.
-enum class TPopupAction { InsertRow, DeleteRow, ClearCell, EnterName };
-struct TPopupItem {
-    TPopupAction action;
-    std::string name; // EnterName: the identifier as listed
-    bool operator==(const TPopupItem&) const = default;
-};
-// Items for cell (col, row) of the tab's table; empty on the matrix tabs.
-std::vector<TPopupItem> PopupItems(const TAutomat& a, int tab, const CellTable& table, int col,
-                                   int row);
-// Carries out a chosen item on the table; the model takes it when the grid is stored.
-void ApplyPopupItem(CellTable& table, int col, int row, const TPopupItem& item);
 
 } // namespace korvalt

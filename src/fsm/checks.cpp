@@ -17,15 +17,10 @@ bool HasOneBit(const TStrings& matrix) {
 }
 
 bool RowComplete(std::string_view row) {
-    const auto bar = row.find('|');
-    std::string_view rest = bar == std::string_view::npos ? row : row.substr(bar + 1);
-    if (rest.empty()) return false;
-    while (true) {
-        const auto next = rest.find('|');
-        if (next == 0) return false;
-        if (next == std::string_view::npos) return !rest.empty();
-        rest.remove_prefix(next + 1);
-    }
+    // Every field after the name is non-empty: no empty rest, no "|" at its ends, no "||".
+    const std::string rest = EntryBits(row);
+    return !rest.empty() && rest.front() != '|' && rest.back() != '|' &&
+           rest.find("||") == std::string::npos;
 }
 
 AutomatErrors ValidateAutomat(const TAutomat& a) {
@@ -50,123 +45,6 @@ AutomatErrors ValidateAutomat(const TAutomat& a) {
 }
 
 namespace {
-
-// Reserved words of VHDL-2008.
-const std::unordered_set<std::string> ReservedWords = {"ABS",
-                                                       "ACCESS",
-                                                       "AFTER",
-                                                       "ALIAS",
-                                                       "ALL",
-                                                       "AND",
-                                                       "ARCHITECTURE",
-                                                       "ARRAY",
-                                                       "ASSERT",
-                                                       "ASSUME",
-                                                       "ASSUME_GUARANTEE",
-                                                       "ATTRIBUTE",
-                                                       "BEGIN",
-                                                       "BLOCK",
-                                                       "BODY",
-                                                       "BUFFER",
-                                                       "BUS",
-                                                       "CASE",
-                                                       "COMPONENT",
-                                                       "CONFIGURATION",
-                                                       "CONSTANT",
-                                                       "CONTEXT",
-                                                       "COVER",
-                                                       "DEFAULT",
-                                                       "DISCONNECT",
-                                                       "DOWNTO",
-                                                       "ELSE",
-                                                       "ELSIF",
-                                                       "END",
-                                                       "ENTITY",
-                                                       "EXIT",
-                                                       "FAIRNESS",
-                                                       "FILE",
-                                                       "FOR",
-                                                       "FORCE",
-                                                       "FUNCTION",
-                                                       "GENERATE",
-                                                       "GENERIC",
-                                                       "GROUP",
-                                                       "GUARDED",
-                                                       "IF",
-                                                       "IMPURE",
-                                                       "IN",
-                                                       "INERTIAL",
-                                                       "INOUT",
-                                                       "IS",
-                                                       "LABEL",
-                                                       "LIBRARY",
-                                                       "LINKAGE",
-                                                       "LITERAL",
-                                                       "LOOP",
-                                                       "MAP",
-                                                       "MOD",
-                                                       "NAND",
-                                                       "NEW",
-                                                       "NEXT",
-                                                       "NOR",
-                                                       "NOT",
-                                                       "NULL",
-                                                       "OF",
-                                                       "ON",
-                                                       "OPEN",
-                                                       "OR",
-                                                       "OTHERS",
-                                                       "OUT",
-                                                       "PACKAGE",
-                                                       "PARAMETER",
-                                                       "PORT",
-                                                       "POSTPONED",
-                                                       "PROCEDURE",
-                                                       "PROCESS",
-                                                       "PROPERTY",
-                                                       "PROTECTED",
-                                                       "PURE",
-                                                       "RANGE",
-                                                       "RECORD",
-                                                       "REGISTER",
-                                                       "REJECT",
-                                                       "RELEASE",
-                                                       "REM",
-                                                       "REPORT",
-                                                       "RESTRICT",
-                                                       "RESTRICT_GUARANTEE",
-                                                       "RETURN",
-                                                       "ROL",
-                                                       "ROR",
-                                                       "SELECT",
-                                                       "SEQUENCE",
-                                                       "SEVERITY",
-                                                       "SHARED",
-                                                       "SIGNAL",
-                                                       "SLA",
-                                                       "SLL",
-                                                       "SRA",
-                                                       "SRL",
-                                                       "STRONG",
-                                                       "SUBTYPE",
-                                                       "THEN",
-                                                       "TO",
-                                                       "TRANSPORT",
-                                                       "TYPE",
-                                                       "UNAFFECTED",
-                                                       "UNITS",
-                                                       "UNTIL",
-                                                       "USE",
-                                                       "VARIABLE",
-                                                       "VMODE",
-                                                       "VPROP",
-                                                       "VUNIT",
-                                                       "WAIT",
-                                                       "WHEN",
-                                                       "WHILE",
-                                                       "WITH",
-                                                       "XNOR",
-                                                       "XOR"};
 
 // Names the generated file declares or uses itself.
 const std::unordered_set<std::string> GeneratedNames = {
@@ -292,9 +170,9 @@ void CheckTables(const TAutomat& a, TStrings& out) {
         const char* table = " der Ausgangstabelle nennt ";
         if (name.empty() || !statesNoCase.Has(name))
             rowMsg(table, row, "keinen bekannten Zustand ", name);
-        const std::string output = EntryBits(row);
-        if (row.find('|') != std::string::npos && !output.empty() && !outputsNoCase.Has(output))
-            rowMsg(table, row, "keinen bekannten Ausgang ", output);
+        const TEntry e = ParseEntry(row);
+        if (e.HasBar && !e.Bits.empty() && !outputsNoCase.Has(e.Bits))
+            rowMsg(table, row, "keinen bekannten Ausgang ", e.Bits);
     }
 }
 
@@ -304,10 +182,6 @@ void CheckLevel(const std::string& level, const char* what, TStrings& out) {
 }
 
 } // namespace
-
-bool IsVhdlReservedWord(std::string_view name) {
-    return ReservedWords.count(UpperCase(name)) > 0;
-}
 
 bool IsVhdlIdentifier(std::string_view name) {
     if (name.empty() || !IsLetter(name[0]) || name.back() == '_') return false;
@@ -339,6 +213,14 @@ TStrings CheckVhdlRules(const TAutomat& a) {
 }
 
 std::string EntityNameProblem(std::string_view entity) {
+    // An entity of one of these names hides the library or type its own header and ports name.
+    // clang-format off
+    static const std::unordered_set<std::string> usedByTheFile = {"IEEE", "STD", "WORK",
+        "STD_LOGIC", "STD_LOGIC_VECTOR", "STD_LOGIC_1164", "STD_LOGIC_ARITH", "STD_LOGIC_UNSIGNED"};
+    // clang-format on
+    if (usedByTheFile.count(UpperCase(entity)))
+        return Msg("Die Entity ") + Quoted(std::string(entity)) +
+               Msg(" trägt einen Namen, den der erzeugte VHDL-Code selbst verwendet!");
     if (IsVhdlIdentifier(entity)) return {};
     return Msg("Der Name ") + Quoted(std::string(entity)) +
            Msg(" (der Dateiname bis zum ersten Punkt) ist kein gültiger VHDL-Bezeichner für die "

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "fsm/automat.h"
+#include "vhdl/keywords.h"
 
 namespace korvalt {
 
@@ -40,9 +41,10 @@ TStrings CheckVhdlRules(const TAutomat& a);
 // True for a VHDL basic identifier: a letter, then letters, digits and single
 // "_", not ending in "_", and no reserved word.
 bool IsVhdlIdentifier(std::string_view name);
-bool IsVhdlReservedWord(std::string_view name);
 
-// Why an entity name cannot be used (Windows-1252), or empty when it can.
+// Why an entity name cannot be used (Windows-1252), or empty when it can: it
+// must be an identifier, and not one of the library or package names the file
+// itself uses (IEEE, STD, WORK, STD_LOGIC, ..., any letter case).
 std::string EntityNameProblem(std::string_view entity);
 
 // Every problem of a description: the fixed checks and the further ones.

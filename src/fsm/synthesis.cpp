@@ -1,20 +1,16 @@
 #include "fsm/synthesis.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "common/ascii.h"
 
 namespace korvalt {
 
-std::string WrittenName(std::string_view entry) {
-    const auto bar = entry.find('|');
-    return std::string(bar == std::string_view::npos ? entry : entry.substr(0, bar));
-}
-
 int StateCodeWidth(const TStrings& states) {
     if (states.empty()) return 0;
-    const auto bar = states.front().find('|');
-    return bar == std::string::npos ? 0 : static_cast<int>(states.front().size() - bar - 1);
+    const TEntry first = ParseEntry(states.front());
+    return first.HasBar ? static_cast<int>(first.Bits.size()) : 0;
 }
 
 bool IsCodedForm(const TAutomat& a) {
@@ -31,21 +27,15 @@ std::string MakeConstantLine(std::string_view entry, int high) {
 }
 
 TStrings SplitTableRow(std::string_view row, int n) {
-    TStrings fields;
-    std::string_view rest = row;
-    for (int i = 0; i < n; ++i) {
-        if (i == n - 1) {
-            fields.emplace_back(rest);
-            break;
-        }
-        const auto bar = rest.find('|');
-        if (bar == std::string_view::npos) return TStrings(static_cast<std::size_t>(n));
-        fields.emplace_back(rest.substr(0, bar));
-        rest.remove_prefix(bar + 1);
-    }
-    for (const auto& f : fields)
-        if (f.empty()) return TStrings(static_cast<std::size_t>(n));
-    return fields;
+    const TTransitionRow r = ParseTransitionRow(row);
+    TStrings fields = {r.Zustand, r.Folgezustand, r.Bedingung};
+    if (n == 4)
+        fields.push_back(r.Ausgang);
+    else if (r.Fields == 4)
+        fields[2] += "|" + r.Ausgang; // the last field is the rest of the row
+    const bool complete = r.Fields >= n && std::none_of(fields.begin(), fields.end(),
+                                                        [](const auto& f) { return f.empty(); });
+    return complete ? fields : TStrings(static_cast<std::size_t>(n));
 }
 
 std::string FindStateOutput(const TStrings& outputTable, std::string_view state) {
@@ -120,15 +110,8 @@ void MealyCases(const TAutomat& a, TStrings& out) {
     // First row per (Zustand, Bedingung), compared exactly.
     std::unordered_map<std::string, std::size_t> rowOf;
     for (std::size_t i = 0; i < a.Automatentabelle.size(); ++i) {
-        const std::string& row = a.Automatentabelle[i];
-        const auto b1 = row.find('|');
-        if (b1 == std::string::npos) continue;
-        const auto b2 = row.find('|', b1 + 1);
-        if (b2 == std::string::npos) continue;
-        const auto b3 = row.find('|', b2 + 1);
-        const std::string cond =
-            row.substr(b2 + 1, b3 == std::string::npos ? std::string::npos : b3 - b2 - 1);
-        rowOf.try_emplace(row.substr(0, b1) + '|' + cond, i);
+        const TTransitionRow row = ParseTransitionRow(a.Automatentabelle[i]);
+        if (row.Fields >= 3) rowOf.try_emplace(row.Zustand + '|' + row.Bedingung, i);
     }
     out.push_back(std::string(12, ' ') + "case z is");
     for (const auto& state : a.Zustandsmatrix) {

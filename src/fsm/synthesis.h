@@ -17,8 +17,6 @@
 
 namespace korvalt {
 
-// The name an entry is written with: its name, or the whole entry when it holds no "|".
-std::string WrittenName(std::string_view entry);
 // Characters after the first "|" of the first state; 0 for none.
 int StateCodeWidth(const TStrings& states);
 // True when some state code holds a "1".

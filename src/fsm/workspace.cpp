@@ -2,7 +2,6 @@
 
 #include "common/ascii.h"
 #include "common/intread.h"
-#include "common/paths.h"
 
 namespace korvalt {
 
@@ -62,14 +61,14 @@ void LoadWorkspaceText(TAutomat& a, std::string_view text) {
     }
 }
 
-bool LoadWorkspaceFile(TAutomat& a, const std::string& path) {
+TReadResult LoadWorkspaceFile(TAutomat& a, const std::string& path) {
     std::string bytes;
-    if (IsDirectory(path) || !ReadFileBytes(path, bytes)) return false;
-    LoadWorkspaceText(a, bytes);
-    return true;
+    const TReadResult result = ReadFileBytes(path, bytes);
+    if (result) LoadWorkspaceText(a, bytes);
+    return result;
 }
 
-bool LoadWorkspace(TAutomat& a, const std::string& directory) {
+TReadResult LoadWorkspace(TAutomat& a, const std::string& directory) {
     return LoadWorkspaceFile(a, directory + WorkspaceFileName(a.Moore));
 }
 

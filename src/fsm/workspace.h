@@ -29,9 +29,11 @@ TWriteResult SaveWorkspace(const TAutomat& a, const std::string& directory);
 TWriteResult SaveWorkspaceFile(const TAutomat& a, const std::string& path);
 
 // Reads the file for the model's kind from directory into the model. A file
-// that is missing or cannot be opened leaves the model as it is (false).
-bool LoadWorkspace(TAutomat& a, const std::string& directory);
-bool LoadWorkspaceFile(TAutomat& a, const std::string& path);
+// that is missing (result.missing) or cannot be read (a folder, a read error:
+// the reason in result.error) leaves the model as it is: it is read whole
+// before anything of it is taken.
+TReadResult LoadWorkspace(TAutomat& a, const std::string& directory);
+TReadResult LoadWorkspaceFile(TAutomat& a, const std::string& path);
 // Reads file text into the model: the five lists are replaced; widths, reset
 // state and levels change only where the text has their line.
 void LoadWorkspaceText(TAutomat& a, std::string_view text);

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "common/paths.h"
 #include "gui/qtext.h"
 #include "gui/u_datei.h"
 
@@ -16,6 +17,16 @@ bool TDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString& 
         QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
                               defaultYes ? QMessageBox::Yes : QMessageBox::No);
     return answer == QMessageBox::Yes;
+}
+
+TDialogs::TAnswer TDialogs::AskYesNoCancel(QWidget* parent, const QString& caption,
+                                           const QString& text) {
+    QMessageBox box(QMessageBox::Question, caption, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    return answer == QMessageBox::Yes ? Yes : answer == QMessageBox::No ? No : Cancel;
 }
 
 void TDialogs::ShowMessage(QWidget* parent, const QString& caption, const QString& text) {
@@ -67,6 +78,20 @@ void ShowWriteError(QWidget* parent, const std::string& path, const std::string&
     Dialogs().ShowMessage(parent, "Fehler",
                           QString("Die Datei %1 kann nicht geschrieben werden:\n%2")
                               .arg(PathToQ(path), QString::fromLocal8Bit(reason)));
+}
+
+bool ReportReadFailure(QWidget* parent, const std::string& path, const TReadResult& result) {
+    if (result.ok || result.missing) return false;
+    Dialogs().ShowMessage(parent, "Fehler",
+                          QString("Die Datei %1 kann nicht gelesen werden:\n%2")
+                              .arg(PathToQ(path), QString::fromLocal8Bit(result.error)));
+    return true;
+}
+
+bool RefuseFolderAsOutput(QWidget* parent, const std::string& path) {
+    if (!IsDirectory(path)) return false;
+    ShowWriteError(parent, path, "Unter diesem Namen steht ein Ordner.");
+    return true;
 }
 
 } // namespace korvalt

@@ -7,6 +7,8 @@
 #include <QString>
 #include <string>
 
+#include "common/textfile.h"
+
 class QAction;
 class QDialog;
 class QMenu;
@@ -20,6 +22,9 @@ class TDialogs {
     // A Yes/No question box; true for Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text,
                           bool defaultYes);
+    // A question box with Ja, Nein and Abbrechen; Escape means Abbrechen.
+    enum TAnswer { Yes, No, Cancel };
+    virtual TAnswer AskYesNoCancel(QWidget* parent, const QString& caption, const QString& text);
     // A message with an OK button (used for failures the user must know of).
     virtual void ShowMessage(QWidget* parent, const QString& caption, const QString& text);
     // The file-name prompt: returns the (lower-cased) name, the proposal when closed otherwise.
@@ -38,6 +43,14 @@ class TDialogs {
 TDialogs& Dialogs();
 // Tells the user, in a "Fehler" box, that a file could not be written and the system's reason.
 void ShowWriteError(QWidget* parent, const std::string& path, const std::string& reason);
+// When a file that exists could not be read (a folder, a read error), tells the
+// user, in a "Fehler" box, with the system's reason, and returns true. A
+// missing file is no failure: callers take it as empty.
+bool ReportReadFailure(QWidget* parent, const std::string& path, const TReadResult& result);
+// Refuses a folder chosen as an output file: tells the user, in the same box,
+// and returns true. Every command that writes a file asks this before any
+// question about overwriting.
+bool RefuseFolderAsOutput(QWidget* parent, const std::string& path);
 // Installs the dialogs to use (tests); nullptr restores the real ones.
 void SetDialogs(TDialogs* dialogs);
 

@@ -14,15 +14,16 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "gui/dialogs.h"
 #include "gui/help.h"
 #include "gui/qtext.h"
-#include "common/intread.h"
 #include "common/paths.h"
 #include "fsm/checks.h"
 #include "fsm/synthesis.h"
@@ -78,9 +79,30 @@ class TVarMemo : public QPlainTextEdit {
     }
 };
 
+// Only matrix cells can be edited, and they hold bits: text pasted into a cell
+// editor (Ctrl+V or its own context menu) keeps only the 0 and 1 that keys allow.
+class TBitsValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        const auto before = input.size();
+        input.remove(QRegularExpression("[^01]"));
+        pos = std::clamp<int>(pos - static_cast<int>(before - input.size()), 0,
+                              static_cast<int>(input.size()));
+        return Acceptable;
+    }
+};
+
 class TGridDelegate : public QStyledItemDelegate {
   public:
     TGridDelegate(TAutomatGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setValidator(new TBitsValidator(line));
+        return editor;
+    }
 
   protected:
     bool eventFilter(QObject* editor, QEvent* event) override {
@@ -251,6 +273,7 @@ void TAutomatForm::CreateControls() {
     // A choice or a switch changed by the user is unsaved work like a typed key.
     connect(RSTCBox, &QComboBox::activated, this, [this](int index) {
         Modified_ = true;
+        resetRow_ = index;
         if (index >= 0) Automat_.Resetzustand = FromQ(RSTCBox->itemText(index));
     });
     ResetCheckBox = new QCheckBox("Reset L-aktiv (0)", Panel1);
@@ -435,6 +458,7 @@ void TAutomatForm::StoreIdentifierView() {
     ApplyIdentifierLines(Automat_, shownTab_, lines, FromQ(BitEdit->text()), reset,
                          ResetCheckBox->isChecked(), CLKCheckBox->isChecked());
     if (shownTab_ <= TabZustandsmatrix && lines != typed) SetMemoLines(lines);
+    if (shownTab_ == TabZustandsmatrix) resetRow_ = RSTCBox->currentIndex();
     VarMemo->document()->setModified(false);
 }
 
@@ -467,6 +491,7 @@ void TAutomatForm::ShowVorgaben(int tab) {
         for (const auto& c : v.resetChoices)
             RSTCBox->addItem(ToQ(c));
         RSTCBox->setCurrentIndex(v.resetIndex);
+        resetRow_ = v.resetIndex;
     }
     if (tab == TabTaktReset) {
         ResetCheckBox->setChecked(v.resetLow);
@@ -522,18 +547,25 @@ void TAutomatForm::TabControl1Change(int tab) {
         ShowTabellen(tab);
 }
 
+// "&Neu" starts a new description as a freshly opened editor has it; the
+// workspace file is not touched. Unsaved work is offered for saving first.
 void TAutomatForm::Neu1Click() {
-    Automat_.Eingangsmatrix.clear();
-    Automat_.Ausgangsmatrix.clear();
-    Automat_.Zustandsmatrix.clear();
+    if (!ConfirmDiscard()) return;
+    Automat_ = TAutomat{.Moore = Automat_.Moore};
+    Modified_ = false;
     SetMemoLines({});
     SetView(ViewVorgaben, false);
     UpdateMenus();
     ShowVorgaben(std::min(shownTab_, 3));
 }
 
+// A file that cannot be read is reported and nothing of it is taken; a missing
+// file leaves the description as it is.
 void TAutomatForm::aktuelleArbeit1Click() {
-    LoadWorkspace(Automat_, ProgramDir_);
+    if (!ConfirmDiscard()) return;
+    const TReadResult read = LoadWorkspace(Automat_, ProgramDir_);
+    if (ReportReadFailure(this, ProgramDir_ + WorkspaceFileName(Automat_.Moore), read)) return;
+    if (read) Modified_ = false;             // the description is the file's
     VarMemo->document()->setModified(false); // the lines shown are older than the file
     SetView(ViewVorgaben, false);
     UpdateMenus();
@@ -572,6 +604,9 @@ void TAutomatForm::ErzeugeVHDLDatei1Click() {
         return;
     }
     const std::string path = WorkingDir_ + name;
+    if (RefuseFolderAsOutput(this, path)) return;
+    if (FileExists(path) && !Dialogs().AskYesNo(this, "Frage", "Datei überschreiben?", false))
+        return;
     if (const TWriteResult result = SaveLines(path, BuildAutomatVhdl(Automat_, entity)); !result)
         ShowWriteError(this, path, result.error);
 }
@@ -580,17 +615,23 @@ void TAutomatForm::Hilfe1Click() {
     HelpJump(Automat_.Moore ? "3000" : "4000");
 }
 
-bool TAutomatForm::ConfirmClose() {
+// "Daten speichern?" for unsaved work: Ja saves (a failed save keeps the work
+// and says no), Nein discards, Abbrechen (and Escape) keeps everything as it is.
+bool TAutomatForm::ConfirmDiscard() {
     if (!Modified_) return true;
-    if (!Dialogs().AskYesNo(this, "Frage", "Daten speichern?", true)) {
+    switch (Dialogs().AskYesNoCancel(this, "Frage", "Daten speichern?")) {
+    case TDialogs::Yes:
+        return Speichern1Click();
+    case TDialogs::No:
         Modified_ = false; // the user chose to discard the changes
         return true;
+    default:
+        return false;
     }
-    return Speichern1Click(); // a failed save keeps the window and the work
 }
 
 void TAutomatForm::closeEvent(QCloseEvent* event) {
-    if (!ConfirmClose()) {
+    if (!ConfirmDiscard()) {
         event->ignore();
         return;
     }
@@ -601,7 +642,7 @@ void TAutomatForm::closeEvent(QCloseEvent* event) {
 
 // Escape closes like the close box.
 void TAutomatForm::reject() {
-    if (closing_ || ConfirmClose()) QDialog::reject();
+    if (closing_ || ConfirmDiscard()) QDialog::reject();
 }
 
 void TAutomatForm::resizeEvent(QResizeEvent* event) {
@@ -620,11 +661,8 @@ bool TAutomatForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TAutomatForm::RaiseBitEdit() {
-    int n = 0;
-    for (const auto& l : MemoLines())
-        if (!l.empty()) ++n;
-    if (BitsNeeded(n) > IntOf(FromQ(BitEdit->text())))
-        BitEdit->setText(QString::number(BitsNeeded(n)));
+    if (const auto width = RaisedWidth(MemoLines(), FromQ(BitEdit->text())))
+        BitEdit->setText(QString::number(*width));
 }
 
 bool TAutomatForm::VarMemoKeyPress(const QKeyEvent* e) {
@@ -644,13 +682,22 @@ void TAutomatForm::BitEditKeyPress(const QKeyEvent* e) {
     if (IsEnter(e)) RaiseBitEdit();
 }
 
+// Any change of the names (typing, paste, cut, undo, Delete) is unsaved work.
+// The reset choices follow the lines. While the states keep their number (a
+// rename), the reset state keeps its place; otherwise the first state is
+// chosen, unless the user picks another.
 void TAutomatForm::VarMemoChange() {
     if (filling_) return;
+    Modified_ = true;
     const bool hadChoices = RSTCBox->count() > 0;
+    const TStrings lines = MemoLines();
     RSTCBox->clear();
-    for (const auto& line : MemoLines())
+    for (const auto& line : lines)
         RSTCBox->addItem(ToQ(line));
-    RSTCBox->setCurrentIndex(hadChoices && RSTCBox->count() > 0 ? 0 : -1);
+    const bool renamed = shownTab_ == TabZustandsmatrix && resetRow_ >= 0 &&
+                         lines.size() == Automat_.Zustandsmatrix.size() &&
+                         resetRow_ < RSTCBox->count();
+    RSTCBox->setCurrentIndex(renamed ? resetRow_ : hadChoices && RSTCBox->count() > 0 ? 0 : -1);
 }
 
 bool TAutomatForm::AutomatGridKeyPress(const QKeyEvent* e) {

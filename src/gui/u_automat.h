@@ -108,7 +108,7 @@ class TAutomatForm : public QDialog {
     void TabControl1Change(int tab);
     void RebuildTabs();
     void StoreIdentifierView();
-    bool ConfirmClose();
+    bool ConfirmDiscard();
     bool VarMemoKeyPress(const QKeyEvent* e);
     void BitEditKeyPress(const QKeyEvent* e);
     void VarMemoChange();
@@ -124,6 +124,7 @@ class TAutomatForm : public QDialog {
     bool Modified_ = false;
     std::string ProgramDir_, WorkingDir_;
     int shownTab_ = 0;
+    int resetRow_ = -1;    // position of the reset state among the state lines shown
     bool filling_ = false; // controls are being filled by the program, not typed into
     bool closing_ = false;
 

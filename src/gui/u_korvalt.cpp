@@ -274,6 +274,10 @@ void TMainForm::MenuSelectClick(int index) {
     VarDecls_.clear();
     TemplateFile_ = TemplatePath(TemplateDirs_, entry);
     const Tsrctemp reader(TemplateFile_);
+    if (ReportReadFailure(this, TemplateFile_, reader.ReadResult())) {
+        TemplateFile_.clear();
+        return;
+    }
     VarDecls_ = reader.VarDecls();
     Sections_ = reader.Sections();
     SubAuswahlCB->clear();
@@ -336,6 +340,7 @@ void TMainForm::makeHDLBTNClick() {
     TStrings body;
     {
         const Tsrctemp reader(TemplateFile_);
+        if (ReportReadFailure(this, TemplateFile_, reader.ReadResult())) return;
         const int s = SubAuswahlCB->currentIndex();
         if (s >= 0 && static_cast<std::size_t>(s) < Sections_.size())
             reader.GetBody(body, Sections_[static_cast<std::size_t>(s)]);
@@ -346,7 +351,8 @@ void TMainForm::makeHDLBTNClick() {
     std::string name = PathFromQ(Dialogs().AskFileName(this, PathToQ(proposal)));
     if (name.empty()) name = proposal;
     const std::string path = OutputPath(WorkingDir_, name);
-    if (FileExists(path) && !Dialogs().AskYesNo(this, "Frage", "Datei überschreiben?", false)) {
+    if (RefuseFolderAsOutput(this, path) ||
+        (FileExists(path) && !Dialogs().AskYesNo(this, "Frage", "Datei überschreiben?", false))) {
         ShowEinstellPanel(true);
         return;
     }
@@ -409,7 +415,8 @@ void TMainForm::TestbenchClick() {
     SetStatusText("Erzeuge Testbench");
     const QString chosen = Dialogs().ChooseFile(this, "VHDL-Datei für Testbench auswählen",
                                                 PathToQ(WorkingDir_), "", "VHDL-Datei (*.vhd)");
-    if (!chosen.isEmpty()) {
+    // A folder where the testbench would go is refused before the design is read.
+    if (!chosen.isEmpty() && !RefuseFolderAsOutput(this, TestbenchFileName(PathFromQ(chosen)))) {
         const std::string design = PathFromQ(chosen);
         const std::string out = TestbenchFileName(design);
         TSignal scanned(design);

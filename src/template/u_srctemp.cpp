@@ -6,7 +6,7 @@
 namespace korvalt {
 
 Tsrctemp::Tsrctemp(const std::string& fileName) {
-    ReadLines(fileName, lines_);
+    read_ = ReadLines(fileName, lines_);
     Parse();
 }
 

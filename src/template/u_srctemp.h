@@ -14,13 +14,14 @@
 #include <string>
 #include <vector>
 
-namespace korvalt {
+#include "common/textfile.h"
 
-using TStrings = std::vector<std::string>;
+namespace korvalt {
 
 class Tsrctemp {
   public:
-    // Reads the whole file; a file that cannot be opened gives empty lists.
+    // Reads the whole file; a file that cannot be read gives empty lists, and
+    // ReadResult says why (missing, or a folder or read error with its reason).
     explicit Tsrctemp(const std::string& fileName);
     // Reads from lines already in memory (the same rules).
     explicit Tsrctemp(TStrings lines);
@@ -28,6 +29,7 @@ class Tsrctemp {
     const TStrings& Sections() const { return sections_; }
     const TStrings& VarDecls() const { return varDecls_; }
     const TStrings& Lines() const { return lines_; }
+    const TReadResult& ReadResult() const { return read_; }
 
     // Appends the body of the first section whose header equals "#" + section
     // ignoring case: the lines after its first "<" line up to a ">" line or
@@ -40,6 +42,7 @@ class Tsrctemp {
     TStrings sections_;
     TStrings varDecls_;
     TStrings lines_;
+    TReadResult read_;
 };
 
 } // namespace korvalt

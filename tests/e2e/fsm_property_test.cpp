@@ -1,12 +1,14 @@
 // Property: with a fixed seed, hundreds of random descriptions, valid and
 // broken. Each one that passes the checks gives VHDL that GHDL analyses; each
-// broken one fails the checks with a message that names its problem.
+// broken one fails the checks with a message that names its problem. Entity
+// names the file itself uses are refused; the others serve as entities.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <random>
 
 #include "common/cp1252.h"
+#include "common/textfile.h"
 #include "e2e/ghdl.h"
 #include "fsm/checks.h"
 #include "fsm/random_automat.h"
@@ -60,6 +62,11 @@ TEST(FsmProperty, RandomDescriptionsEitherAnalyseOrNameTheirProblem) {
     TTempDir dir;
     std::vector<std::string> files;
     int valid = 0, broken = 0;
+    TStrings entities; // "+ name" allowed, "- name" refused
+    for (const auto& line : SplitLines(ReadBytes(DataPath("fsm/entity_names.txt")))) {
+        EXPECT_EQ(EntityNameProblem(line.substr(2)).empty(), line[0] == '+') << line;
+        if (line[0] == '+') entities.push_back(line.substr(2));
+    }
     for (int i = 0; i < 520; ++i) {
         TMachineShape shape;
         shape.moore = rng() % 2 == 0;
@@ -92,9 +99,9 @@ TEST(FsmProperty, RandomDescriptionsEitherAnalyseOrNameTheirProblem) {
         }
         ASSERT_TRUE(report.Ok()) << what << " #" << i << ": "
                                  << (report.further.empty() ? "" : Cp1252ToUtf8(report.further[0]));
-        ++valid;
-        const std::string entity = "p" + std::to_string(i);
-        files.push_back(dir.File(entity + ".vhd"));
+        const auto k = static_cast<std::size_t>(valid++);
+        const std::string entity = k < entities.size() ? entities[k] : "p" + std::to_string(i);
+        files.push_back(dir.File("f" + std::to_string(i) + ".vhd"));
         WriteBytes(files.back(), CrLf(BuildAutomatVhdl(a, entity)));
     }
     EXPECT_GE(valid + broken, 500);

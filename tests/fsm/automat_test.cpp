@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <sstream>
 #include <tuple>
 
+#include "common/textfile.h"
 #include "fsm/automat.h"
+#include "support/testsupport.h"
 
 using namespace korvalt;
 
@@ -46,6 +50,12 @@ TEST(AutomatBasics, BitsNeededEntryFieldsAndDuplicates) {
     EXPECT_EQ(EntryName("a|b|c") + " " + EntryBits("a|b|c"), "a b|c");
     EXPECT_EQ(EntryName("plain") + " " + EntryBits("plain"), " plain");
 
+    // Table rows read back exactly as stored, whatever their number of fields.
+    for (const char* row : {"A|B|c", "A|B|c|d|e", "A|", "plain", "", "|B|c|"})
+        EXPECT_EQ(FormatTransitionRow(ParseTransitionRow(row)), row);
+    const TTransitionRow r = ParseTransitionRow("A|B|c|d|e");
+    EXPECT_EQ(r.Zustand + r.Folgezustand + r.Bedingung + "," + r.Ausgang, "ABc,d|e");
+
     TStrings list = {"a|01", "A|01", "b|1", "a|10", "B|1"};
     RemoveDuplicateEntries(list);
     EXPECT_EQ(list, (TStrings{"a|01", "b|1", "a|10"}));
@@ -75,6 +85,29 @@ TEST(IdentifierLines, NamesKeepThePatternOfTheirPosition) {
         EXPECT_EQ(a.Eingangsmatrix, c.after) << c.width;
         EXPECT_EQ(c.lines, c.linesAfter) << c.width;
         EXPECT_EQ(a.Eingangsbitbreite, c.widthAfter) << c.width;
+    }
+}
+
+// A line whose text changed renames its entry everywhere; a line more renames nothing.
+TEST(IdentifierLines, RenamesCarryTheTablesAlong) {
+    auto words = [](const std::string& text) {
+        std::istringstream in(text);
+        return TStrings(std::istream_iterator<std::string>(in), {});
+    };
+    for (const auto& line : SplitLines(test::ReadBytes(test::DataPath("fsm/renames.txt")))) {
+        if (line[0] == '#') continue;
+        TStrings c;
+        std::istringstream cols(line);
+        for (std::string col; std::getline(cols, col, '\t');)
+            c.push_back(col);
+        TAutomat a = Moore({"Z0|0", "Z1|1"});
+        a.Moore = c[0] == "Moore";
+        a.Automatentabelle = words(a.Moore ? "Z0|Z1|go z1|Z0|stop" : "Z0|Z1|go|an z1|Z0|stop|aus");
+        a.Ausgangstabelle = {"Z0|an", "Z1|aus"};
+        TStrings lines = words(c[2]);
+        ApplyIdentifierLines(a, std::stoi(c[1]), lines, "", "", false, false);
+        EXPECT_EQ(a.Automatentabelle, words(c[3])) << line;
+        EXPECT_EQ(a.Ausgangstabelle, words(c[4])) << line;
     }
 }
 

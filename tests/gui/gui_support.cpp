@@ -22,6 +22,12 @@ bool TFakeDialogs::AskYesNo(QWidget*, const QString& caption, const QString& tex
     return Take(yesNo, "question");
 }
 
+TDialogs::TAnswer TFakeDialogs::AskYesNoCancel(QWidget*, const QString& caption,
+                                               const QString& text) {
+    asked.push_back({"question", caption, text});
+    return Take(yesNoCancel, "question");
+}
+
 void TFakeDialogs::ShowMessage(QWidget*, const QString& caption, const QString& text) {
     asked.push_back({"message", caption, text});
 }

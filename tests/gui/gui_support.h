@@ -29,6 +29,7 @@ class TFakeDialogs : public TDialogs {
     ~TFakeDialogs() override { SetDialogs(nullptr); }
 
     std::deque<bool> yesNo;
+    std::deque<TAnswer> yesNoCancel;
     std::deque<QString> fileNames;    // answers of the file-name prompt
     std::deque<QString> folders;      // answers of the folder chooser ("" cancels)
     std::deque<QString> files;        // answers of the file-open dialog ("" cancels)
@@ -42,6 +43,7 @@ class TFakeDialogs : public TDialogs {
     std::vector<TAsked> asked;
 
     bool AskYesNo(QWidget*, const QString& caption, const QString& text, bool) override;
+    TAnswer AskYesNoCancel(QWidget*, const QString& caption, const QString& text) override;
     void ShowMessage(QWidget*, const QString& caption, const QString& text) override;
     QString AskFileName(QWidget*, const QString& proposal) override;
     QString ChooseFolder(QWidget*, const QString& title, const QString& start) override;

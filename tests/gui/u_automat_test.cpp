@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -21,12 +22,12 @@ using namespace korvalt::test;
 
 namespace {
 
-// A machine with a transition row whose Bedingung is empty (Z0|Z1|).
+// A machine with a transition row whose Bedingung is empty (Z0|Z1|), reset state Z1.
 const char* const LoadedMoore =
     "#IB2\r\n#OB1\r\n#IN\r\ngo|01\r\nstop|10\r\nhalt|11\r\n#OUT\r\n"
     "an|1\r\naus|0\r\n#Z\r\nZ0|0\r\nZ1|1\r\n#AUTOMAT\r\nZ0|Z1|go\r\n"
     "Z0|Z1|stop\r\nZ0|Z1|\r\nZ1|Z0|halt\r\n#AUSGTAB\r\nZ0|aus\r\nZ1|an\r\n"
-    "#RSTZ0\r\n#BRST1\r\n#BCLK1\r\n";
+    "#RSTZ1\r\n#BRST1\r\n#BCLK1\r\n";
 
 class AutomatFormTest : public ::testing::Test {
   protected:
@@ -71,14 +72,15 @@ class AutomatFormTest : public ::testing::Test {
         }
     }
 
-    // Types into a grid cell given in CellTable numbering and commits with Enter.
-    QString TypeIntoCell(int col, int row, const QString& keys) {
+    // Types (or pastes) into a grid cell given in CellTable numbering and commits with Enter.
+    QString TypeIntoCell(int col, int row, const QString& keys, bool paste = false) {
         Grid()->SetCurrentTableCell(col, row);
         Grid()->editItem(Grid()->currentItem());
         auto* editor = qobject_cast<QLineEdit*>(Grid()->indexWidget(Grid()->currentIndex()));
         if (!editor) return "(no editor)";
         editor->selectAll();
-        QTest::keyClicks(editor, keys);
+        QGuiApplication::clipboard()->setText(keys);
+        paste ? editor->paste() : QTest::keyClicks(editor, keys);
         const QString typed = editor->text();
         QTest::keyClick(editor, Qt::Key_Return);
         QCoreApplication::processEvents();
@@ -123,7 +125,7 @@ TEST_F(AutomatFormTest, MenusBitWidthFilteredKeysAndDuplicateWarningWhileTypingN
     TypeNames("a_ b-\u00e4Z9!");
     EXPECT_EQ(Memo()->toPlainText(), "abZ9");
     // Enter in BitEdit raises a too small width; the value counts when the tab is left.
-    BitEdit()->setText("0");
+    BitEdit()->setText("0x10"); // decimal only: this is 0
     QTest::keyClick(BitEdit(), Qt::Key_Return);
     EXPECT_EQ(BitEdit()->text(), "1");
     BitEdit()->setText("99999");
@@ -155,7 +157,10 @@ TEST_F(AutomatFormTest, MealyHasNoOutputTableAndTakesTheFirstTypedStateAsReset) 
     EXPECT_FALSE(Find<QAction>(form.get(), "Ausgangstabelle1")->isVisible());
     Act("Zustandsmatrix1");
     EXPECT_FALSE(Find<QComboBox>(form.get(), "RSTCBox")->isVisible());
-    TypeNames("Z0\nZ1");
+    QGuiApplication::clipboard()->setText("Z0\n");
+    Memo()->paste(); // a pasted name is unsaved work like a typed one
+    EXPECT_TRUE(form->Modified());
+    TypeNames("Z1");
     SelectTab(3);
     EXPECT_EQ(form->Automat().Resetzustand, "Z0");
     EXPECT_TRUE(Find<QCheckBox>(form.get(), "ResetCheckBox")->isVisible());
@@ -165,32 +170,49 @@ TEST_F(AutomatFormTest, MealyHasNoOutputTableAndTakesTheFirstTypedStateAsReset) 
     EXPECT_EQ(form->Automat().TaktAktiv + form->Automat().ResetAktiv, "01");
 }
 
-TEST_F(AutomatFormTest, MatrixCellsTakeOnlyZeroAndOneThenLoadingAndNeuDiscardTheEdits) {
+TEST_F(AutomatFormTest, MatrixCellsTakeOnlyBitsThenLoadingAndNeuAskAndDiscardTheEdits) {
     OpenLoaded();
     Act("Eingangsmatrix2");
     EXPECT_EQ(Grid()->horizontalHeaderItem(1)->text(), "X1");
     EXPECT_FALSE(Grid()->item(0, 0)->flags() & Qt::ItemIsEditable);
     EXPECT_EQ(TypeIntoCell(1, 1, "2a1"), "1");
     EXPECT_EQ(TypeIntoCell(2, 1, "0"), "0");
+    EXPECT_EQ(TypeIntoCell(1, 3, "go|a0", true), "0"); // pasted text keeps its bits only
     Grid()->SetCurrentTableCell(2, 2);
     QTest::keyClicks(Grid(), "2"); // outside an editor too
     EXPECT_EQ(Cell(2, 2), "0");
     Act("Zustandsmatrix2");
     EXPECT_EQ(Grid()->horizontalHeaderItem(1)->text(), "X(Z)0");
-    EXPECT_EQ(form->Automat().Eingangsmatrix, (TStrings{"go|10", "stop|10", "halt|11"}));
+    EXPECT_EQ(form->Automat().Eingangsmatrix, (TStrings{"go|10", "stop|10", "halt|01"}));
 
-    Act("aktuelleArbeit1"); // over the unsaved edits
+    // Loading over unsaved edits asks first: Abbrechen keeps them, Nein drops them.
+    dialogs.yesNoCancel = {TDialogs::Cancel, TDialogs::No, TDialogs::No};
+    Act("aktuelleArbeit1");
+    EXPECT_EQ(form->Automat().Eingangsmatrix[2], "halt|01");
+    Act("aktuelleArbeit1");
     TAutomat fromFile;
     LoadWorkspace(fromFile, programDir.Path());
     EXPECT_EQ(form->Automat(), fromFile);
     EXPECT_EQ(form->View(), TAutomatForm::ViewVorgaben);
 
+    // "Neu" starts afresh: no old rows, widths or reset state survive.
     Act("Eingangsmatrix2");
+    TypeIntoCell(1, 1, "1");
     Act("Neu1");
-    EXPECT_TRUE(form->Automat().Eingangsmatrix.empty() && form->Automat().Zustandsmatrix.empty());
-    EXPECT_EQ(form->Automat().Automatentabelle, fromFile.Automatentabelle);
+    EXPECT_EQ(form->Automat(), TAutomat{});
     EXPECT_EQ(Memo()->toPlainText(), "");
-    EXPECT_FALSE(Enabled("Bearbeiten1Item"));
+    EXPECT_FALSE(Enabled("Bearbeiten1Item") || form->Modified());
+    EXPECT_TRUE(dialogs.yesNoCancel.empty());
+}
+
+TEST_F(AutomatFormTest, RenamedStatesKeepTheirRowsAndTheResetStateItsPlace) {
+    OpenLoaded();
+    Act("Zustandsmatrix1");
+    Memo()->selectAll();
+    QGuiApplication::clipboard()->setText("Z1\nZ0");
+    Memo()->paste(); // the two names swap
+    SelectTab(0);
+    EXPECT_EQ(form->Automat().Resetzustand + form->Automat().Automatentabelle[3], "Z0Z0|Z1|halt");
 }
 
 TEST_F(AutomatFormTest, ContextMenuOffersUnusedConditionsAndKeepsOneRowPerState) {
@@ -230,31 +252,34 @@ TEST_F(AutomatFormTest, ContextMenuOffersUnusedConditionsAndKeepsOneRowPerState)
 }
 
 TEST_F(AutomatFormTest, ClosingAfterOnlyViewingATableOrClickingASwitchAsksToSave) {
-    // No leaves the file alone, Yes writes it; Be&enden and Escape close alike.
+    // Abbrechen keeps the window and the work; Nein leaves the file alone, Ja
+    // writes it; Be&enden and Escape close alike.
     for (bool yes : {false, true}) {
         OpenLoaded();
         Act("Automatentabelle1");
         std::filesystem::remove(programDir.File("Moore.txt"));
-        dialogs.yesNo = {yes};
+        dialogs.yesNoCancel = {TDialogs::Cancel, yes ? TDialogs::Yes : TDialogs::No};
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        EXPECT_TRUE(form->isVisible() && form->Modified());
         yes ? QTest::keyClick(form.get(), Qt::Key_Escape) : Act("Beenden2");
         const auto& asked = dialogs.asked.back();
         EXPECT_EQ(asked.caption + "|" + asked.text, "Frage|Daten speichern?");
         EXPECT_FALSE(form->isVisible() || (yes && form->Modified()));
         EXPECT_EQ(std::filesystem::exists(programDir.File("Moore.txt")), yes);
     }
-    EXPECT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked.size(), 4u);
     EXPECT_EQ(ReadBytes(programDir.File("Moore.txt")), LoadedMoore);
 
     OpenLoaded();
     Act("CLKRST");
     Find<QCheckBox>(form.get(), "CLKCheckBox")->click();
-    dialogs.yesNo = {true};
+    dialogs.yesNoCancel = {TDialogs::Yes};
     form->close();
     EXPECT_FALSE(form->isVisible());
     EXPECT_NE(ReadBytes(programDir.File("Moore.txt")).find("#BCLK0\r\n"), std::string::npos);
 }
 
-TEST_F(AutomatFormTest, AFailedSaveIsReportedAndKeepsTheWorkAndTheWindow) {
+TEST_F(AutomatFormTest, AFailedSaveOrLoadIsReportedAndKeepsTheWorkAndTheWindow) {
     WriteBytes(programDir.File("plain.txt"), "keep");
     Open(true, programDir.File("plain.txt/"));
     Act("Neu1");
@@ -266,14 +291,23 @@ TEST_F(AutomatFormTest, AFailedSaveIsReportedAndKeepsTheWorkAndTheWindow) {
     EXPECT_TRUE(dialogs.asked[0].text.contains("Not a directory"));
     EXPECT_TRUE(form->Modified());
 
-    dialogs.yesNo = {true};
+    dialogs.yesNoCancel = {TDialogs::Yes, TDialogs::No, TDialogs::No};
     form->close();
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(dialogs.asked.back().kind, "message");
     EXPECT_EQ(ReadBytes(programDir.File("plain.txt")), "keep");
-    dialogs.yesNo = {false};
     form->close();
     EXPECT_FALSE(form->isVisible());
+
+    // A workspace file that cannot be read is reported; nothing of it is taken.
+    std::filesystem::create_directory(programDir.File("Moore.txt"));
+    Open(true);
+    Act("Neu1");
+    TypeNames("go");
+    Act("aktuelleArbeit1");
+    EXPECT_TRUE(dialogs.asked.back().text.startsWith(QString::fromStdString(
+        "Die Datei " + programDir.File("Moore.txt") + " kann nicht gelesen")));
+    EXPECT_EQ(Memo()->toPlainText() + QString::number(form->View()), "go1");
 }
 
 TEST_F(AutomatFormTest, MooreMachineEnteredFromStartToSaveGivesTheExpectedFile) {

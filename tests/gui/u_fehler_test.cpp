@@ -106,13 +106,26 @@ TEST_F(GenerateTest, FailedChecksShowTheErrorWindowAndWriteNothing) {
     EXPECT_NE(ReadBytes(programDir.File("Moore.txt")).find("Begin|0"), std::string::npos);
 }
 
-TEST_F(GenerateTest, AnIllegalEntityNameOrAFailedSaveIsReportedAndNothingWritten) {
+TEST_F(GenerateTest, IllegalNamesFoldersAndFailedSavesAreReportedAndOverwritingAsked) {
     auto form = OpenWith(MooreExample());
-    dialogs.fileNames = {"2takt.vhd"};
+    std::filesystem::create_directory(workDir.File("ordner.vhd"));
+    dialogs.fileNames = {"2takt.vhd", "ordner.vhd", "ordner.vhd", "ordner.vhd"};
     Generate(*form);
     ASSERT_EQ(dialogs.asked.back().kind, "message");
     EXPECT_TRUE(dialogs.asked.back().text.contains("„2takt“"));
-    EXPECT_TRUE(std::filesystem::is_empty(workDir.Path()));
+    // A folder is refused without a question; an existing file is overwritten after Ja only.
+    Generate(*form);
+    EXPECT_TRUE(dialogs.asked.back().text.contains("ordner.vhd kann nicht geschrieben werden"));
+    std::filesystem::remove(workDir.File("ordner.vhd"));
+    WriteBytes(workDir.File("ordner.vhd"), "mein Entwurf");
+    dialogs.yesNo = {false, true};
+    Generate(*form);
+    EXPECT_EQ(dialogs.asked.back().caption + dialogs.asked.back().text,
+              "FrageDatei überschreiben?");
+    EXPECT_EQ(ReadBytes(workDir.File("ordner.vhd")), "mein Entwurf");
+    Generate(*form);
+    EXPECT_EQ(ReadBytes(workDir.File("ordner.vhd")).substr(0, 13), "library IEEE;");
+    std::filesystem::remove(workDir.File("ordner.vhd"));
 
     // A program folder that cannot be written: the save fails, nothing is checked or asked.
     WriteBytes(programDir.File("plain.txt"), "");

@@ -79,6 +79,12 @@ TEST_F(VhdlFlowTest, TestbenchCancelledWrittenSilentlyOrReportedAsUnwritable) {
     ASSERT_EQ(dialogs.asked.size(), 4u);
     ExpectCannotWrite("/proc/version.wdl");
     EXPECT_EQ(form->StatusText(), "");
+
+    std::filesystem::create_directory(workDir.File("top.wdl")); // a folder is no testbench
+    dialogs.files = {QString::fromStdString(workDir.File("top.vhd"))};
+    form->TestbenchClick();
+    ExpectCannotWrite(QString::fromStdString(workDir.File("top.wdl")));
+    EXPECT_TRUE(dialogs.asked.back().text.endsWith("ein Ordner."));
 }
 
 TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {

@@ -187,7 +187,7 @@ TEST_F(MainFormTest, GeneratesTheCounterThroughThePromptAndAsksBeforeOverwriting
     EXPECT_NE(ReadBytes(out).find("(8 downto 0)"), std::string::npos);
 }
 
-TEST_F(MainFormTest, FolderWithADotEmptyNameAndUnwritableFolder) {
+TEST_F(MainFormTest, FolderWithADotEmptyNameUnwritableOrFolderOutputAndUnreadableTemplate) {
     Open();
     std::filesystem::create_directory(workDir.File("v1.0"));
     dialogs.folders = {QString::fromStdString(workDir.File("v1.0"))};
@@ -203,6 +203,13 @@ TEST_F(MainFormTest, FolderWithADotEmptyNameAndUnwritableFolder) {
     dialogs.fileNames = {""};
     Make();
     EXPECT_TRUE(std::filesystem::exists(workDir.File("v1.0/zaehler.vhd")));
+    // A folder under the output name is refused before any question, the panel returns.
+    std::filesystem::create_directory(workDir.File("v1.0/ordner.VHD"));
+    Choose("zaehler");
+    dialogs.fileNames = {"ordner"};
+    Make();
+    EXPECT_TRUE(Last().text.contains("v1.0/ordner.VHD kann nicht geschrieben werden"));
+    EXPECT_TRUE(Grid()->isVisible());
 
     // A folder that cannot be written: a message, no "Fertig", the plain file intact.
     WriteBytes(workDir.File("plain.txt"), "keep");
@@ -215,6 +222,17 @@ TEST_F(MainFormTest, FolderWithADotEmptyNameAndUnwritableFolder) {
     EXPECT_TRUE(Last().text.contains("plain.txt/zaehler8.VHD"));
     EXPECT_EQ(form->StatusText(), "Erzeuge VHDL-Datei ");
     EXPECT_EQ(ReadBytes(workDir.File("plain.txt")), "keep");
+
+    // A template that cannot be read any more is reported; nothing is asked or written.
+    const std::string tpl = programDir.File("Template/zaehler.vhd");
+    std::filesystem::remove(tpl);
+    std::filesystem::create_directory(tpl);
+    for (int pass = 0; pass < 2; ++pass) {
+        pass ? Choose("zaehler") : Make();
+        EXPECT_TRUE(Last().text.startsWith(
+            QString::fromStdString("Die Datei " + tpl + " kann nicht gelesen werden:")));
+        EXPECT_FALSE(Grid()->isVisible());
+    }
 }
 
 TEST_F(MainFormTest, WorkingFolderIsReadAtStartAndWrittenAtExit) {
