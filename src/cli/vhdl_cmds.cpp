@@ -12,16 +12,8 @@ namespace korvalt::cli {
 static int Scan(const TArgs& args) {
     if (args.size() != 1) throw TCliError("Aufruf: korvalt-cli scan DATEI");
     const TSignal s = TSignal::FromLines(ReadInputFile(args[0], "Die Datei"));
-    PrintLine("entity: " + s.EntityName());
-    PrintLine("architecture: " + s.ArchName());
-    PrintLine("clock: " + s.ClockSignal());
-    PrintLine("reset: " + s.ResetSignal());
-    for (const auto& p : s.Ports())
-        PrintLine("port: " + p);
-    for (const auto& p : s.Inputs())
-        PrintLine("input: " + p);
-    for (const auto& p : s.Outputs())
-        PrintLine("output: " + p);
+    for (const auto& line : ScanListing(s))
+        PrintLine(line);
     return 0;
 }
 

@@ -64,14 +64,20 @@ void TKomponenteForm::ListComponents(const std::string& folder, const std::strin
     FileCB->setCurrentIndex(FileCB->count() > 0 ? 0 : -1);
 }
 
-// Only the selected list item counts; text typed into the box is not used.
+// The name in the box must be one of the listed files: a typed name that is not
+// is refused, and the window stays open for another choice.
 void TKomponenteForm::Button1Click() {
-    const int i = FileCB->currentIndex();
-    const QString item = i >= 0 ? FileCB->itemText(i) : QString();
+    const QString item = FileCB->currentText();
+    if (!item.isEmpty() && FileCB->findText(item, Qt::MatchExactly) < 0) {
+        Dialogs().ShowMessage(this, "Fehler",
+                              QString("%1 ist keine der angebotenen VHDL-Dateien; "
+                                      "es wird nichts eingefügt.")
+                                  .arg(item));
+        return;
+    }
     if (!item.isEmpty() && !TargetFile_.empty()) {
         const std::string component = VhdlDir_ + PathFromQ(item);
         const auto r = InsertComponent(component, TargetFile_, KommentarCB->isChecked());
-        const QString target = PathToQ(TargetFile_);
         switch (r.outcome) {
         case TInsertOutcome::ComponentUnreadable:
             Dialogs().ShowMessage(this, "Fehler",

@@ -50,6 +50,27 @@ class TCursor {
     std::array<bool, Count> known_{};
 };
 
+// The first whole word BEGIN at or after from, outside string literals. The
+// process text runs its lines together, so a line start also ends a word.
+std::size_t ProcessBegin(std::string_view upper, const std::vector<std::size_t>& lineStarts,
+                         std::size_t from) {
+    std::size_t line = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < upper.size(); ++i) {
+        const bool lineStart = line < lineStarts.size() && lineStarts[line] == i;
+        while (line < lineStarts.size() && lineStarts[line] <= i)
+            ++line;
+        if (lineStart) inString = false;
+        if (upper[i] == '"') inString = !inString;
+        if (inString || i < from || upper.compare(i, 5, "BEGIN") != 0) continue;
+        const bool before = !lineStart && i > 0 && IsWordChar(upper[i - 1]);
+        const bool lineEndsAfter = line < lineStarts.size() && lineStarts[line] == i + 5;
+        const bool after = !lineEndsAfter && i + 5 < upper.size() && IsWordChar(upper[i + 5]);
+        if (!before && !after) return i;
+    }
+    return npos;
+}
+
 struct TSensitivity {
     std::string written; // as in the sensitivity list
     std::string upper;
@@ -140,6 +161,7 @@ void TSignal::ScanLines(const TStrings& lines) {
     Outputs_.clear();
     OutLines_.clear();
     std::string entity, entityUp, process, archLine, archUp;
+    std::vector<std::size_t> processLines; // where each line starts in the process text
     bool inEntity = false, inProcess = false;
     for (const std::string& line : lines) {
         const std::string up = CodeUpper(line);
@@ -153,7 +175,10 @@ void TSignal::ScanLines(const TStrings& lines) {
         const bool hasEnd = HasWord(up, "END");
         if (hasEnd) inEntity = false;
         if (HasWord(up, "PROCESS")) inProcess = true;
-        if (inProcess) process.append(line, 0, CommentStart(line));
+        if (inProcess) {
+            processLines.push_back(process.size());
+            process.append(line, 0, CommentStart(line));
+        }
         if (hasEnd) inProcess = false;
         // "end architecture rtl;" closes an architecture, it does not name one.
         if (HasWord(up, "ARCHITECTURE") && !FirstWordIs(up, "END")) {
@@ -163,7 +188,7 @@ void TSignal::ScanLines(const TStrings& lines) {
     }
     ScanArchitecture(archLine, archUp);
     ScanPorts(entity, entityUp);
-    ScanClockAndReset(process);
+    ScanClockAndReset(process, processLines);
 }
 
 void TSignal::ScanArchitecture(const std::string& line, const std::string& lineUp) {
@@ -210,8 +235,9 @@ void TSignal::ScanPorts(const std::string& entity, const std::string& entityUp) 
     while (pos < region.size()) {
         const std::size_t bar = region.find('|', pos);
         if (bar == npos) break;
-        std::string piece = TrimLeftBlanks(std::string_view(region).substr(pos, bar - pos));
-        piece = TrimRightBlanks(std::string_view(piece).substr(0, CommentStart(piece)));
+        std::string line = TrimLeftBlanks(std::string_view(region).substr(pos, bar - pos));
+        line = TrimRightBlanks(std::string_view(line).substr(0, CommentStart(line)));
+        for (std::string piece : SplitDeclarations(line)) {
         if (const std::size_t k = FindWord(UpperCase(piece), "BUFFER"); k != npos)
             piece = piece.substr(0, k) + "out" + piece.substr(k + 6);
         const int flags = DirectionFlags(piece);
@@ -233,8 +259,27 @@ void TSignal::ScanPorts(const std::string& entity, const std::string& entityUp) 
                 b = comma + 1;
             }
         }
+        }
         pos = bar + 1;
     }
+}
+
+TStrings TSignal::SplitDeclarations(const std::string& line) {
+    TStrings parts;
+    std::size_t start = 0;
+    int depth = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '(') ++depth;
+        if (line[i] == ')' && depth > 0) --depth;
+        if (line[i] == ';' && depth == 0) {
+            parts.push_back(TrimLeftBlanks(std::string_view(line).substr(start, i + 1 - start)));
+            start = i + 1;
+        }
+    }
+    if (const std::string rest = TrimBlanks(std::string_view(line).substr(start)); !rest.empty())
+        parts.push_back(TrimLeftBlanks(std::string_view(line).substr(start)));
+    if (parts.size() <= 1) return {line}; // a single declaration stays exactly as written
+    return parts;
 }
 
 // The clock is the first sensitivity entry found with its event attribute in
@@ -242,7 +287,8 @@ void TSignal::ScanPorts(const std::string& entity, const std::string& entityUp) 
 // whose elsif (or else) branch is followed by the clock.
 constexpr std::size_t MaxSensitivityEntries = 256;
 
-void TSignal::ScanClockAndReset(const std::string& process) {
+void TSignal::ScanClockAndReset(const std::string& process,
+                                const std::vector<std::size_t>& lineStarts) {
     if (process.empty()) return;
     ClockSignal_.clear();
     ResetSignal_.clear();
@@ -283,7 +329,10 @@ void TSignal::ScanClockAndReset(const std::string& process) {
         }
     };
 
+    // The conditions are searched behind the process's own BEGIN: its declarations
+    // (constant MAXDIF : integer := 10;) are no conditions.
     TCursor t(std::string_view(upper).substr(a));
+    if (const std::size_t b = ProcessBegin(upper, lineStarts, a); b != npos) t.Advance(b + 5 - a);
     while (t.o < t.Size()) {
         if (const std::size_t k = t.Next(TCursor::If); k != npos) t.Advance(k + 2);
         const std::size_t then = t.Next(TCursor::Then);
@@ -370,7 +419,8 @@ const TStrings& TSignal::StimulusProcesses(int n) {
                                 : std::pair<std::string, std::string>{"'1'", "'0'"};
     };
     if (!ResetSignal_.empty()) {
-        const auto [a, b] = levels(ResetSignal_);
+        // The active level first, for 50 ns, then the inactive one for the rest of the run.
+        const auto [b, a] = levels(ResetSignal_);
         const std::string name = ResetSignal_.substr(1);
         OutLines_.push_back(I + "prst: PROCESS");
         OutLines_.push_back(I + "      BEGIN");
@@ -446,6 +496,18 @@ std::string TSignal::ConfigLine(int n) const {
     if (EntityName_.empty()) return "";
     return Spaces(n) + "for all : " + EntityName_ + " use entity work." + EntityName_ + "(" +
            ArchName_ + ");";
+}
+
+TStrings ScanListing(const TSignal& s) {
+    TStrings out{"entity: " + s.EntityName(), "architecture: " + s.ArchName(),
+                 "clock: " + s.ClockSignal(), "reset: " + s.ResetSignal()};
+    for (const auto& p : s.Ports())
+        out.push_back("port: " + p);
+    for (const auto& p : s.Inputs())
+        out.push_back("input: " + p);
+    for (const auto& p : s.Outputs())
+        out.push_back("output: " + p);
+    return out;
 }
 
 } // namespace korvalt

@@ -39,6 +39,9 @@ class TSignal {
     static std::string TrimRightBlanks(std::string_view s);
     // DirIn, DirOut or 0 from the mode word after the first ":"; no mode word means in.
     static int DirectionFlags(std::string_view declaration);
+    // A port line split at each ";" outside brackets into its declarations, each
+    // keeping its ";" and without leading blanks; a single declaration stays whole.
+    static TStrings SplitDeclarations(const std::string& line);
     // The text before the first ":" without trailing blanks; empty without ":".
     static std::string PortName(std::string_view declaration);
 
@@ -65,12 +68,16 @@ class TSignal {
     void ScanLines(const TStrings& lines);
     void ScanPorts(const std::string& entity, const std::string& entityUp);
     void ScanArchitecture(const std::string& line, const std::string& lineUp);
-    void ScanClockAndReset(const std::string& process);
+    void ScanClockAndReset(const std::string& process, const std::vector<std::size_t>& lineStarts);
     // The declarations in the order of the component declaration: inputs, then outputs.
     TStrings DeclaredPorts() const;
 
     TStrings Inputs_, Outputs_, Ports_, OutLines_;
     std::string EntityName_, ClockSignal_, ResetSignal_, ArchName_;
 };
+
+// What the scan recorded, one "label: value" line each: entity, architecture,
+// clock, reset, then every port, input and output.
+TStrings ScanListing(const TSignal& s);
 
 } // namespace korvalt

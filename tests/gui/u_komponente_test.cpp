@@ -99,6 +99,17 @@ TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
     EXPECT_TRUE(dialogs.asked.back().text.contains("namenlos.vhd steht keine Entity"));
     EXPECT_EQ(ReadBytes(workDir.File("top.vhd")), top);
 
+    // A typed name that is not listed is refused; the window stays open for another choice.
+    InsertVia(workDir.File("top.vhd"), [&](TKomponenteForm* k) {
+        Find<QComboBox>(k, "FileCB")->setCurrentIndex(1);
+        Find<QComboBox>(k, "FileCB")->setEditText("zaehler2.vhd");
+        QTest::mouseClick(Find<QPushButton>(k, "Button1"), Qt::LeftButton);
+        EXPECT_EQ(dialogs.asked.back().text.left(13), "zaehler2.vhd ");
+        EXPECT_TRUE(k->isVisible());
+        QTest::mouseClick(Find<QPushButton>(k, "Button2"), Qt::LeftButton);
+    });
+    EXPECT_EQ(ReadBytes(workDir.File("top.vhd")), top);
+
     InsertVia("/proc/version", [](TKomponenteForm* k) { Choose(k, 1); }); // zaehler.vhd
     ExpectCannotWrite("/proc/version");
 
