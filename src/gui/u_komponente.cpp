@@ -39,6 +39,9 @@ TKomponenteForm::TKomponenteForm(QWidget* parent) : QDialog(parent) {
     KommentarCB->setObjectName("KommentarCB");
     KommentarCB->setGeometry(24, 96, 145, KommentarCB->sizeHint().height());
     KommentarCB->setChecked(true);
+    SignaleCB = new QCheckBox("Signale anlegen", Panel2);
+    SignaleCB->setObjectName("SignaleCB");
+    SignaleCB->setGeometry(24, 120, 145, SignaleCB->sizeHint().height());
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
@@ -77,7 +80,8 @@ void TKomponenteForm::Button1Click() {
     }
     if (!item.isEmpty() && !TargetFile_.empty()) {
         const std::string component = VhdlDir_ + PathFromQ(item);
-        const auto r = InsertComponent(component, TargetFile_, KommentarCB->isChecked());
+        const auto r = InsertComponent(component, TargetFile_, KommentarCB->isChecked(),
+                                       SignaleCB->isChecked());
         switch (r.outcome) {
         case TInsertOutcome::ComponentUnreadable:
             Dialogs().ShowMessage(this, "Fehler",
