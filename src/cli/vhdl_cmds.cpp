@@ -12,45 +12,66 @@ namespace korvalt::cli {
 static int Scan(const TArgs& args) {
     if (args.size() != 1) throw TCliError("Aufruf: korvalt-cli scan DATEI");
     const TSignal s = TSignal::FromLines(ReadInputFile(args[0], "Die Datei"));
-    PrintLine("entity: " + s.EntityName());
-    PrintLine("architecture: " + s.ArchName());
-    PrintLine("clock: " + s.ClockSignal());
-    PrintLine("reset: " + s.ResetSignal());
-    for (const auto& p : s.Ports())
-        PrintLine("port: " + p);
-    for (const auto& p : s.Inputs())
-        PrintLine("input: " + p);
-    for (const auto& p : s.Outputs())
-        PrintLine("output: " + p);
+    for (const auto& line : ScanListing(s))
+        PrintLine(line);
     return 0;
 }
 
 static int Testbench(const TArgs& args) {
-    if (args.size() != 1) throw TCliError("Aufruf: korvalt-cli testbench DATEI");
-    TSignal design = TSignal::FromLines(ReadInputFile(args[0], "Die Datei"));
-    const std::string out = TestbenchFileName(args[0]);
-    if (out == args[0])
-        throw TCliError("Die Testbench \"" + out + "\" würde die Datei selbst überschreiben.");
-    if (const auto result = BuildTestbench(design, out); !result)
-        throw WriteError("Die Testbench", out, result.error);
+    TArgs files;
+    bool vhdl = false;
+    for (const auto& a : args) {
+        if (a == "--vhdl")
+            vhdl = true;
+        else
+            files.push_back(a);
+    }
+    if (files.size() != 1) throw TCliError("Aufruf: korvalt-cli testbench DATEI [--vhdl]");
+    const std::string& file = files[0];
+    const TStrings lines = ReadInputFile(file, "Die Datei");
+    TSignal design = TSignal::FromLines(lines);
+    std::string out;
+    TWriteResult result;
+    if (vhdl) {
+        out = VhdlTestbenchFileName(file, design);
+        switch (CheckVhdlTestbench(file, design)) {
+        case TVhdlTestbenchRefusal::NoEntityName:
+            throw TCliError(
+                "In \"" + file +
+                "\" steht keine Entity mit Namen; es wird keine Testbench geschrieben.");
+        case TVhdlTestbenchRefusal::OwnFile:
+            throw TCliError("Die Testbench \"" + out + "\" würde die Datei selbst überschreiben.");
+        case TVhdlTestbenchRefusal::None:
+            break;
+        }
+        result = SaveLines(out, VhdlTestbenchLines(design, ContextClause(lines)));
+    } else {
+        out = TestbenchFileName(file);
+        if (out == file)
+            throw TCliError("Die Testbench \"" + out + "\" würde die Datei selbst überschreiben.");
+        result = BuildTestbench(design, out);
+    }
+    if (!result) throw WriteError("Die Testbench", out, result.error);
     std::cout << out << '\n';
     return 0;
 }
 
 static int Insert(const TArgs& args) {
     TArgs files;
-    bool comments = true;
+    bool comments = true, signals = false;
     for (const auto& a : args) {
         if (a == "--no-comments")
             comments = false;
+        else if (a == "--signals")
+            signals = true;
         else
             files.push_back(a);
     }
     if (files.size() != 2)
-        throw TCliError("Aufruf: korvalt-cli insert KOMPONENTE ZIEL [--no-comments]");
+        throw TCliError("Aufruf: korvalt-cli insert KOMPONENTE ZIEL [--no-comments] [--signals]");
     const std::string& component = files[0];
     const std::string& target = files[1];
-    const auto r = InsertComponent(component, target, comments);
+    const auto r = InsertComponent(component, target, comments, signals);
     switch (r.outcome) {
     case TInsertOutcome::Inserted:
         return 0;
@@ -72,18 +93,23 @@ static int Insert(const TArgs& args) {
 namespace {
 const TCommand scanCommand{"scan", Scan, R"(  korvalt-cli scan DATEI
       Zeigt, was der Entity-Scanner in DATEI findet, je Zeile ein Eintrag:
-      entity:, architecture:, clock:, reset:, dann port:, input: und
-      output: für jede Portdeklaration.
+      entity:, architecture:, clock:, reset:, dann generic: für jedes
+      Generic (Name, Typ und Vorgabewert) und port:, input: und output:
+      für jede Portdeklaration.
 )"};
-const TCommand testbenchCommand{"testbench", Testbench, R"(  korvalt-cli testbench DATEI
+const TCommand testbenchCommand{"testbench", Testbench, R"(  korvalt-cli testbench DATEI [--vhdl]
       Schreibt das Testbench-Gerüst neben DATEI (Name bis zum ersten "."
-      mit der Endung .wdl) und gibt seinen Pfad aus.
+      mit der Endung .wdl) und gibt seinen Pfad aus. Mit --vhdl entsteht
+      stattdessen ENTITY_tb.vhd, eine lauffähige Testbench in VHDL-2008;
+      eine vorhandene Datei dieses Namens wird überschrieben.
 )"};
 const TCommand insertCommand{"insert", Insert,
-                             R"(  korvalt-cli insert KOMPONENTE ZIEL [--no-comments]
+                             R"(  korvalt-cli insert KOMPONENTE ZIEL [--no-comments] [--signals]
       Fügt die Entity aus KOMPONENTE als Komponente in die VHDL-Datei ZIEL
       ein: Konfigurationszeile, Komponentendeklaration und Instanz map_XXX,
-      mit Kommentaren, außer bei --no-comments.
+      mit Kommentaren, außer bei --no-comments. Mit --signals werden dazu
+      eine Konstante je Generic und ein Signal je Port deklariert, soweit
+      ZIEL den Namen noch nicht deklariert.
 )"};
 } // namespace
 

@@ -39,6 +39,9 @@ TKomponenteForm::TKomponenteForm(QWidget* parent) : QDialog(parent) {
     KommentarCB->setObjectName("KommentarCB");
     KommentarCB->setGeometry(24, 96, 145, KommentarCB->sizeHint().height());
     KommentarCB->setChecked(true);
+    SignaleCB = new QCheckBox("Signale anlegen", Panel2);
+    SignaleCB->setObjectName("SignaleCB");
+    SignaleCB->setGeometry(24, 120, 145, SignaleCB->sizeHint().height());
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
@@ -64,14 +67,21 @@ void TKomponenteForm::ListComponents(const std::string& folder, const std::strin
     FileCB->setCurrentIndex(FileCB->count() > 0 ? 0 : -1);
 }
 
-// Only the selected list item counts; text typed into the box is not used.
+// The name in the box must be one of the listed files: a typed name that is not
+// is refused, and the window stays open for another choice.
 void TKomponenteForm::Button1Click() {
-    const int i = FileCB->currentIndex();
-    const QString item = i >= 0 ? FileCB->itemText(i) : QString();
+    const QString item = FileCB->currentText();
+    if (!item.isEmpty() && FileCB->findText(item, Qt::MatchExactly) < 0) {
+        Dialogs().ShowMessage(this, "Fehler",
+                              QString("%1 ist keine der angebotenen VHDL-Dateien; "
+                                      "es wird nichts eingefügt.")
+                                  .arg(item));
+        return;
+    }
     if (!item.isEmpty() && !TargetFile_.empty()) {
         const std::string component = VhdlDir_ + PathFromQ(item);
-        const auto r = InsertComponent(component, TargetFile_, KommentarCB->isChecked());
-        const QString target = PathToQ(TargetFile_);
+        const auto r = InsertComponent(component, TargetFile_, KommentarCB->isChecked(),
+                                       SignaleCB->isChecked());
         switch (r.outcome) {
         case TInsertOutcome::ComponentUnreadable:
             Dialogs().ShowMessage(this, "Fehler",

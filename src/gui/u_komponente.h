@@ -40,6 +40,7 @@ class TKomponenteForm : public QDialog {
     QLabel* Label1;
     QComboBox* FileCB;
     QCheckBox* KommentarCB;
+    QCheckBox* SignaleCB;
     QPushButton* Button1;
     QPushButton* Button2;
 };

@@ -201,6 +201,7 @@ void TMainForm::CreateMenu() {
            &TMainForm::Komponente_einfuegenClick);
     datei->addSeparator();
     action(datei, "&Testbench", "Testbench", 1150, &TMainForm::TestbenchClick);
+    action(datei, "Testbench (VHDL-2008)…", "TestbenchVhdl", 1180, &TMainForm::TestbenchVhdlClick);
     datei->addSeparator();
     action(datei, "Be&enden", "Beenden", 0, &TMainForm::BeendenClick);
 
@@ -426,6 +427,47 @@ void TMainForm::TestbenchClick() {
                           : BuildTestbench(scanned, out);
         if (!result)
             ShowWriteError(this, out, result.error);
+    }
+    ShowEinstellPanel(false);
+}
+
+// The runnable testbench ENTITY_tb.vhd beside the design; an existing one is
+// replaced only after the overwrite question.
+void TMainForm::TestbenchVhdlClick() {
+    ShowEinstellPanel(false);
+    SetStatusText("Erzeuge Testbench");
+    const QString chosen = Dialogs().ChooseFile(this, "VHDL-Datei für Testbench auswählen",
+                                                PathToQ(WorkingDir_), "", "VHDL-Datei (*.vhd)");
+    if (!chosen.isEmpty()) {
+        const std::string design = PathFromQ(chosen);
+        TStrings lines;
+        const TReadResult read = ReadLines(design, lines);
+        const TSignal scanned = TSignal::FromLines(lines);
+        const std::string out = VhdlTestbenchFileName(design, scanned);
+        const TVhdlTestbenchRefusal refusal = CheckVhdlTestbench(design, scanned);
+        if (!read && !read.missing) {
+            Dialogs().ShowMessage(this, "Fehler",
+                                  QString("Die Datei %1 kann nicht gelesen werden:\n%2")
+                                      .arg(chosen, QString::fromLocal8Bit(read.error)));
+        } else if (refusal == TVhdlTestbenchRefusal::NoEntityName) {
+            Dialogs().ShowMessage(this, "Fehler",
+                                  QString("In %1 steht keine Entity mit Namen; es wird keine "
+                                          "Testbench geschrieben.")
+                                      .arg(chosen));
+        } else if (refusal == TVhdlTestbenchRefusal::OwnFile) {
+            Dialogs().ShowMessage(this, "Fehler",
+                                  QString("Die Testbench hätte den Namen der gewählten Datei %1; "
+                                          "es wird nichts geschrieben.")
+                                      .arg(chosen));
+        } else if (IsDirectory(out)) {
+            ShowWriteError(this, out, "Ist ein Ordner.");
+        } else if (!FileExists(out) ||
+                   Dialogs().AskYesNo(this, "Frage", "Datei überschreiben?", false)) {
+            if (const auto result =
+                    SaveLines(out, VhdlTestbenchLines(scanned, ContextClause(lines)));
+                !result)
+                ShowWriteError(this, out, result.error);
+        }
     }
     ShowEinstellPanel(false);
 }

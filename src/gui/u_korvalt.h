@@ -68,6 +68,7 @@ class TMainForm : public QMainWindow {
     void MealyAutomatClick();
     void Komponente_einfuegenClick();
     void TestbenchClick();
+    void TestbenchVhdlClick();
     void Hilfe2Click();
     void AboutClick();
     void BeendenClick();

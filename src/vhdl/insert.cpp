@@ -3,6 +3,7 @@
 #include "vhdl/insert.h"
 
 #include <algorithm>
+#include <set>
 
 #include "common/ascii.h"
 #include "common/paths.h"
@@ -11,12 +12,78 @@
 
 namespace korvalt {
 
+namespace {
+
+// Names the target declares, upper-cased: its entity's ports and generics and
+// the signals and constants of its architectures' declarative parts.
+std::set<std::string> DeclaredNames(const TStrings& targetLines) {
+    std::set<std::string> names;
+    const TSignal target = TSignal::FromLines(targetLines);
+    for (const auto& p : target.Ports())
+        names.insert(UpperCase(TrimBlanks(TSignal::PortName(p))));
+    for (const auto& g : target.Generics())
+        names.insert(UpperCase(g.name));
+    std::string code;
+    bool declarative = false;
+    for (const std::string& line : targetLines) {
+        const std::string up = CodeUpper(line);
+        if (HasWord(up, "ARCHITECTURE") && !FirstWordIs(up, "END")) declarative = true;
+        if (!declarative) continue;
+        const std::size_t begin = FindWord(up, "BEGIN");
+        code += up.substr(0, begin) + " ";
+        if (begin != std::string::npos) declarative = false;
+    }
+    for (std::size_t start = 0, semi = code.find(';'); semi != std::string::npos;
+         start = semi + 1, semi = code.find(';', start)) {
+        std::string_view statement = std::string_view(code).substr(start, semi - start);
+        const std::size_t colon = statement.find(':');
+        if (colon == std::string::npos) continue;
+        statement = statement.substr(0, colon);
+        std::size_t word = FindWord(statement, "SIGNAL"), length = 6;
+        if (word == std::string::npos) word = FindWord(statement, "CONSTANT"), length = 8;
+        if (word == std::string::npos) continue;
+        statement.remove_prefix(word + length);
+        for (std::size_t b = 0; b <= statement.size();) {
+            std::size_t comma = statement.find(',', b);
+            if (comma == std::string::npos) comma = statement.size();
+            std::string name(statement.substr(b, comma - b));
+            for (char& c : name)
+                if (c == '\t') c = ' ';
+            names.insert(TrimBlanks(name));
+            b = comma + 1;
+        }
+    }
+    return names;
+}
+
+// A constant per generic and a signal per port that the target does not declare.
+TStrings Declarations(const TSignal& component, std::set<std::string> declared) {
+    TStrings out;
+    for (const TGeneric& g : component.Generics())
+        if (declared.insert(UpperCase(g.name)).second)
+            out.push_back("constant " + g.name + " : " + g.type +
+                          " := " + TSignal::GenericValue(g) + ";" +
+                          (g.value.empty() ? " -- Wert muss gesetzt werden" : ""));
+    for (const auto& p : component.Ports()) {
+        const std::string name = TrimBlanks(TSignal::PortName(p));
+        if (!name.empty() && declared.insert(UpperCase(name)).second)
+            out.push_back("signal " + name + " : " + TSignal::PortType(p) + ";");
+    }
+    return out;
+}
+
+} // namespace
+
 TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLines,
-                       bool withComments) {
+                       bool withComments, bool withSignals) {
     TSignal component = TSignal::FromLines(componentLines);
     const std::string config = component.ConfigLine(0);
-    const TStrings decl = component.ComponentDecl(0);
-    const TStrings instance = component.InstanceMap(3, withComments);
+    TStrings decl = component.ComponentDecl(0);
+    if (withSignals) {
+        const TStrings more = Declarations(component, DeclaredNames(targetLines));
+        decl.insert(decl.end(), more.begin(), more.end());
+    }
+    const TStrings instance = component.InstanceMap(3, withComments, withSignals);
 
     TStrings out;
     out.reserve(targetLines.size() + decl.size() + instance.size() + 4);
@@ -48,7 +115,7 @@ TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLin
 }
 
 TInsertResult InsertComponent(const std::string& componentPath, const std::string& targetPath,
-                              bool withComments) {
+                              bool withComments, bool withSignals) {
     TStrings componentLines;
     if (!ReadLines(componentPath, componentLines)) return {TInsertOutcome::ComponentUnreadable, ""};
     if (TSignal::FromLines(componentLines).EntityName().empty())
@@ -59,8 +126,9 @@ TInsertResult InsertComponent(const std::string& componentPath, const std::strin
     if (targetLines.empty()) return {TInsertOutcome::TargetEmpty, ""};
     const bool crlf = bytes.find("\r\n") != std::string::npos;
     bytes.clear();
-    const TWriteResult written = SaveLines(
-        targetPath, InsertedLines(componentLines, targetLines, withComments), crlf ? "\r\n" : "\n");
+    const TWriteResult written =
+        SaveLines(targetPath, InsertedLines(componentLines, targetLines, withComments, withSignals),
+                  crlf ? "\r\n" : "\n");
     if (!written) return {TInsertOutcome::WriteFailed, written.error};
     return {};
 }

@@ -27,12 +27,15 @@ struct TInsertResult {
 };
 
 // The target's lines with the insertions made, the component scanned from its lines.
+// withSignals: the component's generics become constants and its ports signals of
+// the target, each only where the target does not declare the name yet, and the
+// generic map associates each generic with its constant.
 TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLines,
-                       bool withComments);
+                       bool withComments, bool withSignals = false);
 
 // A target that holds no CR LF keeps LF line ends; any other is written with CR LF.
 TInsertResult InsertComponent(const std::string& componentPath, const std::string& targetPath,
-                              bool withComments);
+                              bool withComments, bool withSignals = false);
 
 // The .vhd files of folder (the extension in any case), without the one named
 // like the target's file, sorted by name ignoring case.

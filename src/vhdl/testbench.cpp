@@ -1,7 +1,9 @@
 // The testbench text, line by line, from the emitters of TSignal.
 #include "vhdl/testbench.h"
 
+#include "common/ascii.h"
 #include "common/paths.h"
+#include "vhdl/keywords.h"
 
 namespace korvalt {
 
@@ -42,6 +44,147 @@ TStrings TestbenchLines(TSignal& design) {
 
 TWriteResult BuildTestbench(TSignal& design, const std::string& outputPath) {
     return SaveLines(outputPath, TestbenchLines(design));
+}
+
+std::string VhdlTestbenchFileName(const std::string& designPath, const TSignal& design) {
+    return FolderPart(designPath) + design.EntityName() + "_tb.vhd";
+}
+
+TVhdlTestbenchRefusal CheckVhdlTestbench(const std::string& designPath, const TSignal& design) {
+    if (design.EntityName().empty()) return TVhdlTestbenchRefusal::NoEntityName;
+    if (FileNamePart(designPath) == FileNamePart(VhdlTestbenchFileName(designPath, design)))
+        return TVhdlTestbenchRefusal::OwnFile;
+    return TVhdlTestbenchRefusal::None;
+}
+
+// Statements before the entity, split at ";"; a statement that is no context
+// item (a package in the same file) starts the collection anew.
+TStrings ContextClause(const TStrings& designLines) {
+    std::string code;
+    for (const std::string& line : designLines) {
+        if (HasWord(CodeUpper(line), "ENTITY")) break;
+        code.append(line, 0, CommentStart(line));
+        code += ' ';
+    }
+    TStrings clause;
+    std::size_t start = 0;
+    for (std::size_t semi = code.find(';'); semi != std::string::npos;
+         start = semi + 1, semi = code.find(';', start)) {
+        std::string statement;
+        for (const char c : std::string_view(code).substr(start, semi - start)) {
+            const bool white = c == ' ' || c == '\t';
+            if (!(white && (statement.empty() || statement.back() == ' ')))
+                statement += white ? ' ' : c;
+        }
+        statement = TrimBlanks(statement);
+        if (FirstWordIs(statement, "LIBRARY") || FirstWordIs(statement, "USE") ||
+            FirstWordIs(statement, "CONTEXT"))
+            clause.push_back(statement + ";");
+        else if (!statement.empty())
+            clause.clear();
+    }
+    return clause;
+}
+
+namespace {
+
+// A port signal's initial value, for the types whose first value is no help.
+std::string InitialValue(const std::string& type) {
+    if (type.find(":=") != std::string::npos) return ""; // the port's own default stays
+    std::string mark = UpperCase(type.substr(0, type.find_first_of("( \t")));
+    if (const std::size_t dot = mark.rfind('.'); dot != std::string::npos)
+        mark = mark.substr(dot + 1);
+    if (mark == "STD_LOGIC" || mark == "STD_ULOGIC" || mark == "BIT") return " := '0'";
+    if (mark == "BOOLEAN") return " := false";
+    if ((mark == "STD_LOGIC_VECTOR" || mark == "STD_ULOGIC_VECTOR" || mark == "BIT_VECTOR" ||
+         mark == "SIGNED" || mark == "UNSIGNED") &&
+        type.find('(') != std::string::npos)
+        return " := (others => '0')";
+    return "";
+}
+
+} // namespace
+
+TStrings VhdlTestbenchLines(const TSignal& design, const TStrings& context) {
+    const std::string& e = design.EntityName();
+    TStrings out{"-- Testbench zu " + e + " (VHDL-2008), geschrieben von Korvalt"};
+    out.insert(out.end(), context.begin(), context.end());
+    out.insert(out.end(), {"", "entity " + e + "_tb is", "end entity " + e + "_tb;", "",
+                           "architecture sim of " + e + "_tb is",
+                           "   constant tb_periode : time := 20 ns; -- Taktperiode"});
+    for (const TGeneric& g : design.Generics())
+        out.push_back("   constant " + g.name + " : " + g.type + " := " + TSignal::GenericValue(g) +
+                      ";" + (g.value.empty() ? " -- Wert muss gesetzt werden" : ""));
+
+    // One signal per port under the port's name; clock and reset only when they are inputs.
+    TStrings names, inputs;
+    for (const std::string& p : design.Ports()) {
+        const std::string name = TrimBlanks(TSignal::PortName(p));
+        bool seen = name.empty();
+        for (const auto& n : names)
+            seen = seen || SameText(n, name);
+        if (seen) continue;
+        names.push_back(name);
+        if (TSignal::DirectionFlags(p) & DirIn) inputs.push_back(UpperCase(name));
+        const std::string type = TSignal::PortType(p);
+        out.push_back("   signal " + name + " : " + type + InitialValue(type) + ";");
+    }
+    auto driven = [&](const std::string& recorded) {
+        const std::string name = recorded.empty() ? "" : TrimBlanks(recorded.substr(1));
+        for (const auto& in : inputs)
+            if (in == UpperCase(name)) return name;
+        return std::string();
+    };
+    const std::string clock = driven(design.EdgeClockSignal());
+    const std::string reset = clock.empty() ? "" : driven(design.EdgeResetSignal());
+
+    out.insert(out.end(), {"begin", "", "   tb_dut : entity work." + e});
+    if (!design.Generics().empty()) {
+        out.push_back("      generic map(");
+        for (std::size_t i = 0; i < design.Generics().size(); ++i) {
+            const std::string& g = design.Generics()[i].name;
+            out.push_back("         " + g + " => " + g +
+                          (i + 1 < design.Generics().size() ? "," : ""));
+        }
+        out.push_back(names.empty() ? "      );" : "      )");
+    }
+    if (!names.empty()) {
+        out.push_back("      port map(");
+        for (std::size_t i = 0; i < names.size(); ++i)
+            out.push_back("         " + names[i] + " => " + names[i] +
+                          (i + 1 < names.size() ? "," : ""));
+        out.push_back("      );");
+    }
+    if (design.Generics().empty() && names.empty()) out.back() += ";";
+
+    auto level = [](const std::string& recorded, bool active) {
+        return (recorded[0] == '+') == active ? "'1'" : "'0'";
+    };
+    if (!clock.empty()) {
+        // The first edge, the active one, comes after half a period.
+        const std::string& c = design.EdgeClockSignal();
+        out.insert(out.end(), {"", "   tb_takt : process", "   begin",
+                               "      " + clock + " <= " + level(c, false) + ";",
+                               "      wait for tb_periode / 2;",
+                               "      " + clock + " <= " + level(c, true) + ";",
+                               "      wait for tb_periode / 2;", "   end process tb_takt;"});
+    }
+    if (!reset.empty()) {
+        const std::string& r = design.EdgeResetSignal();
+        out.insert(out.end(), {"", "   tb_reset : process", "   begin",
+                               "      " + reset + " <= " + level(r, true) + ";",
+                               "      wait for 3 * tb_periode;",
+                               "      " + reset + " <= " + level(r, false) + ";", "      wait;",
+                               "   end process tb_reset;"});
+    }
+    out.insert(out.end(),
+               {"", "   tb_stimuli : process", "   begin",
+                "      wait for 5 * tb_periode; -- Reset abwarten",
+                "      -- Hier die eigenen Stimuli eintragen:", "",
+                "      wait for 10 * tb_periode;",
+                "      report \"Simulation beendet\" severity note;", "      std.env.stop;",
+                "      wait;", "   end process tb_stimuli;", "", "end architecture sim;"});
+    return out;
 }
 
 } // namespace korvalt

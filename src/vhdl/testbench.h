@@ -19,4 +19,20 @@ std::string TestbenchFileName(const std::string& chosenPath);
 TStrings TestbenchLines(TSignal& design);
 TWriteResult BuildTestbench(TSignal& design, const std::string& outputPath);
 
+// The runnable testbench (VHDL-2008) of a design: ENTITY_tb.vhd beside it, with
+// the design's context clause, a constant per generic, a signal per port, the
+// design instantiated directly, clock and reset stimuli where the scan found
+// them, and a stimulus process that ends the run with std.env.stop.
+std::string VhdlTestbenchFileName(const std::string& designPath, const TSignal& design);
+// The library, use and context clauses in front of the design's entity.
+TStrings ContextClause(const TStrings& designLines);
+TStrings VhdlTestbenchLines(const TSignal& design, const TStrings& context);
+
+enum class TVhdlTestbenchRefusal {
+    None,
+    NoEntityName, // the design names no entity
+    OwnFile,      // the design's own file is ENTITY_tb.vhd
+};
+TVhdlTestbenchRefusal CheckVhdlTestbench(const std::string& designPath, const TSignal& design);
+
 } // namespace korvalt

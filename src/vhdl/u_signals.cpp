@@ -50,6 +50,101 @@ class TCursor {
     std::array<bool, Count> known_{};
 };
 
+// The first whole word BEGIN at or after from, outside string literals. The
+// process text runs its lines together, so a line start also ends a word.
+std::size_t ProcessBegin(std::string_view upper, const std::vector<std::size_t>& lineStarts,
+                         std::size_t from) {
+    std::size_t line = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < upper.size(); ++i) {
+        const bool lineStart = line < lineStarts.size() && lineStarts[line] == i;
+        while (line < lineStarts.size() && lineStarts[line] <= i)
+            ++line;
+        if (lineStart) inString = false;
+        if (upper[i] == '"') inString = !inString;
+        if (inString || i < from || upper.compare(i, 5, "BEGIN") != 0) continue;
+        const bool before = !lineStart && i > 0 && IsWordChar(upper[i - 1]);
+        const bool lineEndsAfter = line < lineStarts.size() && lineStarts[line] == i + 5;
+        const bool after = !lineEndsAfter && i + 5 < upper.size() && IsWordChar(upper[i + 5]);
+        if (!before && !after) return i;
+    }
+    return npos;
+}
+
+// The argument of an edge call whose name starts at p ("RISING_EDGE ( CLK )"
+// gives "CLK"), without surrounding blanks; empty when no call follows.
+std::string_view EdgeArgument(std::string_view text, std::size_t p, std::size_t nameLength) {
+    std::size_t i = p + nameLength;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    if (i >= text.size() || text[i] != '(') return {};
+    const std::size_t close = text.find(')', i);
+    if (close == npos) return {};
+    std::string_view arg = text.substr(i + 1, close - i - 1);
+    while (!arg.empty() && arg.front() == ' ')
+        arg.remove_prefix(1);
+    while (!arg.empty() && arg.back() == ' ')
+        arg.remove_suffix(1);
+    return arg;
+}
+
+// "+" for a rising_edge call on signal (upper case, no blanks around it) in
+// cond, "-" for a falling_edge call, 0 for none.
+char EdgeOf(std::string_view cond, std::string_view signal) {
+    for (const auto& [name, sign] : {std::pair{std::string_view("RISING_EDGE"), '+'},
+                                     std::pair{std::string_view("FALLING_EDGE"), '-'}})
+        for (std::size_t p = FindWord(cond, name); p != npos; p = FindWord(cond, name, p + 1))
+            if (EdgeArgument(cond, p, name.size()) == signal) return sign;
+    return 0;
+}
+
+// "+" or "-" and the signal of the first rising_edge or falling_edge call of
+// the process text, as written; empty when there is none.
+std::string FirstEdgeCall(const std::string& process) {
+    const std::string up = UpperCase(process);
+    const std::size_t r = FindWord(up, "RISING_EDGE"), f = FindWord(up, "FALLING_EDGE");
+    const std::size_t p = std::min(r, f);
+    if (p == npos) return "";
+    const std::size_t length = p == r ? 11 : 12;
+    const std::string_view arg = EdgeArgument(up, p, length);
+    if (arg.empty() || arg.find_first_of("(,'\"") != npos) return "";
+    const std::size_t at = static_cast<std::size_t>(arg.data() - up.data());
+    return (p == r ? "+" : "-") + process.substr(at, arg.size());
+}
+
+// The position of the ")" that closes the "(" at open, or npos.
+// Brackets inside string literals do not count.
+std::size_t MatchingClose(std::string_view text, std::size_t open) {
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = open; i < text.size(); ++i) {
+        if (text[i] == '"') inString = !inString;
+        if (inString) continue;
+        if (text[i] == '(') ++depth;
+        if (text[i] == ')' && --depth == 0) return i;
+    }
+    return npos;
+}
+
+// Runs of blanks, tabs and line marks "|" become one blank; both ends are trimmed.
+std::string Collapse(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        const bool white = c == ' ' || c == '\t' || c == '|';
+        if (white && (out.empty() || out.back() == ' ')) continue;
+        out += white ? ' ' : c;
+    }
+    return TSignal::TrimRightBlanks(out);
+}
+
+// Drops a leading word (upper case) and the blank behind it.
+std::string_view DropWord(std::string_view text, std::string_view word) {
+    if (text.size() > word.size() && text[word.size()] == ' ' &&
+        SameText(text.substr(0, word.size()), word))
+        return text.substr(word.size() + 1);
+    return text;
+}
+
 struct TSensitivity {
     std::string written; // as in the sensitivity list
     std::string upper;
@@ -113,6 +208,62 @@ std::string TSignal::PortName(std::string_view declaration) {
     return colon == npos ? std::string() : TrimRightBlanks(declaration.substr(0, colon));
 }
 
+std::string TSignal::PortType(std::string_view declaration) {
+    const std::size_t colon = declaration.find(':');
+    if (colon == npos) return "";
+    std::string_view rest = declaration.substr(colon + 1);
+    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
+        rest.remove_prefix(1);
+    std::size_t e = 0;
+    while (e < rest.size() && IsWordChar(rest[e]))
+        ++e;
+    const std::string mode = UpperCase(rest.substr(0, e));
+    if (mode == "IN" || mode == "OUT" || mode == "INOUT" || mode == "BUFFER" || mode == "LINKAGE")
+        rest.remove_prefix(e);
+    std::string type = TrimBlanks(rest);
+    if (!type.empty() && type.back() == ';') type.pop_back();
+    return TrimBlanks(type);
+}
+
+std::string TSignal::Placeholder(std::string_view type) {
+    const std::string written = TrimBlanks(type);
+    const std::string up = UpperCase(written);
+    std::size_t e = 0;
+    while (e < up.size() && up[e] != '(' && up[e] != ' ' && up[e] != '\t')
+        ++e;
+    std::string mark = up.substr(0, e);
+    if (const std::size_t dot = mark.rfind('.'); dot != npos) mark = mark.substr(dot + 1);
+    if (mark == "INTEGER" || mark == "NATURAL" || mark == "POSITIVE") {
+        // A range's low bound when it is a literal: 1 may lie outside "range 2 to 9".
+        const std::size_t r = FindWord(up, "RANGE");
+        if (r != npos) {
+            const std::string bounds = TrimBlanks(std::string_view(up).substr(r + 5));
+            const std::size_t to = FindWord(bounds, "TO"), down = FindWord(bounds, "DOWNTO");
+            const std::string low = TrimBlanks(to != npos     ? bounds.substr(0, to)
+                                               : down != npos ? bounds.substr(down + 6)
+                                                              : "");
+            if (!low.empty() && low.find_first_not_of("-0123456789_") == npos &&
+                low.find_first_of("0123456789") != npos)
+                return low;
+        }
+        return "1";
+    }
+    if (mark == "BOOLEAN") return "false";
+    if (mark == "STD_LOGIC" || mark == "STD_ULOGIC" || mark == "BIT") return "'0'";
+    if (mark == "STD_LOGIC_VECTOR" || mark == "STD_ULOGIC_VECTOR" || mark == "BIT_VECTOR" ||
+        mark == "SIGNED" || mark == "UNSIGNED")
+        return up.find('(') != npos ? "(others => '0')" : "\"0\""; // others needs a width
+    if (mark == "TIME") return "10 ns";
+    if (mark == "STRING") return "\"\"";
+    if (mark == "REAL") return "0.0";
+    // Another type mark: its first value (an enumeration's first literal).
+    return e == up.size() && e > 0 ? written + "'left" : "(others => '0')";
+}
+
+std::string TSignal::GenericValue(const TGeneric& g) {
+    return g.value.empty() ? Placeholder(g.type) : g.value;
+}
+
 void TSignal::AddPort(const std::string& text, int flags) {
     std::string port = text;
     // A trailing signal kind "bus" goes; names and types holding these letters stay.
@@ -140,6 +291,7 @@ void TSignal::ScanLines(const TStrings& lines) {
     Outputs_.clear();
     OutLines_.clear();
     std::string entity, entityUp, process, archLine, archUp;
+    std::vector<std::size_t> processLines; // where each line starts in the process text
     bool inEntity = false, inProcess = false;
     for (const std::string& line : lines) {
         const std::string up = CodeUpper(line);
@@ -153,7 +305,10 @@ void TSignal::ScanLines(const TStrings& lines) {
         const bool hasEnd = HasWord(up, "END");
         if (hasEnd) inEntity = false;
         if (HasWord(up, "PROCESS")) inProcess = true;
-        if (inProcess) process.append(line, 0, CommentStart(line));
+        if (inProcess) {
+            processLines.push_back(process.size());
+            process.append(line, 0, CommentStart(line));
+        }
         if (hasEnd) inProcess = false;
         // "end architecture rtl;" closes an architecture, it does not name one.
         if (HasWord(up, "ARCHITECTURE") && !FirstWordIs(up, "END")) {
@@ -163,7 +318,11 @@ void TSignal::ScanLines(const TStrings& lines) {
     }
     ScanArchitecture(archLine, archUp);
     ScanPorts(entity, entityUp);
-    ScanClockAndReset(process);
+    ScanClockAndReset(process, processLines, true);
+    EdgeClockSignal_ = ClockSignal_;
+    EdgeResetSignal_ = ResetSignal_;
+    if (EdgeClockSignal_.empty()) EdgeClockSignal_ = FirstEdgeCall(process);
+    ScanClockAndReset(process, processLines, false);
 }
 
 void TSignal::ScanArchitecture(const std::string& line, const std::string& lineUp) {
@@ -191,10 +350,24 @@ void TSignal::ScanPorts(const std::string& entity, const std::string& entityUp) 
         o = is + 2;
     }
 
-    if (const std::size_t port = FindWord(entityUp, "PORT", o); port != npos)
-        o = std::min(port + 5, text.size()); // the keyword and the "(" or blank after it
+    // The entity's own END ends the search: a PORT behind it is an instance's port map.
     std::size_t end = FindWord(entityUp, "END", o);
     if (end == npos) end = text.size();
+    if (const std::size_t g = FindWord(entityUp, "GENERIC", o); g < end) {
+        const std::size_t open = entityUp.find('(', g);
+        if (open < end) {
+            const std::size_t close = std::min(MatchingClose(entityUp, open), end);
+            // Comments blanked, letters as written.
+            std::string code = entity;
+            for (std::size_t i = 0; i < code.size(); ++i)
+                if (entityUp[i] == ' ') code[i] = ' ';
+            ScanGenerics(code, open + 1, close);
+            o = close; // a generic clause is never read as ports
+        }
+    }
+    const std::size_t port = FindWord(entityUp, "PORT", o);
+    if (port >= end) return;             // no port clause
+    o = std::min(port + 5, text.size()); // the keyword and the "(" or blank after it
     while (o < end && (text[o] == ' ' || text[o] == '('))
         ++o;
     while (end > o && entityUp[end - 1] != ')')
@@ -210,31 +383,88 @@ void TSignal::ScanPorts(const std::string& entity, const std::string& entityUp) 
     while (pos < region.size()) {
         const std::size_t bar = region.find('|', pos);
         if (bar == npos) break;
-        std::string piece = TrimLeftBlanks(std::string_view(region).substr(pos, bar - pos));
-        piece = TrimRightBlanks(std::string_view(piece).substr(0, CommentStart(piece)));
-        if (const std::size_t k = FindWord(UpperCase(piece), "BUFFER"); k != npos)
-            piece = piece.substr(0, k) + "out" + piece.substr(k + 6);
-        const int flags = DirectionFlags(piece);
-        if (piece.find(',') == npos) {
-            AddPort(piece, flags);
-        } else {
-            // Several names share one declaration: each gets the text from ":" on.
-            const std::size_t colon = piece.find(':');
-            const std::string names = colon == npos ? "" : piece.substr(0, colon);
-            const std::string rest = colon == npos ? piece : piece.substr(colon);
-            std::size_t b = 0;
-            while (b < names.size()) {
-                std::size_t comma = names.find(',', b);
-                if (comma == npos) comma = names.size();
-                if (comma > b)
-                    AddPort(TrimRightBlanks(std::string_view(names).substr(b, comma - b)) + " " +
-                                rest,
-                            flags);
-                b = comma + 1;
+        std::string line = TrimLeftBlanks(std::string_view(region).substr(pos, bar - pos));
+        line = TrimRightBlanks(std::string_view(line).substr(0, CommentStart(line)));
+        for (std::string piece : SplitDeclarations(line)) {
+            if (const std::size_t k = FindWord(UpperCase(piece), "BUFFER"); k != npos)
+                piece = piece.substr(0, k) + "out" + piece.substr(k + 6);
+            const int flags = DirectionFlags(piece);
+            if (piece.find(',') == npos) {
+                AddPort(piece, flags);
+            } else {
+                // Several names share one declaration: each gets the text from ":" on.
+                const std::size_t colon = piece.find(':');
+                const std::string names = colon == npos ? "" : piece.substr(0, colon);
+                const std::string rest = colon == npos ? piece : piece.substr(colon);
+                std::size_t b = 0;
+                while (b < names.size()) {
+                    std::size_t comma = names.find(',', b);
+                    if (comma == npos) comma = names.size();
+                    if (comma > b)
+                        AddPort(TrimRightBlanks(std::string_view(names).substr(b, comma - b)) +
+                                    " " + rest,
+                                flags);
+                    b = comma + 1;
+                }
             }
         }
         pos = bar + 1;
     }
+}
+
+void TSignal::ScanGenerics(const std::string& code, std::size_t open, std::size_t close) {
+    std::size_t start = open;
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = open; i <= close; ++i) {
+        if (i < close && code[i] == '"') inString = !inString;
+        if (i < close && inString) continue;
+        if (i < close && code[i] == '(') ++depth;
+        if (i < close && code[i] == ')' && depth > 0) --depth;
+        if (i < close && (code[i] != ';' || depth > 0)) continue;
+        const std::string decl = Collapse(std::string_view(code).substr(start, i - start));
+        start = i + 1;
+        const std::string_view d = DropWord(decl, "CONSTANT");
+        const std::size_t colon = d.find(':');
+        if (colon == npos) continue; // a generic type or subprogram: not a value
+        const std::string afterColon = TrimBlanks(d.substr(colon + 1));
+        const std::string_view rest = DropWord(afterColon, "IN");
+        std::size_t assign = npos;
+        for (std::size_t k = 0, level = 0; k + 1 < rest.size() && assign == npos; ++k) {
+            if (rest[k] == '(') ++level;
+            if (rest[k] == ')' && level > 0) --level;
+            if (level == 0 && rest[k] == ':' && rest[k + 1] == '=') assign = k;
+        }
+        const std::string type = TrimBlanks(rest.substr(0, assign));
+        const std::string value = assign == npos ? "" : TrimBlanks(rest.substr(assign + 2));
+        std::size_t b = 0;
+        const std::string_view names = d.substr(0, colon);
+        while (b <= names.size()) {
+            std::size_t comma = names.find(',', b);
+            if (comma == npos) comma = names.size();
+            if (const std::string name = TrimBlanks(names.substr(b, comma - b)); !name.empty())
+                Generics_.push_back({name, type, value});
+            b = comma + 1;
+        }
+    }
+}
+
+TStrings TSignal::SplitDeclarations(const std::string& line) {
+    TStrings parts;
+    std::size_t start = 0;
+    int depth = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '(') ++depth;
+        if (line[i] == ')' && depth > 0) --depth;
+        if (line[i] == ';' && depth == 0) {
+            parts.push_back(TrimLeftBlanks(std::string_view(line).substr(start, i + 1 - start)));
+            start = i + 1;
+        }
+    }
+    if (const std::string rest = TrimBlanks(std::string_view(line).substr(start)); !rest.empty())
+        parts.push_back(TrimLeftBlanks(std::string_view(line).substr(start)));
+    if (parts.size() <= 1) return {line}; // a single declaration stays exactly as written
+    return parts;
 }
 
 // The clock is the first sensitivity entry found with its event attribute in
@@ -242,7 +472,8 @@ void TSignal::ScanPorts(const std::string& entity, const std::string& entityUp) 
 // whose elsif (or else) branch is followed by the clock.
 constexpr std::size_t MaxSensitivityEntries = 256;
 
-void TSignal::ScanClockAndReset(const std::string& process) {
+void TSignal::ScanClockAndReset(const std::string& process,
+                                const std::vector<std::size_t>& lineStarts, bool edgeCalls) {
     if (process.empty()) return;
     ClockSignal_.clear();
     ResetSignal_.clear();
@@ -277,13 +508,20 @@ void TSignal::ScanClockAndReset(const std::string& process) {
         const char sign = cond.find('1') != npos ? '+' : '-';
         for (const auto& e : entries) {
             if (!ClockSignal_.empty() && !ResetSignal_.empty()) return;
+            if (const char edge = edgeCalls ? EdgeOf(cond, TrimBlanks(e.upper)) : 0; edge) {
+                if (ClockSignal_.empty()) ClockSignal_ = edge + e.written;
+                continue;
+            }
             if (e.upper.size() > cond.size() || cond.find(e.upper) == npos) continue;
             std::string& role = cond.find(e.event) != npos ? ClockSignal_ : ResetSignal_;
             if (role.empty()) role = sign + e.written;
         }
     };
 
+    // The conditions are searched behind the process's own BEGIN: its declarations
+    // (constant MAXDIF : integer := 10;) are no conditions.
     TCursor t(std::string_view(upper).substr(a));
+    if (const std::size_t b = ProcessBegin(upper, lineStarts, a); b != npos) t.Advance(b + 5 - a);
     while (t.o < t.Size()) {
         if (const std::size_t k = t.Next(TCursor::If); k != npos) t.Advance(k + 2);
         const std::size_t then = t.Next(TCursor::Then);
@@ -355,10 +593,29 @@ const TStrings& TSignal::OutputSignals(int n) {
     return OutLines_;
 }
 
+const TStrings& TSignal::GenericClause(int n) {
+    OutLines_.clear();
+    if (Generics_.empty()) return OutLines_;
+    const std::string I = Spaces(n);
+    OutLines_.push_back(I + "   GENERIC(");
+    for (std::size_t i = 0; i < Generics_.size(); ++i) {
+        const TGeneric& g = Generics_[i];
+        std::string line = I + "         " + g.name + " : " + g.type;
+        if (!g.value.empty()) line += " := " + g.value;
+        OutLines_.push_back(i + 1 < Generics_.size() ? line + ";" : line);
+    }
+    OutLines_.push_back(I + "        );");
+    return OutLines_;
+}
+
 const TStrings& TSignal::ComponentDecl(int n) {
+    TStrings lines{Spaces(n) + "component " + EntityName_};
+    GenericClause(n); // each clause fills OutLines_ in turn
+    lines.insert(lines.end(), OutLines_.begin(), OutLines_.end());
     PortClause(n);
-    OutLines_.insert(OutLines_.begin(), Spaces(n) + "component " + EntityName_);
-    OutLines_.push_back(Spaces(n) + "end component;");
+    lines.insert(lines.end(), OutLines_.begin(), OutLines_.end());
+    lines.push_back(Spaces(n) + "end component;");
+    OutLines_ = std::move(lines);
     return OutLines_;
 }
 
@@ -370,7 +627,8 @@ const TStrings& TSignal::StimulusProcesses(int n) {
                                 : std::pair<std::string, std::string>{"'1'", "'0'"};
     };
     if (!ResetSignal_.empty()) {
-        const auto [a, b] = levels(ResetSignal_);
+        // The active level first, for 50 ns, then the inactive one for the rest of the run.
+        const auto [b, a] = levels(ResetSignal_);
         const std::string name = ResetSignal_.substr(1);
         OutLines_.push_back(I + "prst: PROCESS");
         OutLines_.push_back(I + "      BEGIN");
@@ -393,15 +651,48 @@ const TStrings& TSignal::StimulusProcesses(int n) {
 
 // Positional association: the ports in the order the component declaration
 // lists them, so each signal reaches the port of its name.
-const TStrings& TSignal::InstanceMap(int n, bool withComments) {
+// Generics are associated by name, before the ports: with their defaults (a
+// placeholder and a note where there is none) or with constants of their names.
+const TStrings& TSignal::InstanceMap(int n, bool withComments, bool namedGenerics) {
     OutLines_.clear();
     TStrings ports;
     for (const auto& p : DeclaredPorts())
         if (p.find(':') != npos) ports.push_back(p);
-    if (ports.empty()) return OutLines_;
-    const std::string head = Spaces(n) + "map_XXX : " + EntityName_ + " port map(";
+    if (ports.empty() && Generics_.empty()) return OutLines_;
+    const std::string lead = Spaces(n) + "map_XXX : " + EntityName_ + " ";
+    std::string oneLine = lead, unset;
+    if (!Generics_.empty()) {
+        const std::string head = lead + "generic map(";
+        const std::string C = Spaces(static_cast<int>(head.size()));
+        OutLines_.push_back(head);
+        oneLine = head;
+        for (std::size_t i = 0; i < Generics_.size(); ++i) {
+            const TGeneric& g = Generics_[i];
+            std::string assoc = g.name + " => " + (namedGenerics ? g.name : GenericValue(g));
+            if (i + 1 < Generics_.size()) assoc += ",";
+            oneLine += assoc;
+            if (!namedGenerics && g.value.empty()) {
+                assoc += " -- Wert muss gesetzt werden";
+                unset += (unset.empty() ? "" : ", ") + g.name;
+            }
+            OutLines_.push_back(C + assoc);
+        }
+        OutLines_.push_back(C + ")");
+        oneLine += ")";
+        if (ports.empty()) {
+            OutLines_.back() += ";";
+            if (!withComments)
+                OutLines_.assign(
+                    1, oneLine + ";" +
+                           (unset.empty() ? "" : " -- Wert muss gesetzt werden: " + unset));
+            return OutLines_;
+        }
+        oneLine += " ";
+    }
+    const std::string head =
+        (Generics_.empty() ? lead : Spaces(static_cast<int>(lead.size()))) + "port map(";
     const std::string C = Spaces(static_cast<int>(head.size()));
-    std::string oneLine = head;
+    oneLine += "port map(";
     OutLines_.push_back(head);
     for (std::size_t i = 0; i < ports.size(); ++i) {
         const std::string& p = ports[i];
@@ -416,7 +707,9 @@ const TStrings& TSignal::InstanceMap(int n, bool withComments) {
         oneLine += name;
     }
     OutLines_.push_back(C + ");");
-    if (!withComments) OutLines_.assign(1, oneLine + ");");
+    if (!withComments)
+        OutLines_.assign(1, oneLine + ");" +
+                                (unset.empty() ? "" : " -- Wert muss gesetzt werden: " + unset));
     return OutLines_;
 }
 
@@ -446,6 +739,21 @@ std::string TSignal::ConfigLine(int n) const {
     if (EntityName_.empty()) return "";
     return Spaces(n) + "for all : " + EntityName_ + " use entity work." + EntityName_ + "(" +
            ArchName_ + ");";
+}
+
+TStrings ScanListing(const TSignal& s) {
+    TStrings out{"entity: " + s.EntityName(), "architecture: " + s.ArchName(),
+                 "clock: " + s.ClockSignal(), "reset: " + s.ResetSignal()};
+    for (const auto& g : s.Generics())
+        out.push_back("generic: " + g.name + " : " + g.type +
+                      (g.value.empty() ? "" : " := " + g.value));
+    for (const auto& p : s.Ports())
+        out.push_back("port: " + p);
+    for (const auto& p : s.Inputs())
+        out.push_back("input: " + p);
+    for (const auto& p : s.Outputs())
+        out.push_back("output: " + p);
+    return out;
 }
 
 } // namespace korvalt

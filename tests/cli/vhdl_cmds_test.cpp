@@ -7,17 +7,20 @@ using namespace korvalt::test;
 
 namespace {
 const std::string Zaehler = DataPath("vhdl/zaehler.vhd");
+const std::string Generics = DataPath("vhdl/filter.vhd");
 } // namespace
 
 TEST(CliVhdl, ScanTestbenchAndInsertReproduceTheExamples) {
     TTempDir dir;
     WriteBytes(dir.File("zaehler.vhd"), ReadBytes(Zaehler));
     WriteBytes(dir.File("leer.vhd"), "");
+    WriteBytes(dir.File("filter.vhd"), ReadBytes(Generics));
     WriteBytes(dir.File("u.vhd"), "entity u is\n port(\xFC : in bit); -- \xFC\nend u;\n");
     const std::string top = dir.File("top.vhd");
     const struct {
         std::vector<std::string> args;
         std::string out, written, expected; // the file written and what it must hold
+        bool generated = false;             // an expected file regenerated, not typed
     } cases[] = {
         {{"scan", Zaehler},
          "entity: zaehler\narchitecture: Behavioral\nclock: +clk\nreset: +rst\n"
@@ -33,6 +36,18 @@ TEST(CliVhdl, ScanTestbenchAndInsertReproduceTheExamples) {
          dir.File("zaehler.wdl") + "\n",
          dir.File("zaehler.wdl"),
          "vhdl/zaehler.wdl"},
+        {{"testbench", dir.File("zaehler.vhd"), "--vhdl"},
+         dir.File("zaehler_tb.vhd") + "\n",
+         dir.File("zaehler_tb.vhd"),
+         "vhdl/zaehler_tb.vhd",
+         true},
+        {{"testbench", "--vhdl", dir.File("filter.vhd")},
+         dir.File("filter_tb.vhd") + "\n",
+         dir.File("filter_tb.vhd"),
+         "vhdl/filter_tb.vhd",
+         true},
+        {{"insert", Generics, top, "--signals"}, "", top, "vhdl/top_filter_signale.vhd", true},
+        {{"insert", Generics, top, "--no-comments"}, "", top, "vhdl/top_filter.vhd", true},
         {{"insert", Zaehler, top}, "", top, "vhdl/top_kommentar.vhd"},
         {{"insert", Zaehler, top, "--no-comments"}, "", top, "vhdl/top_ohne_kommentar.vhd"},
     };
@@ -43,7 +58,7 @@ TEST(CliVhdl, ScanTestbenchAndInsertReproduceTheExamples) {
         EXPECT_EQ(r.exitCode, 0) << r.err;
         EXPECT_EQ(r.out + r.err, c.out);
         if (!c.written.empty()) {
-            EXPECT_TRUE(MatchesExpected(ReadBytes(c.written), c.expected, false));
+            EXPECT_TRUE(MatchesExpected(ReadBytes(c.written), c.expected, c.generated));
         }
     }
 }
@@ -55,6 +70,7 @@ TEST(CliVhdl, ErrorsNameWhatIsWrongAndExitWith2) {
     WriteBytes(dir.File("leer.vhd"), "");
     WriteBytes(dir.File("namenlos.vhd"), "architecture a of b is\n");
     WriteBytes(dir.File("t.wdl"), "entity t is end t;\n");
+    WriteBytes(dir.File("t_tb.vhd"), "entity t is end t;\n");
     std::filesystem::create_directory(dir.File("ordner"));
     const struct {
         std::vector<std::string> args;
@@ -67,6 +83,8 @@ TEST(CliVhdl, ErrorsNameWhatIsWrongAndExitWith2) {
         {{"scan", dir.File("ordner")}, "kann nicht gelesen werden: Ist ein Verzeichnis"},
         {{"testbench", dir.File("ordner")}, "kann nicht gelesen werden: Ist ein Verzeichnis"},
         {{"testbench", dir.File("t.wdl")}, "würde die Datei selbst überschreiben"},
+        {{"testbench", dir.File("t_tb.vhd"), "--vhdl"}, "würde die Datei selbst überschreiben"},
+        {{"testbench", dir.File("namenlos.vhd"), "--vhdl"}, "keine Entity"},
         {{"insert", Zaehler}, "Aufruf: korvalt-cli insert"},
         {{"insert", dir.File("fehlt.vhd"), dir.File("top.vhd")}, "Die Komponente"},
         {{"insert", dir.File("namenlos.vhd"), dir.File("top.vhd")}, "keine Entity"},

@@ -30,12 +30,12 @@ TGhdlResult GhdlAnalyse(const std::string& file, const std::string& workDir) {
 }
 
 TGhdlResult GhdlRun(const std::string& unit, const std::string& workDir,
-                    const std::string& stopTime) {
+                    const std::string& stopTime, const std::vector<std::string>& extra) {
     // Metavalue warnings of the IEEE packages before the first reset are noise.
-    return Ghdl(
-        "--elab-run",
-        {unit, "--stop-time=" + stopTime, "--assert-level=error", "--ieee-asserts=disable-at-0"},
-        workDir);
+    std::vector<std::string> args{unit, "--stop-time=" + stopTime, "--assert-level=error",
+                                  "--ieee-asserts=disable-at-0"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return Ghdl("--elab-run", args, workDir);
 }
 
 TGhdlResult GhdlSynth(const std::string& unit, const std::string& workDir) {

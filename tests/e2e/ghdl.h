@@ -23,7 +23,7 @@ TGhdlResult GhdlAnalyse(const std::string& file, const std::string& workDir);
 // Elaborates the analysed entity unit and simulates it until stopTime (as
 // "1us"); an assertion of severity error or worse fails the run.
 TGhdlResult GhdlRun(const std::string& unit, const std::string& workDir,
-                    const std::string& stopTime);
+                    const std::string& stopTime, const std::vector<std::string>& extra = {});
 
 // Synthesises the analysed entity unit; fails on VHDL that simulates but
 // cannot become hardware. The output holds the messages, not the netlist.

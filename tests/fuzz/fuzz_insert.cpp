@@ -15,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string component = text.substr(0, nul);
     const std::string target = nul == std::string::npos ? text : text.substr(nul + 1);
     const korvalt::TStrings targetLines = korvalt::SplitLines(target);
-    for (const bool comments : {true, false}) {
-        const korvalt::TStrings out =
-            korvalt::InsertedLines(korvalt::SplitLines(component), targetLines, comments);
+    for (const int mode : {0, 1, 2}) {
+        const korvalt::TStrings out = korvalt::InsertedLines(korvalt::SplitLines(component),
+                                                             targetLines, mode == 0, mode == 2);
         std::size_t t = 0;
         for (std::size_t o = 0; o < out.size() && t < targetLines.size(); ++o)
             if (out[o] == targetLines[t]) ++t;

@@ -9,13 +9,16 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    korvalt::TSignal s = korvalt::TSignal::FromLines(korvalt::SplitLines(text));
+    const korvalt::TStrings lines = korvalt::SplitLines(text);
+    korvalt::TSignal s = korvalt::TSignal::FromLines(lines);
     s.ComponentDecl(3);
     s.InputSignals(3);
     s.OutputSignals(3);
     s.StimulusProcesses(3);
     s.InstanceMap(3, true);
     s.InstanceMap(0, false);
+    s.InstanceMap(3, true, true);
+    korvalt::VhdlTestbenchLines(s, korvalt::ContextClause(lines));
     s.TestbenchMap(3);
     s.ConfigLine(0);
     korvalt::TestbenchLines(s);

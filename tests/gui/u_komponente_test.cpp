@@ -87,6 +87,30 @@ TEST_F(VhdlFlowTest, TestbenchCancelledWrittenSilentlyOrReportedAsUnwritable) {
     EXPECT_TRUE(dialogs.asked.back().text.endsWith("ein Ordner."));
 }
 
+TEST_F(VhdlFlowTest, RunnableTestbenchRefusedWrittenAndOverwrittenOnlyWhenAllowed) {
+    auto* entry = form->findChild<QAction*>("TestbenchVhdl");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(), QString::fromUtf8("Testbench (VHDL-2008)\u2026"));
+    const std::string tb = workDir.File("zaehler_tb.vhd");
+    dialogs.files = {QString::fromStdString(workDir.File("namenlos.vhd")),
+                     QString::fromStdString(workDir.File("zaehler.vhd")),
+                     QString::fromStdString(workDir.File("zaehler.vhd")),
+                     QString::fromStdString(workDir.File("zaehler.vhd"))};
+    dialogs.yesNo = {false, true};
+    entry->trigger();
+    EXPECT_TRUE(dialogs.asked.back().text.contains("namenlos.vhd steht keine Entity"));
+    entry->trigger(); // written without a question
+    EXPECT_EQ(dialogs.asked.back().kind, "file");
+    EXPECT_TRUE(MatchesExpected(ReadBytes(tb), "vhdl/zaehler_tb.vhd", true));
+    WriteBytes(tb, "eigene Arbeit");
+    entry->trigger(); // Nein keeps the file
+    EXPECT_EQ(dialogs.asked.back().text, QString::fromUtf8("Datei überschreiben?"));
+    EXPECT_EQ(ReadBytes(tb), "eigene Arbeit");
+    entry->trigger();
+    EXPECT_TRUE(MatchesExpected(ReadBytes(tb), "vhdl/zaehler_tb.vhd", true));
+    EXPECT_EQ(form->StatusText(), "");
+}
+
 TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
     dialogs.files.push_back("");
     form->Komponente_einfuegenClick();
@@ -105,6 +129,17 @@ TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
     EXPECT_TRUE(dialogs.asked.back().text.contains("namenlos.vhd steht keine Entity"));
     EXPECT_EQ(ReadBytes(workDir.File("top.vhd")), top);
 
+    // A typed name that is not listed is refused; the window stays open for another choice.
+    InsertVia(workDir.File("top.vhd"), [&](TKomponenteForm* k) {
+        Find<QComboBox>(k, "FileCB")->setCurrentIndex(1);
+        Find<QComboBox>(k, "FileCB")->setEditText("zaehler2.vhd");
+        QTest::mouseClick(Find<QPushButton>(k, "Button1"), Qt::LeftButton);
+        EXPECT_EQ(dialogs.asked.back().text.left(13), "zaehler2.vhd ");
+        EXPECT_TRUE(k->isVisible());
+        QTest::mouseClick(Find<QPushButton>(k, "Button2"), Qt::LeftButton);
+    });
+    EXPECT_EQ(ReadBytes(workDir.File("top.vhd")), top);
+
     InsertVia("/proc/version", [](TKomponenteForm* k) { Choose(k, 1); }); // zaehler.vhd
     ExpectCannotWrite("/proc/version");
 
@@ -117,11 +152,20 @@ TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
         auto* comments = Find<QCheckBox>(k, "KommentarCB");
         EXPECT_TRUE(comments->isChecked());
         EXPECT_EQ(comments->text(), "&Kommentar einfügen");
+        EXPECT_EQ(Find<QCheckBox>(k, "SignaleCB")->text(), "Signale anlegen");
+        EXPECT_FALSE(Find<QCheckBox>(k, "SignaleCB")->isChecked());
         Choose(k, 1, true);
         EXPECT_FALSE(k->isVisible());
     });
     EXPECT_TRUE(
         MatchesExpected(ReadBytes(workDir.File("top.vhd")), "vhdl/top_ohne_kommentar.vhd", false));
+
+    WriteBytes(workDir.File("top.vhd"), top);
+    InsertVia(workDir.File("top.vhd"), [](TKomponenteForm* k) {
+        QTest::mouseClick(Find<QCheckBox>(k, "SignaleCB"), Qt::LeftButton);
+        Choose(k, 1);
+    });
+    EXPECT_TRUE(MatchesExpected(ReadBytes(workDir.File("top.vhd")), "vhdl/top_signale.vhd", true));
 }
 
 TEST(KomponenteForm, LayoutFollowsTheWindowsSize) {

@@ -181,7 +181,7 @@ TEST(Emitters, FragmentsOfSmallEntities) {
         {noPorts, [](TSignal& s) { return s.ComponentDecl(2); }, {"  component foo", "  end component;"}},
         {noPorts, [](TSignal& s) { return s.InstanceMap(3, true); }, {}},
         {clockAlone, [](TSignal& s) { return s.StimulusProcesses(0); }, {"pclk: PROCESS", "      BEGIN", "        c <= '1'; wait for tb_time;", "        c <= '0'; wait for tb_time;", "      END PROCESS pclk;"}},
-        {activeLow, [](TSignal& s) { return s.StimulusProcesses(1); }, {" prst: PROCESS", "       BEGIN", "         r <= '1'; wait for 50 ns;", "         r <= '0'; wait;", "       END PROCESS prst;", "",
+        {activeLow, [](TSignal& s) { return s.StimulusProcesses(1); }, {" prst: PROCESS", "       BEGIN", "         r <= '0'; wait for 50 ns;", "         r <= '1'; wait;", "       END PROCESS prst;", "",
                                                                         " pclk: PROCESS", "       BEGIN", "         c <= '0'; wait for tb_time;", "         c <= '1'; wait for tb_time;", "       END PROCESS pclk;"}},
         {longName, [](TSignal& s) { return s.TestbenchMap(3); }, {head, C + "p1=>p1,", C + "p2=>p2,", C + "p3=>p3);"}},
         // clang-format on
@@ -189,5 +189,19 @@ TEST(Emitters, FragmentsOfSmallEntities) {
     for (const auto& c : cases) {
         TSignal s = ScanText(c.text);
         EXPECT_EQ(c.emit(s), c.expected) << c.text;
+    }
+}
+
+TEST(Scan, CasesOfTheScanTable) {
+    // Blocks of "=== what it shows", the VHDL text, "---" and the expected listing.
+    const TStrings lines = SplitLines(ReadBytes(DataPath("vhdl/scan_cases.txt")));
+    for (std::size_t i = 0; i < lines.size();) {
+        const std::string what = lines[i++];
+        TStrings text, expected;
+        while (i < lines.size() && lines[i] != "---")
+            text.push_back(lines[i++]);
+        for (++i; i < lines.size() && lines[i].rfind("===", 0) != 0;)
+            expected.push_back(lines[i++]);
+        EXPECT_EQ(ScanListing(TSignal::FromLines(text)), expected) << what;
     }
 }

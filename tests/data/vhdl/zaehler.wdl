@@ -32,8 +32,8 @@ BEGIN
 
    prst: PROCESS
          BEGIN
-           rst <= '0'; wait for 50 ns;
-           rst <= '1'; wait;
+           rst <= '1'; wait for 50 ns;
+           rst <= '0'; wait;
          END PROCESS prst;
 
    pclk: PROCESS

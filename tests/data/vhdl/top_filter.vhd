@@ -1,0 +1,32 @@
+library ieee;
+use ieee.std_logic_1164.all;
+
+entity top is
+  port (a : in std_logic;
+        b : out std_logic);
+end top;
+
+architecture rtl of top is
+component filter
+   GENERIC(
+         TAPS : positive := 4;
+         WIDTH : natural;
+         SHIFT : natural;
+         MODE : string := "fir"
+        );
+   PORT(
+         clk : in std_logic;
+          rst_n : in std_logic;
+         a : in std_logic_vector(WIDTH - 1 downto 0);
+         b : out std_logic;
+         valid : out boolean
+        );
+end component;
+
+  signal s : std_logic;
+for all : filter use entity work.filter(rtl);
+
+begin
+   map_XXX : filter generic map(TAPS => 4,WIDTH => 1,SHIFT => 1,MODE => "fir") port map(clk, rst_n,a,b,valid); -- Wert muss gesetzt werden: WIDTH, SHIFT
+  b <= a;
+end rtl;
