@@ -22,5 +22,7 @@ inline bool HasWord(std::string_view text, std::string_view word) {
 }
 // Whether the first word of the line (after blanks and tabs) is word.
 bool FirstWordIs(std::string_view text, std::string_view word);
+// Whether name is a reserved word of VHDL, in any letter case.
+bool IsVhdlReservedWord(std::string_view name);
 
 } // namespace korvalt
