@@ -217,7 +217,7 @@ class TChecker {
                     continue;
                 }
                 const std::size_t decl = static_cast<std::size_t>(names.rend() - d) - 1;
-                CheckCount(m, decls[decl], report);
+                CheckCount(m, names[decl], decls[decl], report);
             }
         }
         for (std::size_t d = 0; d < decls.size(); ++d)
@@ -226,9 +226,10 @@ class TChecker {
                                         Msg(" verwendet kein Platzhalter."));
     }
 
-    template <typename F> void CheckCount(const TMarker& m, const std::string& decl, F& report) {
+    template <typename F>
+    void CheckCount(const TMarker& m, const std::string& name, const std::string& decl, F& report) {
         const TRange b = Bounds(decl);
-        const std::string at = Msg("bei ") + m.ref + " = ";
+        const std::string at = Msg("bei ") + name + " = ";
         if (m.repeat) {
             if (b.lo <= 0)
                 report(at + std::to_string(b.lo) + Msg(" bleibt er unersetzt stehen."));
@@ -263,7 +264,7 @@ class TChecker {
     void CheckPairing(const TSectionLayout& s, const std::string& own) {
         const auto& varDecls = reader_.VarDecls();
         const bool has = section_ < varDecls.size();
-        if (has && varDecls[section_] == own) return;
+        if ((has ? varDecls[section_] : "") == own) return;
         auto list = [](const std::string& d) {
             std::string text;
             for (const auto& item : SplitDecls(d))
