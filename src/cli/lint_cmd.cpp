@@ -31,7 +31,7 @@ namespace korvalt::cli {
 namespace {
 
 // Runs a program with its output (stdout and stderr) into outFile. Returns its
-// exit code, or -1 when it could not be started.
+// exit code (128 and up when it died), or -1 when it could not be started.
 int RunTo(const std::vector<std::string>& argv, const std::string& outFile) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -48,8 +48,8 @@ int RunTo(const std::vector<std::string>& argv, const std::string& outFile) {
     if (rc != 0) return -1;
     int status = 0;
     while (waitpid(pid, &status, 0) < 0)
-        if (errno != EINTR) return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        if (errno != EINTR) return 128;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 std::string ValuesText(const std::vector<TParamRow>& rows) {

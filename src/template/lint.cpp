@@ -80,7 +80,9 @@ struct TMarker {
 // The markers of a line, left to right. A pair of bars counts as a marker when
 // it holds "NAME", a declared name (with or without a trailing "-"), a word
 // that looks like one, or a repeat "$...". Other bars (VHDL's choice "|") are text.
-std::vector<TMarker> Markers(const std::string& line, const std::vector<std::string>& names) {
+// declared: the section's parameter names upper-cased, each with its last declaration.
+std::vector<TMarker> Markers(const std::string& line,
+                             const std::map<std::string, std::size_t>& declared) {
     std::vector<TMarker> found;
     std::size_t p = line.find('|');
     while (p != std::string::npos) {
@@ -110,9 +112,7 @@ std::vector<TMarker> Markers(const std::string& line, const std::vector<std::str
             name.pop_back();
             m.minus = true;
         }
-        const bool declared = std::any_of(names.begin(), names.end(),
-                                          [&](const std::string& n) { return SameText(n, name); });
-        if (SameText(inner, "NAME") || declared || LooksLikeName(name)) {
+        if (SameText(inner, "NAME") || declared.count(UpperCase(name)) || LooksLikeName(name)) {
             if (!SameText(inner, "NAME")) m.ref = name;
             found.push_back(std::move(m));
             p = line.find('|', q + 1);
@@ -155,10 +155,12 @@ class TChecker {
 
     void CheckSection(const TSectionLayout& s) {
         std::vector<std::string> decls, names;
+        std::map<std::string, std::size_t> declared; // the last one of a name counts
         std::string declString;
         for (std::size_t i : s.declLines) {
             decls.push_back(lines_[i].substr(1));
             names.push_back(DeclName(decls.back()));
+            declared[UpperCase(names.back())] = names.size() - 1;
             declString += decls.back() + "|";
         }
         CheckPairing(s, declString);
@@ -181,7 +183,7 @@ class TChecker {
         // Declarations after an empty line and before "<" are not read.
         for (std::size_t i = s.header + 1; i < s.bodyOpen; ++i)
             if (lines_[i].starts_with('-') &&
-                std::find(s.declLines.begin(), s.declLines.end(), i) == s.declLines.end())
+                !std::binary_search(s.declLines.begin(), s.declLines.end(), i))
                 Add(i, Msg("Die Deklaration ") + Quoted(lines_[i].substr(1)) +
                            Msg(" steht nach einer Leerzeile und wird nicht gelesen."));
 
@@ -189,13 +191,9 @@ class TChecker {
         const std::size_t bodyEnd = s.bodyClose == NoLine ? s.end : s.bodyClose;
         for (std::size_t i = s.bodyOpen + 1; i < bodyEnd; ++i) {
             std::string firstRepeat;
-            for (const TMarker& m : Markers(lines_[i], names)) {
-                const auto d = m.ref.empty() ? names.rend()
-                                             : std::find_if(names.rbegin(), names.rend(),
-                                                            [&](const std::string& n) {
-                                                                return SameText(n, m.ref);
-                                                            });
-                if (d != names.rend()) used.insert(UpperCase(m.ref));
+            for (const TMarker& m : Markers(lines_[i], declared)) {
+                const auto d = m.ref.empty() ? declared.end() : declared.find(UpperCase(m.ref));
+                if (d != declared.end()) used.insert(d->first);
                 auto report = [&](std::string message) {
                     if (reported.insert(m.text + message).second)
                         Add(i, Msg("Platzhalter ") + m.text + ": " + std::move(message));
@@ -212,12 +210,11 @@ class TChecker {
                     continue;
                 }
                 if (m.ref.empty()) continue; // |NAME|
-                if (d == names.rend()) {
+                if (d == declared.end()) {
                     report(Msg("nennt keinen Parameter des Abschnitts und bleibt stehen."));
                     continue;
                 }
-                const std::size_t decl = static_cast<std::size_t>(names.rend() - d) - 1;
-                CheckCount(m, names[decl], decls[decl], report);
+                CheckCount(m, names[d->second], decls[d->second], report);
             }
         }
         for (std::size_t d = 0; d < decls.size(); ++d)

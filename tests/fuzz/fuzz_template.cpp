@@ -1,18 +1,21 @@
-// Template reader and expansion on arbitrary bytes: the file is read, every
-// section's body looked up and expanded with its defaults and with values
-// taken from the input itself.
+// Template reader, check and expansion on arbitrary bytes: the file is read
+// and checked, every section's body looked up and expanded with its defaults
+// and with values taken from the input itself, and highlighted.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "common/textfile.h"
 #include "template/expand.h"
+#include "template/lint.h"
 #include "template/params.h"
 #include "template/u_srctemp.h"
+#include "vhdl/highlight.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const korvalt::Tsrctemp reader(korvalt::SplitLines(text));
+    korvalt::CheckTemplate(reader.Lines());
     const auto& sections = reader.Sections();
     for (std::size_t s = 0; s < sections.size() && s < 16; ++s) {
         const std::string decls = s < reader.VarDecls().size() ? reader.VarDecls()[s] : "";
@@ -23,6 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         reader.GetBody(body, sections[s]);
         korvalt::ExpandTemplate("/tmp/" + sections[s].substr(0, 40), body,
                                 korvalt::ParamsFromRows(rows));
+        bool inComment = false;
+        for (const auto& line : body)
+            korvalt::VhdlSpans(line, inComment);
     }
     return 0;
 }
