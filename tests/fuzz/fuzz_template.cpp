@@ -1,6 +1,6 @@
 // Template reader, check and expansion on arbitrary bytes: the file is read
-// and checked, every section's body looked up and expanded with its defaults
-// and with values taken from the input itself, and highlighted.
+// checked and highlighted, every section's body looked up and expanded with its
+// defaults and with values taken from the input itself.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,6 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     const korvalt::Tsrctemp reader(korvalt::SplitLines(text));
     korvalt::CheckTemplate(reader.Lines());
+    bool inComment = false;
+    for (const auto& line : reader.Lines())
+        korvalt::VhdlSpans(line, inComment);
     const auto& sections = reader.Sections();
     for (std::size_t s = 0; s < sections.size() && s < 16; ++s) {
         const std::string decls = s < reader.VarDecls().size() ? reader.VarDecls()[s] : "";
@@ -26,9 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         reader.GetBody(body, sections[s]);
         korvalt::ExpandTemplate("/tmp/" + sections[s].substr(0, 40), body,
                                 korvalt::ParamsFromRows(rows));
-        bool inComment = false;
-        for (const auto& line : body)
-            korvalt::VhdlSpans(line, inComment);
     }
     return 0;
 }
