@@ -60,7 +60,8 @@ std::string ValuesText(const std::vector<TParamRow>& rows) {
 }
 
 // GHDL's "file:line:col: message" as (line, message); line 0 when the form differs.
-std::pair<std::size_t, std::string> SplitGhdlLine(const std::string& line, const std::string& file) {
+std::pair<std::size_t, std::string> SplitGhdlLine(const std::string& line,
+                                                  const std::string& file) {
     if (!line.starts_with(file + ":")) return {0, line};
     std::size_t p = file.size() + 1, n = 0;
     while (p < line.size() && IsDigit(line[p]))
@@ -76,8 +77,8 @@ std::pair<std::size_t, std::string> SplitGhdlLine(const std::string& line, const
 std::string TrialFileName(const std::string& templatePath) {
     const std::string name = LowerCase(FileNamePart(templatePath));
     const std::string base = BaseNameBeforeDot(name);
-    const bool usable = !base.empty() && IsLetter(base[0]) &&
-                        std::all_of(base.begin(), base.end(), IsWordChar);
+    const bool usable =
+        !base.empty() && IsLetter(base[0]) && std::all_of(base.begin(), base.end(), IsWordChar);
     return usable ? name : "modul.vhd";
 }
 
@@ -119,14 +120,16 @@ class TGhdlTrial {
                 ExpandTemplate(file, expanded, ParamsFromRows(rows));
                 std::filesystem::create_directory(work);
                 if (!SaveLines(file, expanded)) continue;
-                const int rc = RunTo({"ghdl", "-a", "--std=08", "-fsynopsys", "--workdir=" + work, file},
-                                     dir_ + "ghdl.out");
+                const int rc =
+                    RunTo({"ghdl", "-a", "--std=08", "-fsynopsys", "--workdir=" + work, file},
+                          dir_ + "ghdl.out");
                 if (rc < 0) return false;
                 if (rc == 0) continue;
                 TStrings messages;
                 ReadLines(dir_ + "ghdl.out", messages);
                 std::size_t line = 0;
-                std::string text = messages.empty() ? "Exit-Code " + std::to_string(rc) : messages[0];
+                std::string text =
+                    messages.empty() ? "Exit-Code " + std::to_string(rc) : messages[0];
                 for (const auto& m : messages)
                     if (const auto split = SplitGhdlLine(m, file);
                         split.first > 0 && split.first <= expanded.size()) {

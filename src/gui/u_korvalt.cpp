@@ -175,7 +175,8 @@ void TMainForm::CreateControls() {
     BeschreibungLabel->setObjectName("BeschreibungLabel");
     PruefungLabel = new QLabel(Modelpanel);
     PruefungLabel->setObjectName("PruefungLabel");
-    PruefungLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    PruefungLabel->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                           Qt::TextSelectableByKeyboard);
     PruefungLabel->setFocusPolicy(Qt::ClickFocus);
     SetHelpContext(PruefungLabel, 1220);
     VorschauCheckBox = new QCheckBox("Vorschau", Modelpanel);
@@ -277,8 +278,9 @@ void TMainForm::ShowEinstellPanel(bool show) {
                        static_cast<QWidget*>(BTNPanel), static_cast<QWidget*>(AbbruchBTN),
                        static_cast<QWidget*>(makeHDLBTN), static_cast<QWidget*>(StringGrid)})
         w->setVisible(show);
-    for (QWidget* w : {static_cast<QWidget*>(BeschreibungLabel), static_cast<QWidget*>(PruefungLabel),
-                       static_cast<QWidget*>(VorschauCheckBox)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(BeschreibungLabel), static_cast<QWidget*>(PruefungLabel),
+          static_cast<QWidget*>(VorschauCheckBox)})
         w->setVisible(show);
     VorschauMemo->setVisible(show && VorschauCheckBox->isChecked());
     if (!show) SetStatusText("");
@@ -315,7 +317,8 @@ void TMainForm::LayoutPanel() {
         VorschauMemo->setGeometry(leftWidth + 4, 8, std::max(0, w - leftWidth - 8),
                                   std::max(0, area - 8));
     else
-        VorschauMemo->setGeometry(4, topHeight, std::max(0, w - 8), std::max(0, area - topHeight - 4));
+        VorschauMemo->setGeometry(4, topHeight, std::max(0, w - 8),
+                                  std::max(0, area - topHeight - 4));
     const int half = width() / 2;
     const int left = (half - ButtonWidth) / 2;
     AbbruchBTN->setGeometry(left, 16, ButtonWidth, ButtonHeight);
@@ -390,12 +393,13 @@ void TMainForm::ShowSectionInfo() {
     const int s = SubAuswahlCB->currentIndex();
     const auto index = static_cast<std::size_t>(s);
     BeschreibungLabel->setToolTip(s >= 0 && index < Descriptions_.size() ? ToQ(Descriptions_[index])
-                                                                          : QString());
+                                                                         : QString());
     QStringList found;
     for (const TFinding& f : Findings_)
         if (f.section == NoLine || (s >= 0 && f.section == index))
-            found << (f.section == NoLine ? ToQ(f.message)
-                                          : QString("Zeile %1: %2").arg(f.line).arg(ToQ(f.message)));
+            found << (f.section == NoLine
+                          ? ToQ(f.message)
+                          : QString("Zeile %1: %2").arg(f.line).arg(ToQ(f.message)));
     QString line = "Prüfung: keine Befunde";
     if (found.size() == 1) line = "Prüfung: " + found.front();
     if (found.size() > 1)

@@ -43,7 +43,8 @@ void TVhdlHighlighter::highlightBlock(const QString& text) {
     bool inComment = previousBlockState() == InBlockComment;
     // One byte per character keeps the positions; only ASCII decides a kind.
     const QByteArray bytes = text.toLatin1();
-    for (const TVhdlSpan& s : VhdlSpans(std::string_view(bytes.constData(), bytes.size()), inComment))
+    for (const TVhdlSpan& s :
+         VhdlSpans(std::string_view(bytes.constData(), bytes.size()), inComment))
         setFormat(static_cast<int>(s.start), static_cast<int>(s.length), FormatOf(s.kind));
     setCurrentBlockState(inComment ? InBlockComment : 0);
 }

@@ -53,7 +53,8 @@ std::string Quoted(const std::string& text) {
 // A default the grid can show and a value cell can hold: a number IntOf reads.
 bool IsNumberText(const std::string& text) {
     if (IntOf(text) != 0) return true;
-    return text.find('0') != std::string::npos && text.find_first_not_of(" +-0") == std::string::npos;
+    return text.find('0') != std::string::npos &&
+           text.find_first_not_of(" +-0") == std::string::npos;
 }
 
 // The smallest and largest value a parameter can take: its range, or its default alone.
@@ -70,9 +71,9 @@ bool LooksLikeName(std::string_view s) {
 
 // One marker as the expansion would meet it in a body line.
 struct TMarker {
-    std::string text;    // with its bars
-    std::string ref;     // the parameter it names ("" for |NAME| and malformed repeats)
-    bool minus = false;  // |P-| or |$pat,P-|
+    std::string text;   // with its bars
+    std::string ref;    // the parameter it names ("" for |NAME| and malformed repeats)
+    bool minus = false; // |P-| or |$pat,P-|
     bool repeat = false;
     std::size_t patternLength = 0;
 };
@@ -131,16 +132,17 @@ class TChecker {
         const auto layouts = SectionLayouts(lines_);
         if (layouts.empty())
             findings_.push_back(
-                {NoLine, "", 0, Msg("Die Vorlage hat keinen Abschnitt (keine Zeile, die mit \"#\" beginnt).")});
+                {NoLine, "", 0,
+                 Msg("Die Vorlage hat keinen Abschnitt (keine Zeile, die mit \"#\" beginnt).")});
         std::map<std::string, std::size_t> firstHeader;
         for (std::size_t k = 0; k < layouts.size(); ++k) {
             section_ = k;
             name_ = lines_[layouts[k].header].substr(1);
             const auto [it, isNew] = firstHeader.emplace(UpperCase(name_), layouts[k].header);
             if (!isNew)
-                Add(layouts[k].header, Msg("Der Name steht schon in Zeile ") +
-                                           std::to_string(it->second + 1) +
-                                           Msg("; erzeugt wird immer der Rumpf des ersten Abschnitts."));
+                Add(layouts[k].header,
+                    Msg("Der Name steht schon in Zeile ") + std::to_string(it->second + 1) +
+                        Msg("; erzeugt wird immer der Rumpf des ersten Abschnitts."));
             CheckSection(layouts[k]);
         }
         std::stable_sort(findings_.begin(), findings_.end(),
@@ -168,16 +170,16 @@ class TChecker {
             CheckDefault(s.declLines[d], decls[d]);
 
         if (s.bodyOpen == NoLine) {
-            Add(s.header, Msg("Der Abschnitt hat keinen Rumpf (keine Zeile, die mit \"<\" beginnt)."));
+            Add(s.header,
+                Msg("Der Abschnitt hat keinen Rumpf (keine Zeile, die mit \"<\" beginnt)."));
             return;
         }
         if (s.bodyClose == NoLine)
-            Add(s.bodyOpen,
-                s.end < lines_.size()
-                    ? Msg("Der Rumpf ist nicht mit \">\" geschlossen; Zeile ") +
-                          std::to_string(s.end + 1) +
-                          Msg(" beginnt mit \"#\" und damit einen neuen Abschnitt.")
-                    : Msg("Der Rumpf ist nicht mit \">\" geschlossen."));
+            Add(s.bodyOpen, s.end < lines_.size()
+                                ? Msg("Der Rumpf ist nicht mit \">\" geschlossen; Zeile ") +
+                                      std::to_string(s.end + 1) +
+                                      Msg(" beginnt mit \"#\" und damit einen neuen Abschnitt.")
+                                : Msg("Der Rumpf ist nicht mit \">\" geschlossen."));
         else if (s.bodyClose == s.bodyOpen + 1)
             Add(s.bodyOpen, Msg("Der Rumpf ist leer; es wird keine Datei geschrieben."));
         // Declarations after an empty line and before "<" are not read.
@@ -219,8 +221,8 @@ class TChecker {
         }
         for (std::size_t d = 0; d < decls.size(); ++d)
             if (!used.count(UpperCase(names[d])))
-                Add(s.declLines[d], Msg("Den Parameter ") + Quoted(names[d]) +
-                                        Msg(" verwendet kein Platzhalter."));
+                Add(s.declLines[d],
+                    Msg("Den Parameter ") + Quoted(names[d]) + Msg(" verwendet kein Platzhalter."));
     }
 
     template <typename F>
@@ -228,16 +230,15 @@ class TChecker {
         const TRange b = Bounds(decl);
         const std::string at = Msg("bei ") + name + " = ";
         if (m.repeat) {
-            if (b.lo <= 0)
-                report(at + std::to_string(b.lo) + Msg(" bleibt er unersetzt stehen."));
+            if (b.lo <= 0) report(at + std::to_string(b.lo) + Msg(" bleibt er unersetzt stehen."));
             const std::int64_t count = static_cast<std::int64_t>(b.hi) - (m.minus ? 1 : 0);
             if (count > 0 && static_cast<std::uint64_t>(count) * m.patternLength > MaxRepeatLength)
                 report(at + std::to_string(b.hi) + Msg(" würde die Zeichenkette länger als ") +
                        std::to_string(MaxRepeatLength) + Msg(" Zeichen; er bleibt dann stehen."));
         } else if (m.minus && b.lo <= 0) {
             report(at + std::to_string(b.lo) + Msg(" ergäbe sich ") +
-                   std::to_string(static_cast<std::int64_t>(b.lo) - 1) + Msg(", eingesetzt wird aber ") +
-                   std::to_string(b.lo) + ".");
+                   std::to_string(static_cast<std::int64_t>(b.lo) - 1) +
+                   Msg(", eingesetzt wird aber ") + std::to_string(b.lo) + ".");
         }
     }
 
@@ -269,10 +270,11 @@ class TChecker {
             return text;
         };
         const std::string shown = list(has ? varDecls[section_] : ""), meant = list(own);
-        Add(s.header, Msg("Im Fenster erhält der Abschnitt ") +
-                          (shown.empty() ? Msg("keine Parameter") : "die Parameter " + Quoted(shown)) +
-                          Msg(" statt ") + (meant.empty() ? Msg("keiner") : Quoted(meant)) +
-                          Msg(" (steht eine Leerzeile direkt nach einer Kopfzeile?)."));
+        Add(s.header,
+            Msg("Im Fenster erhält der Abschnitt ") +
+                (shown.empty() ? Msg("keine Parameter") : "die Parameter " + Quoted(shown)) +
+                Msg(" statt ") + (meant.empty() ? Msg("keiner") : Quoted(meant)) +
+                Msg(" (steht eine Leerzeile direkt nach einer Kopfzeile?)."));
     }
 
     const TStrings& lines_;
@@ -299,10 +301,12 @@ std::vector<std::vector<TParamRow>> TrialValues(std::string_view declString) {
     for (bool upper : {false, true}) {
         auto rows = sets.front();
         for (auto& row : rows)
-            if (const auto r = DeclRange(row.decl)) row.value = std::to_string(upper ? r->hi : r->lo);
+            if (const auto r = DeclRange(row.decl))
+                row.value = std::to_string(upper ? r->hi : r->lo);
         const bool repeated = std::any_of(sets.begin(), sets.end(), [&](const auto& set) {
-            return std::equal(set.begin(), set.end(), rows.begin(), rows.end(),
-                              [](const TParamRow& a, const TParamRow& b) { return a.value == b.value; });
+            return std::equal(
+                set.begin(), set.end(), rows.begin(), rows.end(),
+                [](const TParamRow& a, const TParamRow& b) { return a.value == b.value; });
         });
         if (!repeated) sets.push_back(std::move(rows));
     }

@@ -29,8 +29,8 @@ struct TSectionLayout {
     std::vector<std::size_t> declLines; // its "-" lines, in order
     std::string description;            // its commentary lines, joined by blanks
     std::size_t bodyOpen = NoLine;      // the "<" line
-    std::size_t bodyClose = NoLine;     // the ">" line; NoLine when none follows before the next header
-    std::size_t end = 0;                // the next header, or the number of lines
+    std::size_t bodyClose = NoLine; // the ">" line; NoLine when none follows before the next header
+    std::size_t end = 0;            // the next header, or the number of lines
 };
 
 // One entry per header line, in file order (the order of the reader's sections).
@@ -39,8 +39,8 @@ std::vector<TSectionLayout> SectionLayouts(const TStrings& lines);
 struct TFinding {
     std::size_t section = NoLine; // position among the sections; NoLine for the whole file
     std::string sectionName;
-    std::size_t line = 0;         // 1-based; 0 for the whole file
-    std::string message;          // names the marker or parameter concerned (Windows-1252)
+    std::size_t line = 0; // 1-based; 0 for the whole file
+    std::string message;  // names the marker or parameter concerned (Windows-1252)
 };
 
 std::vector<TFinding> CheckTemplate(const TStrings& lines);

@@ -201,6 +201,7 @@ TEST(ShippedTemplates, LintWithGhdlPointsAtTheTemplateLine) {
                                   "begin end;\r\n>\r\n");
     const auto r = Cli({"lint", "--ghdl", dir.File("t.vhd")});
     EXPECT_EQ(r.exitCode, 1) << r.err;
-    EXPECT_NE(r.out.find(dir.File("t.vhd") + ":6: Abschnitt \"A\": GHDL bei N=0: "), std::string::npos)
+    EXPECT_NE(r.out.find(dir.File("t.vhd") + ":6: Abschnitt \"A\": GHDL bei N=0: "),
+              std::string::npos)
         << r.out;
 }

@@ -90,7 +90,8 @@ TEST_F(PreviewTest, EveryShippedSectionAtItsDefaultsPreviewsTheFileWritten) {
 }
 
 TEST_F(PreviewTest, FollowsCommittedValuesAndSectionsShowsCheckAndDescriptionAndIsRemembered) {
-    WriteBytes(programDir.File("Template/kaputt.vhd"), "#A\r\n-BREITE[1..8]\r\n<\r\n|BREIT| |BREITE|\r\n>\r\n");
+    WriteBytes(programDir.File("Template/kaputt.vhd"),
+               "#A\r\n-BREITE[1..8]\r\n<\r\n|BREIT| |BREITE|\r\n>\r\n");
     Open();
     Choose("zaehler");
     EXPECT_TRUE(Preview().contains("entity zaehler is\n")) << Preview().toStdString();
@@ -105,7 +106,8 @@ TEST_F(PreviewTest, FollowsCommittedValuesAndSectionsShowsCheckAndDescriptionAnd
               "Zaehlt bei en = '1' um eins abwaerts; tc bei Zaehlerstand \"00...0\".");
     EXPECT_EQ(Get<QLabel>("PruefungLabel")->text(), "Prüfung: keine Befunde");
     // Keywords of the preview are highlighted: "library" opens the first line.
-    const auto formats = Get<QPlainTextEdit>("VorschauMemo")->document()->firstBlock().layout()->formats();
+    const auto formats =
+        Get<QPlainTextEdit>("VorschauMemo")->document()->firstBlock().layout()->formats();
     ASSERT_FALSE(formats.isEmpty());
     EXPECT_EQ(formats[0].start + formats[0].length, 7);
     EXPECT_EQ(formats[0].format.fontWeight(), QFont::Bold);
@@ -122,7 +124,8 @@ TEST_F(PreviewTest, FollowsCommittedValuesAndSectionsShowsCheckAndDescriptionAnd
 
     // F1 on the new controls.
     QApplication::setActiveWindow(form.get());
-    for (const auto& [name, topic] : {std::pair{"VorschauMemo", "1210"}, {"VorschauCheckBox", "1210"},
+    for (const auto& [name, topic] : {std::pair{"VorschauMemo", "1210"},
+                                      {"VorschauCheckBox", "1210"},
                                       {"PruefungLabel", "1220"}}) {
         Get(name)->setFocus();
         QTest::keyClick(Get(name), Qt::Key_F1);

@@ -26,8 +26,8 @@ TEST(CheckTemplate, ReportsWhatEachCaseFileExpects) {
 }
 
 TEST(CheckTemplate, SectionsKeepTheirDescriptionAndTrialValuesCoverBothEnds) {
-    const auto layouts = SectionLayouts({"x", "#A", "Zaehlt ab START", "-N[2..8]", "  aufwaerts. ",
-                                         "<", "b", ">", "#B", "<"});
+    const auto layouts = SectionLayouts(
+        {"x", "#A", "Zaehlt ab START", "-N[2..8]", "  aufwaerts. ", "<", "b", ">", "#B", "<"});
     ASSERT_EQ(layouts.size(), 2u);
     EXPECT_EQ(layouts[0].description, "Zaehlt ab START aufwaerts.");
     EXPECT_EQ(layouts[0].bodyClose, 7u);

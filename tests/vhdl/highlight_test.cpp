@@ -18,8 +18,8 @@ TEST(VhdlSpans, FindKeywordsCommentsStringsAndNumbersAsTheDataFileSays) {
         std::getline(in, expected);
         std::string found;
         for (const TVhdlSpan& s : VhdlSpans(line, inComment))
-            found += std::string(found.empty() ? "" : "\t") + "KCSN"[static_cast<int>(s.kind)] + " " +
-                     line.substr(s.start, s.length);
+            found += std::string(found.empty() ? "" : "\t") + "KCSN"[static_cast<int>(s.kind)] +
+                     " " + line.substr(s.start, s.length);
         EXPECT_EQ(found, expected) << line;
         ++cases;
     }
