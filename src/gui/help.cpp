@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "gui/vhdlhighlighter.h"
+
 namespace korvalt {
 
 namespace {
@@ -49,6 +51,7 @@ THelpWindow::THelpWindow() : QWidget(nullptr, Qt::Window) {
     browser_->setObjectName("HelpBrowser");
     browser_->setSearchPaths({":/help"});
     browser_->setOpenExternalLinks(false);
+    new TVhdlHighlighter(browser_->document(), true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

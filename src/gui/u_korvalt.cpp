@@ -1,14 +1,19 @@
 #include "gui/u_korvalt.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
 #include <QStatusBar>
 
 #include "app/catalogue.h"
@@ -17,8 +22,10 @@
 #include "gui/qtext.h"
 #include "app/settings.h"
 #include "gui/u_about.h"
+#include "common/ascii.h"
 #include "common/paths.h"
 #include "gui/u_automat.h"
+#include "gui/vhdlhighlighter.h"
 #include "template/expand.h"
 #include "template/params.h"
 #include "template/u_srctemp.h"
@@ -33,6 +40,18 @@ constexpr int ButtonWidth = 169;
 constexpr int ButtonHeight = 25;
 constexpr int ButtonPanelHeight = 51;
 constexpr int ComboLeft = 8, ComboTop = 16, ComboHeight = 21, ComboRightGap = 41;
+// The row under the grid with the check's findings and the box "Vorschau".
+constexpr int CheckRowHeight = 20;
+// From this panel width on the preview stands beside the grid, else below it.
+constexpr int PreviewBesideWidth = 760;
+// Longer preview lines are cut: the file gets them whole, the view would crawl.
+constexpr int PreviewLineLimit = 2000;
+const char* const PreviewSetting = "Vorlagen/Vorschau";
+
+// The user's own settings (not KORVALT.INI, which holds the working folder).
+QSettings UserSettings() {
+    return QSettings(QSettings::UserScope, "Korvalt", "Korvalt");
+}
 
 // Digits and Enter reach a value cell; every other character, Backspace
 // included, is dropped. Keys that type nothing (Delete, arrows, Tab, Escape)
@@ -153,8 +172,31 @@ void TMainForm::CreateControls() {
     StringGrid->verticalHeader()->setDefaultSectionSize(StringGrid->fontMetrics().height() + 8);
     StringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(StringGrid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (!buildingGrid_) StringGridSetEditText(item->column(), item->row() + 1, item->text());
+        if (buildingGrid_) return;
+        StringGridSetEditText(item->column(), item->row() + 1, item->text());
+        UpdatePreview();
     });
+
+    BeschreibungLabel = new QLabel(EinstellungenGB);
+    BeschreibungLabel->setObjectName("BeschreibungLabel");
+    PruefungLabel = new QLabel(Modelpanel);
+    PruefungLabel->setObjectName("PruefungLabel");
+    PruefungLabel->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                           Qt::TextSelectableByKeyboard);
+    PruefungLabel->setFocusPolicy(Qt::ClickFocus);
+    SetHelpContext(PruefungLabel, 1220);
+    VorschauCheckBox = new QCheckBox("Vorschau", Modelpanel);
+    VorschauCheckBox->setObjectName("VorschauCheckBox");
+    VorschauCheckBox->setChecked(UserSettings().value(PreviewSetting, true).toBool());
+    SetHelpContext(VorschauCheckBox, 1210);
+    connect(VorschauCheckBox, &QCheckBox::toggled, this, &TMainForm::VorschauCheckBoxClick);
+    VorschauMemo = new QPlainTextEdit(Modelpanel);
+    VorschauMemo->setObjectName("VorschauMemo");
+    VorschauMemo->setReadOnly(true);
+    VorschauMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    VorschauMemo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    SetHelpContext(VorschauMemo, 1210);
+    new TVhdlHighlighter(VorschauMemo->document());
 
     SubAuswahlCB = new QComboBox(Modelpanel);
     SubAuswahlCB->setObjectName("SubAuswahlCB");
@@ -243,6 +285,11 @@ void TMainForm::ShowEinstellPanel(bool show) {
                        static_cast<QWidget*>(BTNPanel), static_cast<QWidget*>(AbbruchBTN),
                        static_cast<QWidget*>(makeHDLBTN), static_cast<QWidget*>(StringGrid)})
         w->setVisible(show);
+    for (QWidget* w :
+         {static_cast<QWidget*>(BeschreibungLabel), static_cast<QWidget*>(PruefungLabel),
+          static_cast<QWidget*>(VorschauCheckBox)})
+        w->setVisible(show);
+    VorschauMemo->setVisible(show && VorschauCheckBox->isChecked());
     if (!show) SetStatusText("");
 }
 
@@ -252,19 +299,46 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
     LayoutPanel();
 }
 
+// The group box, the check row under it and the preview share the space
+// above the buttons: the preview to their right on a wide panel, below them
+// on a narrow one. Inside the group box the rules stay as they are.
 void TMainForm::LayoutPanel() {
     const int w = Modelpanel->width(), h = Modelpanel->height();
+    const int area = std::max(0, h - ButtonPanelHeight);
+    const bool preview = VorschauCheckBox->isChecked();
+    const bool beside = preview && w >= PreviewBesideWidth;
+    const int leftWidth = beside ? w * 9 / 20 : w;
+    const int minTop = ComboTop + 2 * ComboHeight + 60 + CheckRowHeight;
+    const int topHeight = preview && !beside ? std::min(area, std::max(area / 2, minTop)) : area;
     BTNPanel->setGeometry(0, h - ButtonPanelHeight, w, ButtonPanelHeight);
-    EinstellungenGB->setGeometry(0, 0, w, std::max(0, h - ButtonPanelHeight));
-    SubAuswahlCB->setGeometry(ComboLeft, ComboTop, std::max(0, w - ComboLeft - ComboRightGap),
-                              ComboHeight);
+    EinstellungenGB->setGeometry(0, 0, leftWidth, std::max(0, topHeight - CheckRowHeight));
+    SubAuswahlCB->setGeometry(ComboLeft, ComboTop,
+                              std::max(0, leftWidth - ComboLeft - ComboRightGap), ComboHeight);
+    const int boxWidth = VorschauCheckBox->sizeHint().width();
+    const int checkTop = EinstellungenGB->height();
+    VorschauCheckBox->setGeometry(std::max(0, leftWidth - boxWidth - 8), checkTop, boxWidth,
+                                  CheckRowHeight);
+    PruefungLabel->setGeometry(ComboLeft, checkTop, std::max(0, leftWidth - boxWidth - 24),
+                               CheckRowHeight);
+    if (beside)
+        VorschauMemo->setGeometry(leftWidth + 4, 8, std::max(0, w - leftWidth - 8),
+                                  std::max(0, area - 8));
+    else
+        VorschauMemo->setGeometry(4, topHeight, std::max(0, w - 8),
+                                  std::max(0, area - topHeight - 4));
     const int half = width() / 2;
     const int left = (half - ButtonWidth) / 2;
     AbbruchBTN->setGeometry(left, 16, ButtonWidth, ButtonHeight);
     makeHDLBTN->setGeometry(left + half, 16, ButtonWidth, ButtonHeight);
     const int gbh = EinstellungenGB->height();
     const int gridHeight = std::max(0, gbh - ComboTop - 2 * ComboHeight);
-    StringGrid->setGeometry(2, gbh - gridHeight - 2, std::max(0, w - 4), gridHeight);
+    StringGrid->setGeometry(2, gbh - gridHeight - 2, std::max(0, leftWidth - 4), gridHeight);
+    // The description fills the strip between the section list and the grid.
+    const int descTop = ComboTop + ComboHeight + 1;
+    BeschreibungLabel->setGeometry(ComboLeft, descTop, std::max(0, leftWidth - 2 * ComboLeft),
+                                   std::max(0, gbh - gridHeight - 2 - descTop));
+    BeschreibungLabel->setText(BeschreibungLabel->fontMetrics().elidedText(
+        BeschreibungLabel->toolTip(), Qt::ElideRight, BeschreibungLabel->width()));
 }
 
 void TMainForm::MenuSelectClick(int index) {
@@ -281,6 +355,10 @@ void TMainForm::MenuSelectClick(int index) {
     }
     VarDecls_ = reader.VarDecls();
     Sections_ = reader.Sections();
+    Findings_ = CheckTemplate(reader.Lines());
+    Descriptions_.clear();
+    for (const auto& layout : SectionLayouts(reader.Lines()))
+        Descriptions_.push_back(layout.description);
     SubAuswahlCB->clear();
     for (const auto& s : Sections_)
         SubAuswahlCB->addItem(ToQ(s));
@@ -318,6 +396,68 @@ void TMainForm::SubAuswahlCBChange() {
     // Typing goes straight into the first value.
     if (!rows.empty()) StringGrid->setCurrentCell(0, 1);
     buildingGrid_ = false;
+    ShowSectionInfo();
+    UpdatePreview();
+}
+
+void TMainForm::ShowSectionInfo() {
+    const int s = SubAuswahlCB->currentIndex();
+    const auto index = static_cast<std::size_t>(s);
+    BeschreibungLabel->setToolTip(s >= 0 && index < Descriptions_.size() ? ToQ(Descriptions_[index])
+                                                                         : QString());
+    QStringList found;
+    for (const TFinding& f : Findings_)
+        if (f.section == NoLine || (s >= 0 && f.section == index))
+            found << (f.section == NoLine
+                          ? ToQ(f.message)
+                          : QString("Zeile %1: %2").arg(f.line).arg(ToQ(f.message)));
+    QString line = "Prüfung: keine Befunde";
+    if (found.size() == 1) line = "Prüfung: " + found.front();
+    if (found.size() > 1)
+        line = QString("Prüfung: %1 Befunde. %2").arg(found.size()).arg(found.front());
+    PruefungLabel->setText(line);
+    PruefungLabel->setToolTip(found.join("\n"));
+    PruefungLabel->setStyleSheet(found.isEmpty() ? QString() : "color: #a00000;");
+    LayoutPanel();
+}
+
+std::vector<TParam> TMainForm::GridParams() const {
+    std::vector<TParamRow> rows;
+    const int s = SubAuswahlCB->currentIndex();
+    const std::size_t n = s >= 0 && static_cast<std::size_t>(s) < VarDecls_.size()
+                              ? SplitDecls(VarDecls_[static_cast<std::size_t>(s)]).size()
+                              : 0;
+    for (int r = 0; r < static_cast<int>(n) && r < StringGrid->rowCount(); ++r) {
+        auto text = [&](int c) {
+            return StringGrid->item(r, c) ? FromQ(StringGrid->item(r, c)->text()) : std::string();
+        };
+        rows.push_back({text(0), text(1)});
+    }
+    return ParamsFromRows(rows);
+}
+
+void TMainForm::UpdatePreview() {
+    if (!VorschauCheckBox->isChecked()) return;
+    TStrings body;
+    const int s = SubAuswahlCB->currentIndex();
+    if (!TemplateFile_.empty() && s >= 0 && static_cast<std::size_t>(s) < Sections_.size())
+        Tsrctemp(TemplateFile_).GetBody(body, Sections_[static_cast<std::size_t>(s)]);
+    // Expanded exactly as "Erzeuge HDL Datei" does, for the name the prompt proposes.
+    const std::string proposal = LowerCase(FileNamePart(TemplateFile_));
+    ExpandTemplate(OutputPath(WorkingDir_, proposal), body, GridParams());
+    QStringList lines;
+    for (const std::string& l : body)
+        lines << (l.size() > PreviewLineLimit ? ToQ(l.substr(0, PreviewLineLimit)) + " …" : ToQ(l));
+    const int scrolled = VorschauMemo->verticalScrollBar()->value();
+    VorschauMemo->setPlainText(lines.join('\n'));
+    VorschauMemo->verticalScrollBar()->setValue(scrolled);
+}
+
+void TMainForm::VorschauCheckBoxClick(bool checked) {
+    UserSettings().setValue(PreviewSetting, checked);
+    VorschauMemo->setVisible(checked && SubAuswahlCB->isVisible());
+    LayoutPanel();
+    UpdatePreview();
 }
 
 void TMainForm::StringGridSetEditText(int col, int row, const QString& text) {
@@ -358,18 +498,7 @@ void TMainForm::makeHDLBTNClick() {
         return;
     }
 
-    std::vector<TParamRow> rows;
-    const int s = SubAuswahlCB->currentIndex();
-    const std::size_t n = s >= 0 && static_cast<std::size_t>(s) < VarDecls_.size()
-                              ? SplitDecls(VarDecls_[static_cast<std::size_t>(s)]).size()
-                              : 0;
-    for (int r = 0; r < static_cast<int>(n) && r < StringGrid->rowCount(); ++r) {
-        auto text = [&](int c) {
-            return StringGrid->item(r, c) ? FromQ(StringGrid->item(r, c)->text()) : std::string();
-        };
-        rows.push_back({text(0), text(1)});
-    }
-    ExpandTemplate(path, body, ParamsFromRows(rows));
+    ExpandTemplate(path, body, GridParams());
     if (const auto result = SaveLines(path, body); !result) {
         ShowWriteError(this, path, result.error);
         return;

@@ -1,7 +1,9 @@
 // The main window: the menu that leads to every command of Korvalt, the
 // working-folder setting (KORVALT.INI in the settings folder), the template
 // catalogue under "Neues Modul", and the parameter panel in which a template
-// section is chosen, its parameters typed and the VHDL file generated.
+// section is chosen, its parameters typed and the VHDL file generated. The
+// panel also shows the section's description, the findings of the template
+// check, and a preview of the file as it would be written now.
 #pragma once
 
 #include <QMainWindow>
@@ -11,13 +13,16 @@
 #include <vector>
 
 #include "app/folders.h"
+#include "template/lint.h"
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace korvalt {
@@ -83,6 +88,14 @@ class TMainForm : public QMainWindow {
     void SetStatusText(const QString& text);
     void StringGridSetEditText(int col, int row, const QString& text);
     void LayoutPanel();
+    // The grid's parameters as the expansion takes them.
+    std::vector<TParam> GridParams() const;
+    // The description and the check findings of the selected section.
+    void ShowSectionInfo();
+    // The preview: the selected section expanded with the grid's values, for
+    // the file name the prompt proposes.
+    void UpdatePreview();
+    void VorschauCheckBoxClick(bool checked);
 
     std::string ProgramDir_, TemplateDir_, WorkingDir_, TemplateFile_;
     std::string SettingsDir_, DataDir_;
@@ -90,6 +103,8 @@ class TMainForm : public QMainWindow {
     TStrings TemplateList_;
     TStrings VarDecls_;
     TStrings Sections_;
+    TStrings Descriptions_;
+    std::vector<TFinding> Findings_;
     bool buildingGrid_ = false;
 
     QFrame* Modelpanel;
@@ -99,6 +114,10 @@ class TMainForm : public QMainWindow {
     QFrame* BTNPanel;
     QPushButton* AbbruchBTN;
     QPushButton* makeHDLBTN;
+    QLabel* BeschreibungLabel;
+    QLabel* PruefungLabel;
+    QCheckBox* VorschauCheckBox;
+    QPlainTextEdit* VorschauMemo;
     QLabel* StatusLabel;
     QMenu* NeuesModul;
 };

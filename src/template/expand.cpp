@@ -24,8 +24,6 @@ void ReplaceAll(std::string& line, std::string_view marker, std::string_view rep
 
 namespace {
 
-constexpr std::uint64_t MaxLiteralLength = 64u << 20;
-
 void ExpandRepeat(std::string& line, const std::vector<TParam>& params) {
     const auto start = line.find("|$");
     if (start == std::string::npos) return;
@@ -46,8 +44,7 @@ void ExpandRepeat(std::string& line, const std::vector<TParam>& params) {
         if (SameText(p.name, ref)) count = IntOf(p.value); // the last match counts
     if (count <= 0) return;
     if (minus) --count;
-    // A literal this long is no design; leaving the marker keeps the program alive.
-    if (static_cast<std::uint64_t>(count) * pattern.size() > MaxLiteralLength) return;
+    if (static_cast<std::uint64_t>(count) * pattern.size() > MaxRepeatLength) return;
     std::string rep = "\"";
     rep.reserve(pattern.size() * static_cast<std::size_t>(count) + 2);
     for (std::int64_t i = 0; i < count; ++i)

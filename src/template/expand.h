@@ -7,6 +7,7 @@
 //                   and it stays as written when the count is 0 or less.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,11 @@
 namespace korvalt {
 
 using TStrings = std::vector<std::string>;
+
+// The longest literal a repeat marker may produce; a longer one leaves the
+// marker as written (such a literal is no design, and building it would
+// exhaust the memory).
+inline constexpr std::uint64_t MaxRepeatLength = 64u << 20;
 
 // Replaces every occurrence of marker (ignoring ASCII case), left to right;
 // inserted text is not searched again. An empty marker replaces nothing.

@@ -44,17 +44,22 @@ void Tsrctemp::Parse() {
     // A section still open at the end of the file contributes no declaration string.
 }
 
-void Tsrctemp::GetBody(TStrings& body, const std::string& section) const {
+std::size_t Tsrctemp::BodyStart(const std::string& section) const {
     const std::string header = "#" + section;
     std::size_t i = 0;
     while (i < lines_.size() && !SameText(lines_[i], header))
         ++i;
-    if (i == lines_.size()) return;
+    if (i == lines_.size()) return std::string::npos;
     ++i;
     while (i < lines_.size() && !lines_[i].starts_with('<'))
         ++i;
-    if (i == lines_.size()) return;
-    for (++i; i < lines_.size() && !lines_[i].starts_with('>'); ++i)
+    return i == lines_.size() ? std::string::npos : i + 1;
+}
+
+void Tsrctemp::GetBody(TStrings& body, const std::string& section) const {
+    const std::size_t start = BodyStart(section);
+    if (start == std::string::npos) return;
+    for (std::size_t i = start; i < lines_.size() && !lines_[i].starts_with('>'); ++i)
         body.push_back(lines_[i]);
 }
 

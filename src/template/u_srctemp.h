@@ -35,6 +35,9 @@ class Tsrctemp {
     // ignoring case: the lines after its first "<" line up to a ">" line or
     // the end. Appends nothing when the header or its "<" line is missing.
     void GetBody(TStrings& body, const std::string& section) const;
+    // Index in Lines() of the line after that "<" line, where the body GetBody
+    // copies begins; npos when the header or its "<" line is missing.
+    std::size_t BodyStart(const std::string& section) const;
 
   private:
     void Parse();

@@ -191,3 +191,17 @@ TEST(ShippedTemplates, UpCounterCountsLoadsAndSignalsTerminalCount) {
     EXPECT_TRUE(run.Ok()) << run.output;
     EXPECT_NE(run.output.find("Zaehler geprueft"), std::string::npos) << run.output;
 }
+
+// korvalt-cli lint --ghdl gives GHDL's complaint at the template line it comes from.
+TEST(ShippedTemplates, LintWithGhdlPointsAtTheTemplateLine) {
+    TTempDir dir;
+    WriteBytes(dir.File("t.vhd"), "#A\r\n-N[0..3]\r\n<\r\nentity |NAME| is end;\r\n"
+                                  "architecture a of |NAME| is\r\n"
+                                  "  signal v : bit_vector(1 downto 0) := |$0,N|;\r\n"
+                                  "begin end;\r\n>\r\n");
+    const auto r = Cli({"lint", "--ghdl", dir.File("t.vhd")});
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    EXPECT_NE(r.out.find(dir.File("t.vhd") + ":6: Abschnitt \"A\": GHDL bei N=0: "),
+              std::string::npos)
+        << r.out;
+}

@@ -1,6 +1,8 @@
 #include <QDialog>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 #include <QTimer>
 
 #include "gui/help.h"
@@ -10,8 +12,8 @@
 using namespace korvalt;
 
 TEST(Help, EveryHelpContextOfTheProgramHasATopicWithContent) {
-    const int numbers[] = {1000, 1110, 1120, 1130, 1140, 1150, 1160, 1170, 1180, 1200,
-                           1300, 2000, 2020, 2030, 2040, 2050, 2060, 2100, 2110, 2120,
+    const int numbers[] = {1000, 1110, 1120, 1130, 1140, 1150, 1160, 1170, 1180, 1200, 1210,
+                           1220, 1300, 2000, 2020, 2030, 2040, 2050, 2060, 2100, 2110, 2120,
                            2130, 2140, 2150, 3000, 3100, 3110, 4000, 4100, 4110, 5000};
     for (int n : numbers) {
         const QString topic = QString::number(n);
@@ -44,4 +46,17 @@ TEST(Help, StaysUsableWhileAModalWindowIsOpen) {
     box.exec();
     EXPECT_EQ(shown, "1000");
     EXPECT_FALSE(blockedWhileModal);
+}
+
+TEST(Help, ExamplesAreHighlightedAsVhdlAndProseIsNot) {
+    HelpJump("1170");
+    const QTextDocument* doc = THelpWindow::Instance()->findChild<QTextBrowser*>()->document();
+    int highlighted = 0;
+    for (QTextBlock b = doc->begin(); b != doc->end(); b = b.next()) {
+        const bool example = b.blockFormat().nonBreakableLines();
+        EXPECT_TRUE(example || b.layout()->formats().isEmpty()) << b.text().toStdString();
+        if (example && b.text().startsWith("entity |NAME| is"))
+            highlighted += b.layout()->formats().size();
+    }
+    EXPECT_EQ(highlighted, 2); // "entity" and "is"
 }

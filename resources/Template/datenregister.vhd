@@ -1,4 +1,4 @@
-Register: BREITE Flipflops, die d mit der steigenden Taktflanke uebernehmen,
+Datenregister: BREITE Flipflops, die d mit der steigenden Taktflanke uebernehmen,
 solange die Freigabe en = '1' ist.
 #Register mit Freigabe
 Asynchroner Reset (rst, aktiv '1') auf 0.

@@ -1,0 +1,209 @@
+// korvalt-cli lint: the template check for template authors, one line per
+// finding ("VORLAGE:ZEILE: Abschnitt "NAME": ..."). With --ghdl every section
+// is also expanded at its defaults and at both ends of its ranges and analysed
+// by GHDL; GHDL's messages are given at the template line they come from.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <set>
+#include <tuple>
+
+#include "cli/cli.h"
+#include "common/ascii.h"
+#include "common/cp1252.h"
+#include "common/paths.h"
+#include "common/textfile.h"
+#include "template/expand.h"
+#include "template/lint.h"
+#include "template/u_srctemp.h"
+
+extern char** environ;
+
+namespace korvalt::cli {
+
+namespace {
+
+// Runs a program with its output (stdout and stderr) into outFile. Returns its
+// exit code (128 and up when it died), or -1 when it could not be started.
+int RunTo(const std::vector<std::string>& argv, const std::string& outFile) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    std::vector<char*> args;
+    for (const auto& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = 0;
+    const int rc = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) return -1;
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR) return 128;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+std::string ValuesText(const std::vector<TParamRow>& rows) {
+    std::string text;
+    for (const auto& row : rows)
+        text += (text.empty() ? "" : ", ") + DeclName(row.decl) + "=" + row.value;
+    return text.empty() ? "ohne Parameter" : "bei " + text;
+}
+
+// GHDL's "file:line:col: message" as (line, message); line 0 when the form differs.
+std::pair<std::size_t, std::string> SplitGhdlLine(const std::string& line,
+                                                  const std::string& file) {
+    if (!line.starts_with(file + ":")) return {0, line};
+    std::size_t p = file.size() + 1, n = 0;
+    while (p < line.size() && IsDigit(line[p]))
+        n = n * 10 + static_cast<std::size_t>(line[p++] - '0');
+    if (n == 0 || p >= line.size() || line[p] != ':') return {0, line};
+    for (++p; p < line.size() && IsDigit(line[p]);) // the column
+        ++p;
+    if (p < line.size() && line[p] == ':') ++p;
+    return {n, TrimBlanks(line.substr(p))};
+}
+
+// The file name the window proposes, when it makes a VHDL name for |NAME|.
+std::string TrialFileName(const std::string& templatePath) {
+    const std::string name = LowerCase(FileNamePart(templatePath));
+    const std::string base = BaseNameBeforeDot(name);
+    const bool usable =
+        !base.empty() && IsLetter(base[0]) && std::all_of(base.begin(), base.end(), IsWordChar);
+    return usable ? name : "modul.vhd";
+}
+
+class TGhdlTrial {
+  public:
+    TGhdlTrial() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "korvalt-lint-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) throw TCliError("Kein temporäres Verzeichnis für GHDL.");
+        dir_ = WithTrailingSep(pattern);
+    }
+    ~TGhdlTrial() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+
+    // Analyses every section (or the one named) at its trial values. False
+    // when GHDL could not be started.
+    // Only the first message of a run counts; the rest mostly follow from it.
+    bool Run(const std::string& templatePath, const Tsrctemp& reader, const std::string& wanted,
+             std::vector<TFinding>& out) {
+        const auto& sections = reader.Sections();
+        for (std::size_t k = 0; k < sections.size(); ++k) {
+            if (!wanted.empty() && !SameText(sections[k], wanted)) continue;
+            // A section of an earlier one's name is written with that one's body.
+            if (std::any_of(sections.begin(), sections.begin() + static_cast<std::ptrdiff_t>(k),
+                            [&](const std::string& s) { return SameText(s, sections[k]); }))
+                continue;
+            TStrings body;
+            reader.GetBody(body, sections[k]);
+            if (body.empty()) continue; // the check reports it
+            const std::size_t start = reader.BodyStart(sections[k]);
+            const std::string decls = k < reader.VarDecls().size() ? reader.VarDecls()[k] : "";
+            std::set<std::string> reported;
+            for (const auto& rows : TrialValues(decls)) {
+                const std::string work = dir_ + std::to_string(++n_) + PathSep;
+                const std::string file = work + TrialFileName(templatePath);
+                TStrings expanded = body;
+                ExpandTemplate(file, expanded, ParamsFromRows(rows));
+                std::filesystem::create_directory(work);
+                if (!SaveLines(file, expanded)) continue;
+                const int rc =
+                    RunTo({"ghdl", "-a", "--std=08", "-fsynopsys", "--workdir=" + work, file},
+                          dir_ + "ghdl.out");
+                if (rc < 0) return false;
+                if (rc == 0) continue;
+                TStrings messages;
+                ReadLines(dir_ + "ghdl.out", messages);
+                std::size_t line = 0;
+                std::string text =
+                    messages.empty() ? "Exit-Code " + std::to_string(rc) : messages[0];
+                for (const auto& m : messages)
+                    if (const auto split = SplitGhdlLine(m, file);
+                        split.first > 0 && split.first <= expanded.size()) {
+                        std::tie(line, text) = split;
+                        break;
+                    }
+                if (reported.insert(std::to_string(line) + text).second)
+                    out.push_back({k, sections[k], line ? start + line : start,
+                                   "GHDL " + ValuesText(rows) + ": " + Utf8ToCp1252(text)});
+            }
+        }
+        return true;
+    }
+
+  private:
+    std::string dir_;
+    int n_ = 0;
+};
+
+} // namespace
+
+static int Lint(const TArgs& args) {
+    bool ghdl = false;
+    TArgs positional;
+    for (const auto& a : args) {
+        if (a == "--ghdl")
+            ghdl = true;
+        else
+            positional.push_back(a);
+    }
+    if (positional.empty() || positional.size() > 2)
+        throw TCliError("Aufruf: korvalt-cli lint [--ghdl] VORLAGE [ABSCHNITT]");
+    const std::string& path = positional[0];
+    const TStrings lines = ReadInputFile(path, "Die Vorlage");
+    const Tsrctemp reader(lines);
+    std::string wanted;
+    if (positional.size() == 2) {
+        wanted = ArgToCp1252(positional[1]);
+        const auto& s = reader.Sections();
+        if (std::none_of(s.begin(), s.end(), [&](const auto& n) { return SameText(n, wanted); }))
+            throw TCliError("Die Vorlage hat keinen Abschnitt \"" + positional[1] + "\".");
+    }
+    std::vector<TFinding> findings;
+    for (auto& f : CheckTemplate(lines))
+        if (wanted.empty() || SameText(f.sectionName, wanted)) findings.push_back(std::move(f));
+    if (ghdl && !TGhdlTrial().Run(path, reader, wanted, findings))
+        std::cerr << "korvalt-cli: GHDL ist nicht installiert; die Abschnitte werden nicht "
+                     "übersetzt.\n";
+    for (const auto& f : findings) {
+        // The path is printed as given; the finding is file text.
+        std::cout << path << ':';
+        if (f.section == NoLine) {
+            std::cout << ' ';
+            PrintLine(f.message);
+        } else {
+            std::cout << f.line << ": ";
+            PrintLine("Abschnitt \"" + f.sectionName + "\": " + f.message);
+        }
+    }
+    return findings.empty() ? 0 : 1;
+}
+
+namespace {
+const TCommand lintCommand{"lint", Lint, R"(  korvalt-cli lint [--ghdl] VORLAGE [ABSCHNITT]
+      Prüft die Vorlage (oder nur den Abschnitt): Platzhalter ohne Parameter,
+      Parameter ohne Platzhalter, Wiederholungen und |P-| an den Grenzen des
+      Bereichs, Vorgabewerte außerhalb des Bereichs, fehlende oder offene
+      Rümpfe, doppelte Abschnittsnamen, verschobene Deklarationen. Je Befund
+      eine Zeile VORLAGE:ZEILE: Abschnitt "NAME": Befund.
+      --ghdl übersetzt zusätzlich jeden Abschnitt mit GHDL, bei den
+      Vorgabewerten und an beiden Enden jedes Bereichs.
+      Rückgabewert 0 ohne Befund, 1 mit Befunden, 2 wenn die Vorlage nicht
+      gelesen werden kann.
+)"};
+} // namespace
+
+} // namespace korvalt::cli

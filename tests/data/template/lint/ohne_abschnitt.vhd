@@ -1,0 +1,2 @@
+Nur Kommentar, kein Abschnitt.
+= Die Vorlage hat keinen Abschnitt (keine Zeile, die mit "#" beginnt).

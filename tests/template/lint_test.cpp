@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/textfile.h"
+#include "support/testsupport.h"
+#include "template/lint.h"
+
+using namespace korvalt;
+
+// Each file of tests/data/template/lint is a small template whose leading
+// commentary lists the findings expected of it, one per line after "= ".
+TEST(CheckTemplate, ReportsWhatEachCaseFileExpects) {
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(test::DataPath("template/lint"))) {
+        TStrings lines, expected, found;
+        ASSERT_TRUE(ReadLines(entry.path().string(), lines));
+        for (const auto& line : lines)
+            if (line.starts_with("= ")) expected.push_back(line.substr(2));
+        for (const auto& finding : CheckTemplate(lines))
+            found.push_back(FindingText(finding));
+        EXPECT_EQ(found, expected) << entry.path();
+        ++files;
+    }
+    EXPECT_GE(files, 10);
+}
+
+TEST(CheckTemplate, SectionsKeepTheirDescriptionAndTrialValuesCoverBothEnds) {
+    const auto layouts = SectionLayouts(
+        {"x", "#A", "Zaehlt ab START", "-N[2..8]", "  aufwaerts. ", "<", "b", ">", "#B", "<"});
+    ASSERT_EQ(layouts.size(), 2u);
+    EXPECT_EQ(layouts[0].description, "Zaehlt ab START aufwaerts.");
+    EXPECT_EQ(layouts[0].bodyClose, 7u);
+    EXPECT_EQ(layouts[1].bodyClose, NoLine);
+    std::string values;
+    for (const auto& set : TrialValues("N[2..8]|W[4]|M[3,1]|"))
+        for (const auto& row : set)
+            values += row.value + (&row == &set.back() ? ";" : ",");
+    EXPECT_EQ(values, "2,4,3;2,4,1;8,4,3;");
+    EXPECT_EQ(TrialValues("W[4]|").size(), 1u);
+}
