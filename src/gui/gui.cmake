@@ -9,6 +9,7 @@ target_sources(korvalt_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/u_fehler.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_komponente.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_korvalt.cpp)
+target_sources(korvalt_gui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/u_simulation.cpp)
 
 # Help topics and the icon are compiled into the program.
 file(GLOB KORVALT_HELP_TOPICS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/help/*.html)
