@@ -6,7 +6,6 @@
 #include "fsm/checks.h"
 #include "fsm/examples.h"
 #include "fsm/random_automat.h"
-#include "fsm/simulation.h"
 #include "fsm/workspace.h"
 #include "support/testsupport.h"
 
@@ -40,47 +39,20 @@ TEST(AutomatTestbench, TourIsAWalkThatTakesEveryTakeableRow) {
         const TAutomat a = RandomAutomat(rng, RandomShape(rng));
         const TMachineModel m(a);
         const TTour tour = PlanTour(a, m);
-        ASSERT_FALSE(tour.steps.empty());
-        EXPECT_TRUE(tour.steps.front().reset);
-        std::vector<bool> taken(a.Automatentabelle.size());
+        ASSERT_TRUE(!tour.steps.empty() && tour.steps.front().reset);
+        std::vector<int> taken(a.Automatentabelle.size());
         int at = m.ResetState();
         for (const auto& s : tour.steps) {
-            if (s.reset) {
-                EXPECT_EQ(s.next, m.ResetState());
-                at = s.next;
-                continue;
+            ASSERT_EQ(s.reset ? m.ResetState() : at, s.state) << i;
+            if (!s.reset) {
+                ASSERT_EQ(m.RowTaken(at, m.Row(s.row).input), s.row) << i;
+                taken[static_cast<std::size_t>(s.row)] = 1;
             }
-            ASSERT_EQ(s.state, at) << i;
-            ASSERT_EQ(m.RowTaken(at, m.Row(s.row).input), s.row) << i;
-            taken[static_cast<std::size_t>(s.row)] = true;
             at = s.next;
         }
-        std::size_t listed = 0;
-        for (std::size_t r = 0; r < taken.size(); ++r) {
-            const bool skipped =
-                listed < tour.skipped.size() && tour.skipped[listed].row == static_cast<int>(r);
-            EXPECT_NE(taken[r], skipped) << i << " row " << r;
-            listed += skipped;
-        }
-        EXPECT_EQ(listed, tour.skipped.size());
-        EXPECT_EQ(tour.takeable + tour.skipped.size(), a.Automatentabelle.size());
+        for (const auto& skipped : tour.skipped)
+            taken[static_cast<std::size_t>(skipped.row)] += 2;
+        for (std::size_t r = 0; r < taken.size(); ++r)
+            EXPECT_TRUE(taken[r] == 1 || taken[r] == 2) << i << " row " << r;
     }
-}
-
-TEST(AutomatTestbench, SimulatorOutputGivesSummaryFailuresAndVerdict) {
-    const std::string log = ReadBytes(DataPath("fsm/ghdl_lauf.txt"));
-    const TSimulationOutcome failed = ReadSimulationOutput(log, 1);
-    EXPECT_FALSE(failed.passed);
-    EXPECT_EQ(failed.summary, "3 \xdc"
-                              "berg\xe4nge gepr\xfc"
-                              "ft, 2 Fehler");
-    ASSERT_EQ(failed.failures.size(), 2u);
-    EXPECT_EQ(failed.failures[1],
-              "Zeile 1 (S0|S1|X1), Zustand S1, Ausgang Y1: erwartet y = 1, gesehen y = 0");
-    EXPECT_TRUE(ReadSimulationOutput("t.vhd:1:1:@5ns:(report note): 4 \xdc"
-                                     "berg\xe4nge gepr\xfc"
-                                     "ft, 0 Fehler\n",
-                                     0)
-                    .passed);
-    EXPECT_FALSE(ReadSimulationOutput("", 0).passed); // no summary: the run never finished
 }
