@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "common/paths.h"
+#include "fsm/automat_tb.h"
 #include "fsm/simulation.h"
 #include "fsm/synthesis.h"
 #include "gui/dialogs.h"
@@ -77,6 +78,9 @@ bool TSimulationForm::Start(const TAutomat& a, const QString& program) {
                 .arg(QString::fromLocal8Bit(r.error)));
         return false;
     }
+    // Rows the tour cannot take are no failures, but the user should know of them.
+    for (const auto& line : SkippedRowLines(a, PlanTour(a, TMachineModel(a))))
+        AppendLog(ToQ(line) + "\n");
     program_ = program;
     commands_ = SimulationCommands(dir, entity);
     step_ = 0;
@@ -86,7 +90,7 @@ bool TSimulationForm::Start(const TAutomat& a, const QString& program) {
     connect(process_, &QProcess::readyRead, this, [this] {
         const QByteArray data = process_->readAll();
         output_ += data;
-        AppendLog(data);
+        AppendLog(ToQ(data.toStdString()));
     });
     connect(process_, &QProcess::finished, this, &TSimulationForm::StepFinished);
     connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
@@ -104,18 +108,22 @@ void TSimulationForm::RunStep() {
     for (const auto& a : commands_[step_])
         args << PathToQ(a);
     output_.clear();
-    LogMemo->appendPlainText("> " + QFileInfo(program_).fileName() + " " + args.join(' '));
+    const QString log = LogMemo->toPlainText();
+    AppendLog(QString(log.isEmpty() || log.endsWith('\n') ? "" : "\n") + "> " +
+              QFileInfo(program_).fileName() + " " + args.join(' ') + "\n");
     process_->start(program_, args);
 }
 
-void TSimulationForm::AppendLog(const QByteArray& cp1252) {
+void TSimulationForm::AppendLog(const QString& text) {
     LogMemo->moveCursor(QTextCursor::End);
-    LogMemo->insertPlainText(ToQ(cp1252.toStdString()));
+    LogMemo->insertPlainText(text);
     LogMemo->moveCursor(QTextCursor::End);
 }
 
 void TSimulationForm::StepFinished(int exitCode, QProcess::ExitStatus status) {
-    output_ += process_->readAll();
+    const QByteArray rest = process_->readAll();
+    output_ += rest;
+    AppendLog(ToQ(rest.toStdString()));
     if (cancelled_) {
         End("Simulation abgebrochen.");
         return;

@@ -47,7 +47,7 @@ class TSimulationForm : public QDialog {
     void RunStep();
     void StepFinished(int exitCode, QProcess::ExitStatus status);
     void End(const QString& text);
-    void AppendLog(const QByteArray& cp1252);
+    void AppendLog(const QString& text);
 
     QLabel* ErgebnisLabel;
     QListWidget* FehlerList;
