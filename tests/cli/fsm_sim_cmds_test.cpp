@@ -34,7 +34,6 @@ TEST(CliSimulate, TestbenchFilesSkippedRowsVerdictsAndExitCodes) {
          0,
          "",
          "Zeile 5 (Lauf|Ruhe|weiter|aus) wird nie genommen: Zeile 4 desselben Zustands"},
-        {"ohne", {"fsm-testbench", "kaputt.txt", "--moore"}, 1, "", "keine Eingänge"},
         {"ohne", {"fsm-testbench", "Moore.txt", "--entity", "9x"}, 2, "", "9x"},
         {"ohne", {"simulate", "Moore.txt"}, 2, "", "sudo apt-get install ghdl"},
         {"ohne", {"simulate", "fehlt.txt", "--moore"}, 2, "", "fehlt.txt"},

@@ -120,10 +120,10 @@ TAutomat Mutate(const TAutomat& a, const TTour& tour, bool output, std::mt19937&
         const TStrings& from = differ.empty() ? same : differ;
         return from[pick(from.size())];
     };
-    std::vector<int> rows;
-    for (const auto& s : tour.steps)
-        if (!s.reset) rows.push_back(s.row);
-    const int r = rows[pick(rows.size())];
+    const TTourStep* step = &tour.steps.front();
+    while (step->reset)
+        step = &tour.steps[pick(tour.steps.size())];
+    const int r = step->row;
     TStrings f = SplitTableRow(a.Automatentabelle[static_cast<std::size_t>(r)], a.Moore ? 3 : 4);
     const TMachineModel m(a);
     const int reached = m.Row(r).next;
@@ -138,10 +138,8 @@ TAutomat Mutate(const TAutomat& a, const TTour& tour, bool output, std::mt19937&
     output = output && !a.Moore;
     (output ? f[3] : f[1]) =
         output ? other(mu.Ausgangsmatrix, f[3]) : other(mu.Zustandsmatrix, f[1]);
-    std::string& row = mu.Automatentabelle[static_cast<std::size_t>(r)];
-    row = f[0];
-    for (std::size_t i = 1; i < f.size(); ++i)
-        row += "|" + f[i];
+    mu.Automatentabelle[static_cast<std::size_t>(r)] =
+        f[0] + "|" + f[1] + "|" + f[2] + (a.Moore ? "" : "|" + f[3]);
     return mu;
 }
 
