@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "fsm/automat.h"
+#include "fsm/automat_tb.h"
 #include "fsm/checks.h"
 #include "fsm/synthesis.h"
 
@@ -52,8 +53,25 @@ void CheckMealy(benchmark::State& state) {
                                                   benchmark::Counter::kIsIterationInvariantRate);
 }
 
+// The testbench: planning the transition tour (breadth-first searches between
+// rows) and writing it; "steps" is the tour length, resets included.
+void BuildMealyTestbench(benchmark::State& state) {
+    const auto a = Mealy(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    std::size_t steps = 0;
+    for (auto _ : state) {
+        const korvalt::TTour tour = korvalt::PlanTour(a, korvalt::TMachineModel(a));
+        steps = tour.steps.size();
+        benchmark::DoNotOptimize(korvalt::BuildAutomatTestbench(a, "bench", tour));
+    }
+    state.counters["rows"] = static_cast<double>(a.Automatentabelle.size());
+    state.counters["steps"] = static_cast<double>(steps);
+}
+
 } // namespace
 
+BENCHMARK(BuildMealyTestbench)
+    ->ArgsProduct({{64, 128, 256, 512}, {4, 64}})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BuildMealyVhdl)->Arg(64)->Arg(128)->Arg(256)->Arg(512)->Unit(benchmark::kMillisecond);
 BENCHMARK(CheckMealy)->Arg(64)->Arg(128)->Arg(256)->Arg(512)->Unit(benchmark::kMillisecond);
 

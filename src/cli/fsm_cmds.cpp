@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/cli.h"
+#include "cli/fsm_args.h"
 #include "common/ascii.h"
 #include "common/paths.h"
 #include "fsm/checks.h"
@@ -9,14 +10,6 @@
 #include "fsm/workspace.h"
 
 namespace korvalt::cli {
-
-namespace {
-
-struct TFsmArgs {
-    std::string workspace;
-    std::string out;
-    bool moore = true;
-};
 
 TFsmArgs ParseFsmArgs(const TArgs& args, bool allowOut, const char* usage) {
     TFsmArgs r;
@@ -64,6 +57,8 @@ bool LoadAndCheck(const TFsmArgs& args, TAutomat& a) {
         std::cerr << Show(line) << '\n';
     return false;
 }
+
+namespace {
 
 int Fsm(const TArgs& args) {
     const TFsmArgs fa = ParseFsmArgs(

@@ -6,3 +6,6 @@ target_sources(korvalt_core PRIVATE
 target_sources(korvalt_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/checks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/synthesis.cpp)
+target_sources(korvalt_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/automat_tb.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/simulation.cpp)

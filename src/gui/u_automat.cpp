@@ -28,6 +28,8 @@
 #include "fsm/checks.h"
 #include "fsm/synthesis.h"
 #include "gui/u_fehler.h"
+#include "gui/u_simulation.h"
+#include "fsm/automat_tb.h"
 #include "fsm/workspace.h"
 
 namespace korvalt {
@@ -358,6 +360,13 @@ void TAutomatForm::CreateMenu() {
             [this] { TabellenClick(TabAusgangstabelle); });
     ErzeugeVHDLDatei1 = action(Statemaschine1, "&Erzeuge VHDL-Datei", "ErzeugeVHDLDatei1", 2060);
     connect(ErzeugeVHDLDatei1, &QAction::triggered, this, &TAutomatForm::ErzeugeVHDLDatei1Click);
+    // Both need what "Erzeuge VHDL-Datei" needs, so they are enabled with it.
+    TestbenchErzeugen1 = action(Statemaschine1, "&Testbench erzeugen", "TestbenchErzeugen1", 2080);
+    Simulieren1 = action(Statemaschine1, "&Simulieren", "Simulieren1", 2090);
+    for (QAction* a : {TestbenchErzeugen1, Simulieren1})
+        connect(ErzeugeVHDLDatei1, &QAction::enabledChanged, a, &QAction::setEnabled);
+    connect(TestbenchErzeugen1, &QAction::triggered, this, &TAutomatForm::TestbenchErzeugen1Click);
+    connect(Simulieren1, &QAction::triggered, this, &TAutomatForm::Simulieren1Click);
 
     Hilfe1 = MainMenu1->addAction("&Hilfe");
     Hilfe1->setObjectName("Hilfe1");
@@ -609,6 +618,39 @@ void TAutomatForm::ErzeugeVHDLDatei1Click() {
         return;
     if (const TWriteResult result = SaveLines(path, BuildAutomatVhdl(Automat_, entity)); !result)
         ShowWriteError(this, path, result.error);
+}
+
+bool TAutomatForm::SaveAndCheck() {
+    if (!Speichern1Click()) return false;
+    const TAutomatReport report = CheckAutomat(Automat_);
+    if (report.Ok()) return true;
+    TErrorForm errors(this);
+    errors.FillErrorReport(report);
+    Dialogs().ExecModal(&errors);
+    return false;
+}
+
+// Writes ENTITY_tb.vhd for the entity the VHDL file of the same name holds.
+void TAutomatForm::TestbenchErzeugen1Click() {
+    if (!SaveAndCheck()) return;
+    const std::string name =
+        PathFromQ(Dialogs().AskFileName(this, PathToQ(DefaultVhdlFileName(Automat_.Moore))));
+    if (name.empty()) return;
+    const std::string entity = EntityNameOf(FileNamePart(name));
+    if (const std::string problem = EntityNameProblem(FromQ(PathToQ(entity))); !problem.empty()) {
+        Dialogs().ShowMessage(this, "Fehler", ToQ(problem) + "\nEs wurde keine Datei geschrieben.");
+        return;
+    }
+    const std::string path = WorkingDir_ + FolderPart(name) + AutomatTestbenchFileName(entity);
+    if (FileExists(path) && !Dialogs().AskYesNo(this, "Frage", "Datei überschreiben?", false))
+        return;
+    const TStrings lines = BuildAutomatTestbench(Automat_, FromQ(PathToQ(entity)));
+    if (const TWriteResult result = SaveLines(path, lines); !result)
+        ShowWriteError(this, path, result.error);
+}
+
+void TAutomatForm::Simulieren1Click() {
+    if (SaveAndCheck()) OpenSimulation(this, Automat_);
 }
 
 void TAutomatForm::Hilfe1Click() {

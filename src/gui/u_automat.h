@@ -88,6 +88,9 @@ class TAutomatForm : public QDialog {
     bool Speichern1Click();
     void Beenden2Click() { close(); }
     void ErzeugeVHDLDatei1Click();
+    // The self-checking testbench ENTITY_tb.vhd, and its run in the simulation window.
+    void TestbenchErzeugen1Click();
+    void Simulieren1Click();
     void Hilfe1Click();
     void VorgabenClick(int tab);
     void TabellenClick(int tab);
@@ -118,6 +121,8 @@ class TAutomatForm : public QDialog {
     void SetMemoLines(const TStrings& lines);
     void SetStatusText(const QString& text);
     std::vector<TPopupItem> CurrentPopupItems() const;
+    // Saves the work and runs the checks; false (error window shown) when one fails.
+    bool SaveAndCheck();
 
     TAutomat Automat_;
     TView View_ = ViewNone;
@@ -132,6 +137,7 @@ class TAutomatForm : public QDialog {
     QAction *Neu1, *aktuelleArbeit1, *Speichern1, *Beenden2;
     QMenu *Statemaschine1, *Vorgaben1, *Bearbeiten1, *Automatenbeschreibung;
     QAction *Ausgangstabelle1, *ErzeugeVHDLDatei1, *Hilfe1;
+    QAction *TestbenchErzeugen1, *Simulieren1;
     QFrame* Panel2;
     QStatusBar* StatusBar1;
     QLabel* StatusLabel;

@@ -68,18 +68,7 @@ TEST(FsmProperty, RandomDescriptionsEitherAnalyseOrNameTheirProblem) {
         if (line[0] == '+') entities.push_back(line.substr(2));
     }
     for (int i = 0; i < 520; ++i) {
-        TMachineShape shape;
-        shape.moore = rng() % 2 == 0;
-        shape.coded = rng() % 3 != 0;
-        shape.inputs = 2 + static_cast<int>(rng() % 4);
-        shape.inputWidth = std::max(BitsNeeded(shape.inputs), 1 + static_cast<int>(rng() % 3));
-        shape.outputs = 1 + static_cast<int>(rng() % 4);
-        shape.outputWidth = 1 + static_cast<int>(rng() % 4);
-        shape.states = 2 + static_cast<int>(rng() % 6);
-        shape.resetLevel = rng() % 2 ? "1" : "0";
-        shape.clockLevel = rng() % 2 ? "1" : "0";
-        shape.fullySpecified = rng() % 2 == 0;
-        TAutomat a = RandomAutomat(rng, shape);
+        TAutomat a = RandomAutomat(rng, RandomShape(rng));
         std::string expected;
         const char* what = "random";
         if (i % 2 == 1 && !a.Automatentabelle.empty()) {

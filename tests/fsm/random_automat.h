@@ -87,6 +87,23 @@ inline TAutomat RandomAutomat(std::mt19937& rng, const TMachineShape& m) {
     return a;
 }
 
+// The shapes the property tests draw: both kinds and forms, levels and edges,
+// fully and partly specified tables.
+inline TMachineShape RandomShape(std::mt19937& rng) {
+    TMachineShape shape;
+    shape.moore = rng() % 2 == 0;
+    shape.coded = rng() % 3 != 0;
+    shape.inputs = 2 + static_cast<int>(rng() % 4);
+    shape.inputWidth = std::max(BitsNeeded(shape.inputs), 1 + static_cast<int>(rng() % 3));
+    shape.outputs = 1 + static_cast<int>(rng() % 4);
+    shape.outputWidth = 1 + static_cast<int>(rng() % 4);
+    shape.states = 2 + static_cast<int>(rng() % 6);
+    shape.resetLevel = rng() % 2 ? "1" : "0";
+    shape.clockLevel = rng() % 2 ? "1" : "0";
+    shape.fullySpecified = rng() % 2 == 0;
+    return shape;
+}
+
 // What the machine does, cycle by cycle, as the tables say.
 class TReferenceMachine {
   public:

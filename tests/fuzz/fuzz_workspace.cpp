@@ -1,11 +1,12 @@
 // Workspace reader on arbitrary bytes, as Moore and as Mealy machine, followed
-// by every identifier list and grid the editor can show, stored back and built
+// by the testbench of what was read (checked or not), every identifier list and grid the editor can show, stored back and built
 // once more, and the context menu of every table cell.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "fsm/automat.h"
+#include "fsm/automat_tb.h"
 #include "fsm/workspace.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -14,6 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         korvalt::TAutomat a;
         a.Moore = moore;
         korvalt::LoadWorkspaceText(a, text);
+        korvalt::BuildAutomatTestbench(a, "f");
         for (int tab = 0; tab <= 3; ++tab) {
             auto view = korvalt::ShowIdentifierList(a, tab);
             const std::string reset =

@@ -1,0 +1,23 @@
+// Arguments and loading shared by the state-machine commands of korvalt-cli.
+#pragma once
+
+#include <string>
+
+#include "cli/cli.h"
+#include "fsm/automat.h"
+
+namespace korvalt::cli {
+
+struct TFsmArgs {
+    std::string workspace;
+    std::string out; // moore.vhd or mealy.vhd unless -o is given
+    bool moore = true;
+};
+
+// ARBEITSDATEI [-o AUSGABE] [--moore|--mealy]; the kind comes from the file
+// name (Moore.txt, Mealy.txt) unless given. Raises the usage on a bad argument.
+TFsmArgs ParseFsmArgs(const TArgs& args, bool allowOut, const char* usage);
+// Loads the workspace and runs every check; false (report on stderr) when one fails.
+bool LoadAndCheck(const TFsmArgs& args, TAutomat& a);
+
+} // namespace korvalt::cli

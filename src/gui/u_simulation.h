@@ -1,0 +1,71 @@
+// The window "Simulation": runs GHDL on a state machine and its self-checking
+// testbench as a child process, one step after the other (analysis,
+// elaboration, run), without blocking any window. It shows the summary line,
+// the failing rows and the whole log; the run can be cancelled.
+#pragma once
+
+#include <QDialog>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "fsm/automat.h"
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace korvalt {
+
+class TSimulationForm : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TSimulationForm(QWidget* parent = nullptr);
+    ~TSimulationForm() override;
+
+    // Writes the machine (entity moore or mealy) and its testbench into a
+    // temporary folder and starts program on them; false (the window says
+    // why) when the files cannot be written.
+    bool Start(const TAutomat& a, const QString& program);
+    bool Running() const { return process_ && process_->state() != QProcess::NotRunning; }
+    QString Summary() const;
+    QStringList Failures() const;
+    QString Log() const;
+
+  public slots:
+    void AbbrechenBTNClick();
+
+  signals:
+    // The run has ended: passed, failed, could not run or was cancelled.
+    void Finished();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void RunStep();
+    void StepFinished(int exitCode, QProcess::ExitStatus status);
+    void End(const QString& text);
+    void AppendLog(const QString& text);
+
+    QLabel* ErgebnisLabel;
+    QListWidget* FehlerList;
+    QPlainTextEdit* LogMemo;
+    QPushButton *AbbrechenBTN, *SchliessenBTN;
+
+    QProcess* process_ = nullptr;
+    std::unique_ptr<QTemporaryDir> folder_;
+    QString program_;
+    std::vector<std::vector<std::string>> commands_;
+    std::size_t step_ = 0;
+    QByteArray output_; // of the step running
+    bool cancelled_ = false;
+};
+
+// "Simulieren": opens the simulation window for a description that passed the
+// checks. Without ghdl on the PATH it tells the user how to install it instead
+// and returns nullptr. The window deletes itself when closed.
+TSimulationForm* OpenSimulation(QWidget* parent, const TAutomat& a);
+
+} // namespace korvalt
