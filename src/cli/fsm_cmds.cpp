@@ -1,6 +1,7 @@
 // korvalt-cli fsm / check: the state-machine generator without the editor.
 #include <iostream>
 
+#include "app/commands.h"
 #include "cli/cli.h"
 #include "cli/fsm_args.h"
 #include "common/ascii.h"
@@ -65,11 +66,7 @@ int Fsm(const TArgs& args) {
         args, true, "Aufruf: korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy]");
     TAutomat a;
     if (!LoadAndCheck(fa, a)) return 1;
-    const std::string entity = EntityNameOf(FileNamePart(fa.out));
-    if (const std::string problem = EntityNameProblem(ArgToCp1252(entity)); !problem.empty())
-        throw TCliError(Show(problem));
-    if (const auto result = SaveLines(fa.out, BuildAutomatVhdl(a, entity)); !result)
-        throw WriteError("Die Datei", fa.out, result.error);
+    if (const TOutcome o = WriteStateMachine(a, fa.out); !o) throw TCliError(o.message);
     return 0;
 }
 

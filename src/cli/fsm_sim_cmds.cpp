@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "app/commands.h"
 #include "cli/cli.h"
 #include "cli/fsm_args.h"
 #include "common/paths.h"
@@ -63,9 +64,8 @@ int FsmTestbench(const TArgs& argsIn) {
     if (!LoadAndCheck(fa, a)) return 1;
     const TTour tour = PlanTour(a, TMachineModel(a));
     PrintSkippedRows(a, tour);
-    if (const auto result = SaveLines(out, BuildAutomatTestbench(a, ArgToCp1252(entity), tour));
-        !result)
-        throw WriteError("Die Datei", out, result.error);
+    if (const TOutcome o = WriteStateMachineTestbench(a, ArgToCp1252(entity), out); !o)
+        throw TCliError(o.message);
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <map>
 
+#include "app/commands.h"
 #include "cli/cli.h"
 #include "common/cp1252.h"
 #include "common/textfile.h"
@@ -25,13 +26,13 @@ std::string Show(const std::string& cp1252Text) {
 }
 
 TCliError WriteError(const std::string& what, const std::string& path, const std::string& reason) {
-    return TCliError(what + " \"" + path + "\" kann nicht geschrieben werden: " + reason);
+    return TCliError(WriteFailureMessage(what, path, reason));
 }
 
 std::vector<std::string> ReadInputFile(const std::string& path, const std::string& what) {
     std::vector<std::string> lines;
     const TReadResult r = ReadLines(path, lines);
-    if (!r) throw TCliError(what + " \"" + path + "\" kann nicht gelesen werden: " + r.error);
+    if (!r) throw TCliError(ReadFailureMessage(what, path, r.error));
     return lines;
 }
 

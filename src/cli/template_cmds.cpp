@@ -1,6 +1,7 @@
 // korvalt-cli sections / expand: the template generator without the window.
 #include <iostream>
 
+#include "app/commands.h"
 #include "cli/cli.h"
 #include "common/ascii.h"
 #include "common/paths.h"
@@ -93,13 +94,8 @@ static int Expand(const TArgs& args) {
                             arg.substr(0, eq) + "\".");
     }
 
-    TStrings body;
-    reader.GetBody(body, sections[s]);
-    if (body.empty())
-        throw TCliError("Der Abschnitt \"" + Show(sections[s]) + "\" hat keinen Rumpf.");
-    ExpandTemplate(out, body, ParamsFromRows(rows));
-    if (const auto result = SaveLines(out, body); !result)
-        throw WriteError("Die Datei", out, result.error);
+    if (const TOutcome o = GenerateModule(positional[0], sections[s], ParamsFromRows(rows), out); !o)
+        throw TCliError(o.message);
     return 0;
 }
 

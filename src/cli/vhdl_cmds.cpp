@@ -2,6 +2,7 @@
 // skeleton and the component insertion without the window.
 #include <iostream>
 
+#include "app/commands.h"
 #include "cli/cli.h"
 #include "vhdl/insert.h"
 #include "vhdl/testbench.h"
@@ -29,30 +30,9 @@ static int Testbench(const TArgs& args) {
     if (files.size() != 1) throw TCliError("Aufruf: korvalt-cli testbench DATEI [--vhdl]");
     const std::string& file = files[0];
     const TStrings lines = ReadInputFile(file, "Die Datei");
-    TSignal design = TSignal::FromLines(lines);
-    std::string out;
-    TWriteResult result;
-    if (vhdl) {
-        out = VhdlTestbenchFileName(file, design);
-        switch (CheckVhdlTestbench(file, design)) {
-        case TVhdlTestbenchRefusal::NoEntityName:
-            throw TCliError(
-                "In \"" + file +
-                "\" steht keine Entity mit Namen; es wird keine Testbench geschrieben.");
-        case TVhdlTestbenchRefusal::OwnFile:
-            throw TCliError("Die Testbench \"" + out + "\" würde die Datei selbst überschreiben.");
-        case TVhdlTestbenchRefusal::None:
-            break;
-        }
-        result = SaveLines(out, VhdlTestbenchLines(design, ContextClause(lines)));
-    } else {
-        out = TestbenchFileName(file);
-        if (out == file)
-            throw TCliError("Die Testbench \"" + out + "\" würde die Datei selbst überschreiben.");
-        result = BuildTestbench(design, out);
-    }
-    if (!result) throw WriteError("Die Testbench", out, result.error);
-    std::cout << out << '\n';
+    const TOutcome o = vhdl ? WriteVhdlTestbench(file, lines) : WriteTestbenchSkeleton(file, lines);
+    if (!o) throw TCliError(o.message);
+    std::cout << o.written << '\n';
     return 0;
 }
 
@@ -71,22 +51,8 @@ static int Insert(const TArgs& args) {
         throw TCliError("Aufruf: korvalt-cli insert KOMPONENTE ZIEL [--no-comments] [--signals]");
     const std::string& component = files[0];
     const std::string& target = files[1];
-    const auto r = InsertComponent(component, target, comments, signals);
-    switch (r.outcome) {
-    case TInsertOutcome::Inserted:
-        return 0;
-    case TInsertOutcome::ComponentUnreadable:
-        throw TCliError("Die Komponente \"" + component + "\" kann nicht gelesen werden.");
-    case TInsertOutcome::NoEntityName:
-        throw TCliError("In \"" + component +
-                        "\" steht keine Entity mit Namen; es wird nichts eingefügt.");
-    case TInsertOutcome::TargetUnreadable:
-        throw TCliError("Die Zieldatei \"" + target + "\" kann nicht gelesen werden.");
-    case TInsertOutcome::TargetEmpty:
-        throw TCliError("Die Zieldatei \"" + target + "\" ist leer.");
-    case TInsertOutcome::WriteFailed:
-        throw WriteError("Die Zieldatei", target, r.error);
-    }
+    if (const TOutcome o = InsertComponentCommand(component, target, comments, signals); !o)
+        throw TCliError(o.message);
     return 0;
 }
 

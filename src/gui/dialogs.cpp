@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "app/commands.h"
 #include "common/paths.h"
 #include "gui/qtext.h"
 #include "gui/u_datei.h"
@@ -76,22 +77,24 @@ void SetDialogs(TDialogs* dialogs) {
 
 void ShowWriteError(QWidget* parent, const std::string& path, const std::string& reason) {
     Dialogs().ShowMessage(parent, "Fehler",
-                          QString("Die Datei %1 kann nicht geschrieben werden:\n%2")
-                              .arg(PathToQ(path), QString::fromLocal8Bit(reason)));
+                          QString::fromLocal8Bit(WriteFailureMessage("Die Datei", path, reason)));
 }
 
 bool ReportReadFailure(QWidget* parent, const std::string& path, const TReadResult& result) {
     if (result.ok || result.missing) return false;
     Dialogs().ShowMessage(parent, "Fehler",
-                          QString("Die Datei %1 kann nicht gelesen werden:\n%2")
-                              .arg(PathToQ(path), QString::fromLocal8Bit(result.error)));
+                          QString::fromLocal8Bit(ReadFailureMessage("Die Datei", path, result.error)));
     return true;
 }
 
-bool RefuseFolderAsOutput(QWidget* parent, const std::string& path) {
-    if (!IsDirectory(path)) return false;
-    ShowWriteError(parent, path, "Unter diesem Namen steht ein Ordner.");
-    return true;
+bool AskOverwrite(QWidget* parent) {
+    return Dialogs().AskYesNo(parent, "Frage", "Datei überschreiben?", false);
+}
+
+bool ShowOutcome(QWidget* parent, const TOutcome& outcome) {
+    if (!outcome.message.empty())
+        Dialogs().ShowMessage(parent, "Fehler", QString::fromLocal8Bit(outcome.message));
+    return outcome.ok;
 }
 
 } // namespace korvalt

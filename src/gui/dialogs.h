@@ -16,6 +16,8 @@ class QWidget;
 
 namespace korvalt {
 
+struct TOutcome;
+
 class TDialogs {
   public:
     virtual ~TDialogs() = default;
@@ -47,10 +49,10 @@ void ShowWriteError(QWidget* parent, const std::string& path, const std::string&
 // user, in a "Fehler" box, with the system's reason, and returns true. A
 // missing file is no failure: callers take it as empty.
 bool ReportReadFailure(QWidget* parent, const std::string& path, const TReadResult& result);
-// Refuses a folder chosen as an output file: tells the user, in the same box,
-// and returns true. Every command that writes a file asks this before any
-// question about overwriting.
-bool RefuseFolderAsOutput(QWidget* parent, const std::string& path);
+// Shows a command's message, if it has one, in a "Fehler" box; whether it succeeded.
+bool ShowOutcome(QWidget* parent, const TOutcome& outcome);
+// The overwrite question "Datei überschreiben?" (default Nein), for the commands.
+bool AskOverwrite(QWidget* parent);
 // Installs the dialogs to use (tests); nullptr restores the real ones.
 void SetDialogs(TDialogs* dialogs);
 

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include "app/commands.h"
 #include "gui/dialogs.h"
 #include "gui/help.h"
 #include "gui/qtext.h"
@@ -596,28 +597,13 @@ bool TAutomatForm::Speichern1Click() {
 // Saves the work, checks it, and writes the VHDL file into the working
 // folder; a failed check lists every problem in the error window instead.
 void TAutomatForm::ErzeugeVHDLDatei1Click() {
-    if (!Speichern1Click()) return; // the user was told why; nothing is checked or written
-    const TAutomatReport report = CheckAutomat(Automat_);
-    if (!report.Ok()) {
-        TErrorForm errors(this);
-        errors.FillErrorReport(report);
-        Dialogs().ExecModal(&errors);
-        return;
-    }
+    if (!SaveAndCheck()) return; // the user was told why; nothing is written
     const std::string name =
         PathFromQ(Dialogs().AskFileName(this, PathToQ(DefaultVhdlFileName(Automat_.Moore))));
     if (name.empty()) return;
-    const std::string entity = EntityNameOf(FileNamePart(name));
-    if (const std::string problem = EntityNameProblem(FromQ(PathToQ(entity))); !problem.empty()) {
-        Dialogs().ShowMessage(this, "Fehler", ToQ(problem) + "\nEs wurde keine Datei geschrieben.");
-        return;
-    }
-    const std::string path = WorkingDir_ + name;
-    if (RefuseFolderAsOutput(this, path)) return;
-    if (FileExists(path) && !Dialogs().AskYesNo(this, "Frage", "Datei überschreiben?", false))
-        return;
-    if (const TWriteResult result = SaveLines(path, BuildAutomatVhdl(Automat_, entity)); !result)
-        ShowWriteError(this, path, result.error);
+    ShowOutcome(this, WriteStateMachine(Automat_, WorkingDir_ + name, [this](const std::string&) {
+                    return AskOverwrite(this);
+                }));
 }
 
 bool TAutomatForm::SaveAndCheck() {
@@ -636,17 +622,11 @@ void TAutomatForm::TestbenchErzeugen1Click() {
     const std::string name =
         PathFromQ(Dialogs().AskFileName(this, PathToQ(DefaultVhdlFileName(Automat_.Moore))));
     if (name.empty()) return;
-    const std::string entity = EntityNameOf(FileNamePart(name));
-    if (const std::string problem = EntityNameProblem(FromQ(PathToQ(entity))); !problem.empty()) {
-        Dialogs().ShowMessage(this, "Fehler", ToQ(problem) + "\nEs wurde keine Datei geschrieben.");
-        return;
-    }
-    const std::string path = WorkingDir_ + FolderPart(name) + AutomatTestbenchFileName(entity);
-    if (FileExists(path) && !Dialogs().AskYesNo(this, "Frage", "Datei überschreiben?", false))
-        return;
-    const TStrings lines = BuildAutomatTestbench(Automat_, FromQ(PathToQ(entity)));
-    if (const TWriteResult result = SaveLines(path, lines); !result)
-        ShowWriteError(this, path, result.error);
+    const std::string entity = EntityOfFile(name);
+    ShowOutcome(this, WriteStateMachineTestbench(
+                          Automat_, entity,
+                          WorkingDir_ + FolderPart(name) + AutomatTestbenchFileName(entity),
+                          [this](const std::string&) { return AskOverwrite(this); }));
 }
 
 void TAutomatForm::Simulieren1Click() {

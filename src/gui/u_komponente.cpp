@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
+#include "app/commands.h"
 #include "gui/dialogs.h"
 #include "gui/help.h"
 #include "gui/qtext.h"
@@ -80,27 +81,8 @@ void TKomponenteForm::Button1Click() {
     }
     if (!item.isEmpty() && !TargetFile_.empty()) {
         const std::string component = VhdlDir_ + PathFromQ(item);
-        const auto r = InsertComponent(component, TargetFile_, KommentarCB->isChecked(),
-                                       SignaleCB->isChecked());
-        switch (r.outcome) {
-        case TInsertOutcome::ComponentUnreadable:
-            Dialogs().ShowMessage(this, "Fehler",
-                                  QString("Die Komponente %1 kann nicht gelesen werden; "
-                                          "es wird nichts eingefügt.")
-                                      .arg(PathToQ(component)));
-            break;
-        case TInsertOutcome::NoEntityName:
-            Dialogs().ShowMessage(this, "Fehler",
-                                  QString("In %1 steht keine Entity mit Namen; "
-                                          "es wird nichts eingefügt.")
-                                      .arg(PathToQ(component)));
-            break;
-        case TInsertOutcome::WriteFailed:
-            ShowWriteError(this, TargetFile_, r.error);
-            break;
-        default: // inserted, or a target without lines: nothing to say
-            break;
-        }
+        ShowOutcome(this, InsertComponentCommand(component, TargetFile_, KommentarCB->isChecked(),
+                                                 SignaleCB->isChecked()));
     }
     accept();
 }

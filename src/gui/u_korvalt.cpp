@@ -17,6 +17,7 @@
 #include <QStatusBar>
 
 #include "app/catalogue.h"
+#include "app/commands.h"
 #include "gui/dialogs.h"
 #include "gui/help.h"
 #include "gui/qtext.h"
@@ -477,33 +478,22 @@ void TMainForm::makeHDLBTNClick() {
     StringGrid->CommitEdit();
     ShowEinstellPanel(false);
     SetStatusText("Erzeuge VHDL-Datei ");
-    if (TemplateFile_.empty()) return;
+    const int s = SubAuswahlCB->currentIndex();
+    if (TemplateFile_.empty() || s < 0 || static_cast<std::size_t>(s) >= Sections_.size()) return;
+    const std::string section = Sections_[static_cast<std::size_t>(s)];
     TStrings body;
-    {
-        const Tsrctemp reader(TemplateFile_);
-        if (ReportReadFailure(this, TemplateFile_, reader.ReadResult())) return;
-        const int s = SubAuswahlCB->currentIndex();
-        if (s >= 0 && static_cast<std::size_t>(s) < Sections_.size())
-            reader.GetBody(body, Sections_[static_cast<std::size_t>(s)]);
-    }
-    if (body.empty()) return;
+    if (!ShowOutcome(this, TemplateSectionBody(TemplateFile_, section, body))) return;
 
     const std::string proposal = FileNamePart(TemplateFile_);
     std::string name = PathFromQ(Dialogs().AskFileName(this, PathToQ(proposal)));
     if (name.empty()) name = proposal;
     const std::string path = OutputPath(WorkingDir_, name);
-    if (RefuseFolderAsOutput(this, path) ||
-        (FileExists(path) && !Dialogs().AskYesNo(this, "Frage", "Datei überschreiben?", false))) {
-        ShowEinstellPanel(true);
-        return;
-    }
-
-    ExpandTemplate(path, body, GridParams());
-    if (const auto result = SaveLines(path, body); !result) {
-        ShowWriteError(this, path, result.error);
-        return;
-    }
-    SetStatusText("Fertig");
+    const TOutcome o = GenerateModule(TemplateFile_, section, GridParams(), path,
+                                      [this](const std::string&) { return AskOverwrite(this); });
+    if (ShowOutcome(this, o))
+        SetStatusText("Fertig");
+    else if (o.message.empty() || IsDirectory(path))
+        ShowEinstellPanel(true); // the user said no, or named a folder: the values stay
 }
 
 void TMainForm::AbbruchBTNClick() {
@@ -545,17 +535,11 @@ void TMainForm::TestbenchClick() {
     SetStatusText("Erzeuge Testbench");
     const QString chosen = Dialogs().ChooseFile(this, "VHDL-Datei für Testbench auswählen",
                                                 PathToQ(WorkingDir_), "", "VHDL-Datei (*.vhd)");
-    // A folder where the testbench would go is refused before the design is read.
-    if (!chosen.isEmpty() && !RefuseFolderAsOutput(this, TestbenchFileName(PathFromQ(chosen)))) {
+    if (!chosen.isEmpty()) {
         const std::string design = PathFromQ(chosen);
-        const std::string out = TestbenchFileName(design);
-        TSignal scanned(design);
-        // A design chosen under the name its testbench would get must not be overwritten.
-        const TWriteResult result =
-            out == design ? TWriteResult{false, "Die Testbench hätte den Namen der gewählten Datei."}
-                          : BuildTestbench(scanned, out);
-        if (!result)
-            ShowWriteError(this, out, result.error);
+        TStrings lines;
+        if (!ReportReadFailure(this, design, ReadLines(design, lines)))
+            ShowOutcome(this, WriteTestbenchSkeleton(design, lines));
     }
     ShowEinstellPanel(false);
 }
@@ -570,33 +554,10 @@ void TMainForm::TestbenchVhdlClick() {
     if (!chosen.isEmpty()) {
         const std::string design = PathFromQ(chosen);
         TStrings lines;
-        const TReadResult read = ReadLines(design, lines);
-        const TSignal scanned = TSignal::FromLines(lines);
-        const std::string out = VhdlTestbenchFileName(design, scanned);
-        const TVhdlTestbenchRefusal refusal = CheckVhdlTestbench(design, scanned);
-        if (!read && !read.missing) {
-            Dialogs().ShowMessage(this, "Fehler",
-                                  QString("Die Datei %1 kann nicht gelesen werden:\n%2")
-                                      .arg(chosen, QString::fromLocal8Bit(read.error)));
-        } else if (refusal == TVhdlTestbenchRefusal::NoEntityName) {
-            Dialogs().ShowMessage(this, "Fehler",
-                                  QString("In %1 steht keine Entity mit Namen; es wird keine "
-                                          "Testbench geschrieben.")
-                                      .arg(chosen));
-        } else if (refusal == TVhdlTestbenchRefusal::OwnFile) {
-            Dialogs().ShowMessage(this, "Fehler",
-                                  QString("Die Testbench hätte den Namen der gewählten Datei %1; "
-                                          "es wird nichts geschrieben.")
-                                      .arg(chosen));
-        } else if (IsDirectory(out)) {
-            ShowWriteError(this, out, "Ist ein Ordner.");
-        } else if (!FileExists(out) ||
-                   Dialogs().AskYesNo(this, "Frage", "Datei überschreiben?", false)) {
-            if (const auto result =
-                    SaveLines(out, VhdlTestbenchLines(scanned, ContextClause(lines)));
-                !result)
-                ShowWriteError(this, out, result.error);
-        }
+        if (!ReportReadFailure(this, design, ReadLines(design, lines)))
+            ShowOutcome(this, WriteVhdlTestbench(design, lines, [this](const std::string&) {
+                            return AskOverwrite(this);
+                        }));
     }
     ShowEinstellPanel(false);
 }

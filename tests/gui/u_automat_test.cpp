@@ -306,7 +306,7 @@ TEST_F(AutomatFormTest, AFailedSaveOrLoadIsReportedAndKeepsTheWorkAndTheWindow) 
     TypeNames("go");
     Act("aktuelleArbeit1");
     EXPECT_TRUE(dialogs.asked.back().text.startsWith(QString::fromStdString(
-        "Die Datei " + programDir.File("Moore.txt") + " kann nicht gelesen")));
+        "Die Datei \"" + programDir.File("Moore.txt") + "\" kann nicht gelesen")));
     EXPECT_EQ(Memo()->toPlainText() + QString::number(form->View()), "go1");
 }
 

@@ -115,7 +115,7 @@ TEST_F(GenerateTest, IllegalNamesFoldersAndFailedSavesAreReportedAndOverwritingA
     EXPECT_TRUE(dialogs.asked.back().text.contains("„2takt“"));
     // A folder is refused without a question; an existing file is overwritten after Ja only.
     Generate(*form);
-    EXPECT_TRUE(dialogs.asked.back().text.contains("ordner.vhd kann nicht geschrieben werden"));
+    EXPECT_TRUE(dialogs.asked.back().text.contains("ordner.vhd\" ist ein Ordner"));
     std::filesystem::remove(workDir.File("ordner.vhd"));
     WriteBytes(workDir.File("ordner.vhd"), "mein Entwurf");
     dialogs.yesNo = {false, true};

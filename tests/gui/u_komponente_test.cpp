@@ -53,10 +53,10 @@ class VhdlFlowTest : public ::testing::Test {
     }
 
     void ExpectCannotWrite(const QString& path) {
-        const QString prefix = "Die Datei " + path + " kann nicht geschrieben werden:\n";
+        const QString named = path + "\" kann nicht geschrieben werden: ";
         EXPECT_EQ(dialogs.asked.back().kind, "message");
-        EXPECT_TRUE(dialogs.asked.back().text.startsWith(prefix));
-        EXPECT_GT(dialogs.asked.back().text.size(), prefix.size()); // the system's reason
+        EXPECT_TRUE(dialogs.asked.back().text.contains(named));
+        EXPECT_FALSE(dialogs.asked.back().text.endsWith(named)); // the system's reason
     }
 };
 
@@ -83,8 +83,7 @@ TEST_F(VhdlFlowTest, TestbenchCancelledWrittenSilentlyOrReportedAsUnwritable) {
     std::filesystem::create_directory(workDir.File("top.wdl")); // a folder is no testbench
     dialogs.files = {QString::fromStdString(workDir.File("top.vhd"))};
     form->TestbenchClick();
-    ExpectCannotWrite(QString::fromStdString(workDir.File("top.wdl")));
-    EXPECT_TRUE(dialogs.asked.back().text.endsWith("ein Ordner."));
+    EXPECT_TRUE(dialogs.asked.back().text.contains("top.wdl\" ist ein Ordner"));
 }
 
 TEST_F(VhdlFlowTest, RunnableTestbenchRefusedWrittenAndOverwrittenOnlyWhenAllowed) {
@@ -98,7 +97,7 @@ TEST_F(VhdlFlowTest, RunnableTestbenchRefusedWrittenAndOverwrittenOnlyWhenAllowe
                      QString::fromStdString(workDir.File("zaehler.vhd"))};
     dialogs.yesNo = {false, true};
     entry->trigger();
-    EXPECT_TRUE(dialogs.asked.back().text.contains("namenlos.vhd steht keine Entity"));
+    EXPECT_TRUE(dialogs.asked.back().text.contains("namenlos.vhd\" steht keine Entity"));
     entry->trigger(); // written without a question
     EXPECT_EQ(dialogs.asked.back().kind, "file");
     EXPECT_TRUE(MatchesExpected(ReadBytes(tb), "vhdl/zaehler_tb.vhd", true));
@@ -126,7 +125,7 @@ TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
     EXPECT_EQ(dialogs.asked.back().kind, "modal");
 
     InsertVia(workDir.File("top.vhd"), [](TKomponenteForm* k) { Choose(k, 0); }); // namenlos.vhd
-    EXPECT_TRUE(dialogs.asked.back().text.contains("namenlos.vhd steht keine Entity"));
+    EXPECT_TRUE(dialogs.asked.back().text.contains("namenlos.vhd\" steht keine Entity"));
     EXPECT_EQ(ReadBytes(workDir.File("top.vhd")), top);
 
     // A typed name that is not listed is refused; the window stays open for another choice.

@@ -208,7 +208,7 @@ TEST_F(MainFormTest, FolderWithADotEmptyNameUnwritableOrFolderOutputAndUnreadabl
     Choose("zaehler");
     dialogs.fileNames = {"ordner"};
     Make();
-    EXPECT_TRUE(Last().text.contains("v1.0/ordner.VHD kann nicht geschrieben werden"));
+    EXPECT_TRUE(Last().text.contains("v1.0/ordner.VHD\" ist ein Ordner"));
     EXPECT_TRUE(Grid()->isVisible());
 
     // A folder that cannot be written: a message, no "Fertig", the plain file intact.
@@ -229,8 +229,8 @@ TEST_F(MainFormTest, FolderWithADotEmptyNameUnwritableOrFolderOutputAndUnreadabl
     std::filesystem::create_directory(tpl);
     for (int pass = 0; pass < 2; ++pass) {
         pass ? Choose("zaehler") : Make();
-        EXPECT_TRUE(Last().text.startsWith(
-            QString::fromStdString("Die Datei " + tpl + " kann nicht gelesen werden:")));
+        EXPECT_TRUE(Last().text.contains(
+            QString::fromStdString("\"" + tpl + "\" kann nicht gelesen werden: ")));
         EXPECT_FALSE(Grid()->isVisible());
     }
 }

@@ -1,0 +1,155 @@
+#include "app/commands.h"
+
+#include "common/ascii.h"
+#include "common/cp1252.h"
+#include "common/paths.h"
+#include "fsm/automat_tb.h"
+#include "fsm/synthesis.h"
+#include "template/expand.h"
+#include "template/u_srctemp.h"
+#include "vhdl/insert.h"
+#include "vhdl/testbench.h"
+#include "vhdl/u_signals.h"
+
+namespace korvalt {
+
+namespace {
+
+TOutcome Failed(std::string message) {
+    return TOutcome{false, std::move(message), {}};
+}
+
+// The last steps of every command that writes a file: a folder is refused
+// before the question, an existing file is replaced only when allowed.
+TOutcome WriteOutput(const std::string& what, const std::string& path, const TStrings& lines,
+                     const TMayOverwrite& mayOverwrite) {
+    if (IsDirectory(path)) return Failed(FolderAsOutputMessage(path));
+    if (mayOverwrite && FileExists(path) && !mayOverwrite(path)) return TOutcome{false, {}, {}};
+    if (const TWriteResult r = SaveLines(path, lines); !r)
+        return Failed(WriteFailureMessage(what, path, r.error));
+    return TOutcome{true, {}, path};
+}
+
+// The entity-name check and every check of the description.
+TOutcome CheckMachine(const TAutomat& a, const std::string& entity, TAutomatReport* report) {
+    if (const std::string problem = EntityNameProblem(entity); !problem.empty())
+        return Failed(Cp1252ToUtf8(problem) + " Es wurde keine Datei geschrieben.");
+    const TAutomatReport r = CheckAutomat(a);
+    if (report) *report = r;
+    if (!r.Ok()) return Failed("Die Beschreibung besteht die Prüfungen nicht; es wurde keine "
+                               "Datei geschrieben.");
+    return {};
+}
+
+} // namespace
+
+// Entity names are compared and written as file text (Windows-1252); file
+// names come from the system as UTF-8.
+std::string EntityOfFile(const std::string& path) {
+    return Utf8ToCp1252(EntityNameOf(FileNamePart(path)));
+}
+
+std::string ReadFailureMessage(const std::string& what, const std::string& path,
+                               const std::string& reason) {
+    return what + " \"" + path + "\" kann nicht gelesen werden: " + reason;
+}
+
+std::string WriteFailureMessage(const std::string& what, const std::string& path,
+                                const std::string& reason) {
+    return what + " \"" + path + "\" kann nicht geschrieben werden: " + reason;
+}
+
+std::string FolderAsOutputMessage(const std::string& path) {
+    return "\"" + path + "\" ist ein Ordner; es wird nichts geschrieben.";
+}
+
+TOutcome TemplateSectionBody(const std::string& templatePath, const std::string& section,
+                             TStrings& body) {
+    body.clear();
+    const Tsrctemp reader(templatePath);
+    if (const TReadResult& r = reader.ReadResult(); !r)
+        return Failed(ReadFailureMessage("Die Vorlage", templatePath, r.error));
+    for (const std::string& s : reader.Sections()) {
+        if (!SameText(s, section)) continue;
+        reader.GetBody(body, s);
+        if (body.empty())
+            return Failed("Der Abschnitt \"" + Cp1252ToUtf8(s) + "\" hat keinen Rumpf.");
+        return {};
+    }
+    return Failed("Die Vorlage hat keinen Abschnitt \"" + Cp1252ToUtf8(section) + "\".");
+}
+
+TOutcome GenerateModule(const std::string& templatePath, const std::string& section,
+                        const std::vector<TParam>& params, const std::string& outputPath,
+                        const TMayOverwrite& mayOverwrite) {
+    TStrings body;
+    if (TOutcome o = TemplateSectionBody(templatePath, section, body); !o) return o;
+    ExpandTemplate(outputPath, body, params);
+    return WriteOutput("Die Datei", outputPath, body, mayOverwrite);
+}
+
+TOutcome WriteTestbenchSkeleton(const std::string& designPath, const TStrings& designLines) {
+    const std::string out = TestbenchFileName(designPath);
+    if (out == designPath)
+        return Failed("Die Testbench \"" + out + "\" würde die Datei selbst überschreiben.");
+    if (IsDirectory(out)) return Failed(FolderAsOutputMessage(out));
+    TSignal design = TSignal::FromLines(designLines);
+    if (const TWriteResult r = BuildTestbench(design, out); !r)
+        return Failed(WriteFailureMessage("Die Testbench", out, r.error));
+    return TOutcome{true, {}, out};
+}
+
+TOutcome WriteVhdlTestbench(const std::string& designPath, const TStrings& designLines,
+                            const TMayOverwrite& mayOverwrite) {
+    const TSignal design = TSignal::FromLines(designLines);
+    const std::string out = VhdlTestbenchFileName(designPath, design);
+    switch (CheckVhdlTestbench(designPath, design)) {
+    case TVhdlTestbenchRefusal::NoEntityName:
+        return Failed("In \"" + designPath +
+                      "\" steht keine Entity mit Namen; es wird keine Testbench geschrieben.");
+    case TVhdlTestbenchRefusal::OwnFile:
+        return Failed("Die Testbench \"" + out + "\" würde die Datei selbst überschreiben.");
+    case TVhdlTestbenchRefusal::None:
+        break;
+    }
+    return WriteOutput("Die Testbench", out, VhdlTestbenchLines(design, ContextClause(designLines)),
+                       mayOverwrite);
+}
+
+TOutcome InsertComponentCommand(const std::string& componentPath, const std::string& targetPath,
+                                bool withComments, bool withSignals) {
+    const TInsertResult r = InsertComponent(componentPath, targetPath, withComments, withSignals);
+    switch (r.outcome) {
+    case TInsertOutcome::Inserted:
+        return TOutcome{true, {}, targetPath};
+    case TInsertOutcome::ComponentUnreadable:
+        return Failed("Die Komponente \"" + componentPath +
+                      "\" kann nicht gelesen werden; es wird nichts eingefügt.");
+    case TInsertOutcome::NoEntityName:
+        return Failed("In \"" + componentPath +
+                      "\" steht keine Entity mit Namen; es wird nichts eingefügt.");
+    case TInsertOutcome::TargetUnreadable:
+        return Failed("Die Zieldatei \"" + targetPath + "\" kann nicht gelesen werden.");
+    case TInsertOutcome::TargetEmpty:
+        return Failed("Die Zieldatei \"" + targetPath + "\" ist leer.");
+    case TInsertOutcome::WriteFailed:
+        break;
+    }
+    return Failed(WriteFailureMessage("Die Zieldatei", targetPath, r.error));
+}
+
+TOutcome WriteStateMachine(const TAutomat& a, const std::string& outputPath,
+                           const TMayOverwrite& mayOverwrite, TAutomatReport* report) {
+    const std::string entity = EntityOfFile(outputPath);
+    if (TOutcome o = CheckMachine(a, entity, report); !o) return o;
+    return WriteOutput("Die Datei", outputPath, BuildAutomatVhdl(a, entity), mayOverwrite);
+}
+
+TOutcome WriteStateMachineTestbench(const TAutomat& a, const std::string& entity,
+                                    const std::string& outputPath,
+                                    const TMayOverwrite& mayOverwrite, TAutomatReport* report) {
+    if (TOutcome o = CheckMachine(a, entity, report); !o) return o;
+    return WriteOutput("Die Datei", outputPath, BuildAutomatTestbench(a, entity), mayOverwrite);
+}
+
+} // namespace korvalt
