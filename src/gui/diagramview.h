@@ -35,8 +35,10 @@ class TDiagramView : public QWidget {
     bool Busy() const { return process_ != nullptr; }
     QString Note() const;
 
-    // Machines with more rows are laid out by korvalt-cli at CliPath.
-    int ChildProcessRows = 1000;
+    // Machines with more rows are laid out by korvalt-cli at CliPath. Layout
+    // time grows steeply: 256 rows take about a quarter of a second, 1,000 rows
+    // can take many seconds, which the window must not wait for.
+    int ChildProcessRows = 256;
     QString CliPath;
 
   public slots:
