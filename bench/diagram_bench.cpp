@@ -26,8 +26,7 @@ korvalt::TAutomat Machine(int states, int rows) {
 }
 
 void Run(benchmark::State& state, const char* format) {
-    const auto g = korvalt::BuildStateGraph(
-        Machine(int(state.range(0)), int(state.range(1))));
+    const auto g = korvalt::BuildStateGraph(Machine(int(state.range(0)), int(state.range(1))));
     const auto dot = korvalt::DiagramDotLines(g);
     for (auto _ : state) {
         if (format)
@@ -39,9 +38,15 @@ void Run(benchmark::State& state, const char* format) {
     state.counters["rows"] = double(state.range(1));
 }
 
-void LayoutDiagram(benchmark::State& state) { Run(state, nullptr); }
-void ExportSvg(benchmark::State& state) { Run(state, "svg"); }
-void ExportPng(benchmark::State& state) { Run(state, "png"); }
+void LayoutDiagram(benchmark::State& state) {
+    Run(state, nullptr);
+}
+void ExportSvg(benchmark::State& state) {
+    Run(state, "svg");
+}
+void ExportPng(benchmark::State& state) {
+    Run(state, "png");
+}
 
 void Sizes(benchmark::internal::Benchmark* b) {
     for (int states = 16; states <= 256; states *= 2)

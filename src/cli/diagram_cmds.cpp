@@ -56,8 +56,9 @@ int Diagram(const TArgs& args) {
     return 0;
 }
 
-const TCommand diagramCommand{"diagram", Diagram,
-                              R"(  korvalt-cli diagram ARBEITSDATEI -o DATEI.svg|.png|.dot [--moore|--mealy]
+const TCommand diagramCommand{
+    "diagram", Diagram,
+    R"(  korvalt-cli diagram ARBEITSDATEI -o DATEI.svg|.png|.dot [--moore|--mealy]
       Zeichnet das Zustandsdiagramm der Automatenbeschreibung (Moore.txt
       oder Mealy.txt; die Art ergibt sich aus dem Dateinamen oder der
       Angabe). Die Endung wählt das Format: .svg und .png als Bild, .dot als

@@ -115,9 +115,9 @@ TRenderResult RenderDot(const TStrings& dotLines, const char* format) {
         result.data.assign(data, length);
         result.ok = true;
     } else {
-        result.error = graphvizError.empty() ? std::string("Ausgabe als ") + format +
-                                                   " nicht möglich"
-                                             : graphvizError;
+        result.error = graphvizError.empty()
+                           ? std::string("Ausgabe als ") + format + " nicht möglich"
+                           : graphvizError;
     }
     gvFreeRenderData(data);
     gvFreeLayout(gvc, g.get());
@@ -196,8 +196,8 @@ TDiagramFormat DiagramFormatOf(std::string_view fileName) {
 TWriteResult SaveDiagram(const TStateGraph& g, const std::string& path, TDiagramFormat format) {
     const TStrings dot = DiagramDotLines(g);
     if (format == TDiagramFormat::Dot) return SaveLines(path, dot);
-    const char* name = format == TDiagramFormat::Svg   ? "svg"
-                       : format == TDiagramFormat::Png ? "png"
+    const char* name = format == TDiagramFormat::Svg    ? "svg"
+                       : format == TDiagramFormat::Png  ? "png"
                        : format == TDiagramFormat::Xdot ? "xdot"
                                                         : nullptr;
     if (!name) return {false, "unbekanntes Dateiformat (erlaubt: .svg, .png, .dot)"};

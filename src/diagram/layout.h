@@ -26,9 +26,9 @@ struct TNodePlace {
     double width = 0, height = 0;
 };
 struct TEdgePlace {
-    std::vector<TDiagramPoint> points;   // cubic Bezier control points (3k + 1)
-    std::optional<TDiagramPoint> arrow;  // tip of the arrow head after the last point
-    std::optional<TDiagramPoint> label;  // centre of the label
+    std::vector<TDiagramPoint> points;  // cubic Bezier control points (3k + 1)
+    std::optional<TDiagramPoint> arrow; // tip of the arrow head after the last point
+    std::optional<TDiagramPoint> label; // centre of the label
 };
 struct TDiagramLayout {
     double width = 0, height = 0;

@@ -103,8 +103,8 @@ TStrings DiagramDotLines(const TStateGraph& g) {
                     std::string("  graph [") + DiagramGraphOptions + "];",
                     std::string("  node [") + DiagramNodeOptions + "];",
                     std::string("  edge [") + DiagramEdgeOptions + "];"};
-    const std::string warn = std::string("color=\"") + WarningColour + "\", fontcolor=\"" +
-                             WarningColour + "\"";
+    const std::string warn =
+        std::string("color=\"") + WarningColour + "\", fontcolor=\"" + WarningColour + "\"";
     if (g.resetNode >= 0) out.push_back("  r [shape=point, width=0.1, label=\"\"];");
     for (std::size_t i = 0; i < g.nodes.size(); ++i) {
         const TGraphNode& n = g.nodes[i];
@@ -123,8 +123,8 @@ TStrings DiagramDotLines(const TStateGraph& g) {
         std::string ports;
         if (e.from != e.to && pairs.count({e.to, e.from}))
             ports = e.from < e.to ? ", tailport=n, headport=n" : ", tailport=s, headport=s";
-        out.push_back("  " + DotNodeId(e.from) + " -> " + DotNodeId(e.to) + " [label=" +
-                      Quote(e.labels) + ports + (e.warning ? ", " + warn : "") + "];");
+        out.push_back("  " + DotNodeId(e.from) + " -> " + DotNodeId(e.to) +
+                      " [label=" + Quote(e.labels) + ports + (e.warning ? ", " + warn : "") + "];");
     }
     out.push_back("}");
     return out;

@@ -28,10 +28,10 @@ struct TGraphNode {
 };
 
 struct TGraphEdge {
-    int from = 0, to = 0;   // node indices
-    TStrings labels;        // one line per row, in table order
-    std::vector<int> rows;  // indices into Automatentabelle
-    bool warning = false;   // some row names an unknown state, input or output
+    int from = 0, to = 0;  // node indices
+    TStrings labels;       // one line per row, in table order
+    std::vector<int> rows; // indices into Automatentabelle
+    bool warning = false;  // some row names an unknown state, input or output
     bool operator==(const TGraphEdge&) const = default;
 };
 

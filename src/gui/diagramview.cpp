@@ -244,8 +244,8 @@ void TDiagramView::RunChild(const QString& out, const QString& note,
     const QString target = QFileInfo(out).isAbsolute() ? out : tempDir_->filePath(out);
     SetNote(note);
     AbbrechenBTN->show();
-    process_->start(CliPath, {"diagram", workspace, "-o", target,
-                              model_.Moore ? "--moore" : "--mealy"});
+    process_->start(CliPath,
+                    {"diagram", workspace, "-o", target, model_.Moore ? "--moore" : "--mealy"});
 }
 
 void TDiagramView::Cancel() {
@@ -272,10 +272,9 @@ void TDiagramView::Draw(const TDiagramLayout& layout) {
         const TGraphNode& n = graph_.nodes[i];
         const TNodePlace& p = layout.nodes[i];
         const QColor colour = n.known ? QColor(Qt::black) : WarningColour;
-        auto* item = scene->addEllipse(p.centre.x - p.width / 2, p.centre.y - p.height / 2,
-                                       p.width, p.height,
-                                       QPen(colour, 1, n.known ? Qt::SolidLine : Qt::DashLine),
-                                       QBrush(Qt::white));
+        auto* item = scene->addEllipse(
+            p.centre.x - p.width / 2, p.centre.y - p.height / 2, p.width, p.height,
+            QPen(colour, 1, n.known ? Qt::SolidLine : Qt::DashLine), QBrush(Qt::white));
         item->setData(KindKey, "node");
         item->setData(IndexKey, int(i));
         QStringList lines = {ToQ(n.name)};
@@ -302,7 +301,8 @@ void TDiagramView::Draw(const TDiagramLayout& layout) {
     scene->setSceneRect(-10, -10, layout.width + 20, layout.height + 20);
     // Fitted to the window, but a small machine not blown up beyond twice its size.
     Fit();
-    if (DiagrammView->transform().m11() > 2) DiagrammView->setTransform(QTransform::fromScale(2, 2));
+    if (DiagrammView->transform().m11() > 2)
+        DiagrammView->setTransform(QTransform::fromScale(2, 2));
 }
 
 void TDiagramView::ZoomIn() {
@@ -338,15 +338,16 @@ std::vector<int> TDiagramView::TableRows(int node, int edge, const CellTable& ta
 void TDiagramView::DiagrammSpeichernClick() {
     if (Busy()) return;
     const std::string proposal = workingDir_ + (model_.Moore ? "moore.svg" : "mealy.svg");
-    const QString chosen = Dialogs().ChooseSaveFile(
-        this, "Diagramm speichern", PathToQ(proposal),
-        "SVG-Bild (*.svg);;PNG-Bild (*.png);;Graphviz-Text (*.dot)");
+    const QString chosen =
+        Dialogs().ChooseSaveFile(this, "Diagramm speichern", PathToQ(proposal),
+                                 "SVG-Bild (*.svg);;PNG-Bild (*.png);;Graphviz-Text (*.dot)");
     if (chosen.isEmpty()) return;
     const std::string path = PathFromQ(chosen);
     const TDiagramFormat format = DiagramFormatOf(path);
     if (format == TDiagramFormat::Unknown || format == TDiagramFormat::Xdot) {
-        Dialogs().ShowMessage(this, "Fehler",
-                              "Bitte einen Dateinamen mit der Endung .svg, .png oder .dot w\u00e4hlen.");
+        Dialogs().ShowMessage(
+            this, "Fehler",
+            "Bitte einen Dateinamen mit der Endung .svg, .png oder .dot w\u00e4hlen.");
         return;
     }
     if (FileExists(path) && !Dialogs().AskYesNo(this, "Frage", "Datei \u00fcberschreiben?", false))

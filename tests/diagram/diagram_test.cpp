@@ -15,7 +15,8 @@ namespace {
 std::string Join(const std::vector<int>& v) {
     if (v.empty()) return "-";
     std::string s;
-    for (int i : v) s += (s.empty() ? "" : ",") + std::to_string(i);
+    for (int i : v)
+        s += (s.empty() ? "" : ",") + std::to_string(i);
     return s;
 }
 
@@ -36,7 +37,8 @@ TStrings Dump(const TAutomat& model) {
         const TGraphEdge& e = g.edges[std::size_t(i)];
         std::string line = "edge " + g.nodes[std::size_t(e.from)].name + " -> " +
                            g.nodes[std::size_t(e.to)].name + ":";
-        for (const auto& l : e.labels) line += " [" + l + "]";
+        for (const auto& l : e.labels)
+            line += " [" + l + "]";
         out.push_back(line + " rows " + Join(e.rows) + " grid " +
                       Join(EdgeTableRows(model, g, i, table)) + (e.warning ? " warning" : ""));
     }

@@ -55,9 +55,8 @@ class DiagramTabTest : public ::testing::Test {
     }
     std::vector<int> SelectedRows() {
         std::vector<int> rows;
-        for (const QModelIndex& i : Find<TAutomatGrid>(form.get(), "AutomatGrid")
-                                        ->selectionModel()
-                                        ->selectedRows())
+        for (const QModelIndex& i :
+             Find<TAutomatGrid>(form.get(), "AutomatGrid")->selectionModel()->selectedRows())
             rows.push_back(i.row() + 1);
         std::sort(rows.begin(), rows.end());
         return rows;
@@ -101,8 +100,7 @@ TEST_F(DiagramTabTest, LastTabDrawsTheStoredTableFollowsEditsAndDoubleClickSelec
         EXPECT_EQ(Tabs()->currentIndex(), 3) << c.kind << c.index;
         EXPECT_EQ(SelectedRows(), c.rows) << c.kind << c.index;
     }
-    EXPECT_EQ(form->Automat().Automatentabelle,
-              (TStrings{"Z0|Z1|go", "Z1|Z1|halt", "Z0|Z1|stop"}));
+    EXPECT_EQ(form->Automat().Automatentabelle, (TStrings{"Z0|Z1|go", "Z1|Z1|halt", "Z0|Z1|stop"}));
 }
 
 TEST_F(DiagramTabTest, LargeMachinesAreLaidOutByAChildThatCanBeCancelledAndSaveAsked) {
