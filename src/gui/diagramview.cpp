@@ -7,11 +7,11 @@
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
@@ -155,15 +155,8 @@ TDiagramView::TDiagramView(QWidget* parent) : QWidget(parent) {
     connect(DiagrammSpeichernBTN, &QPushButton::clicked, this,
             &TDiagramView::DiagrammSpeichernClick);
 
-    auto shortcut = [this](const QKeySequence& keys, void (TDiagramView::*slot)()) {
-        auto* s = new QShortcut(keys, this);
-        s->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(s, &QShortcut::activated, this, slot);
-    };
-    shortcut(QKeySequence::ZoomIn, &TDiagramView::ZoomIn);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), &TDiagramView::ZoomIn);
-    shortcut(QKeySequence::ZoomOut, &TDiagramView::ZoomOut);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), &TDiagramView::Fit);
+    DiagrammView->installEventFilter(this);
+    setFocusProxy(DiagrammView);
     SetHelpContext(this, 2070);
 }
 
@@ -318,6 +311,17 @@ void TDiagramView::Fit() {
 }
 
 bool TDiagramView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == DiagrammView && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & Qt::ControlModifier) {
+            const int k = key->key();
+            if (k == Qt::Key_Plus || k == Qt::Key_Equal) ZoomIn();
+            if (k == Qt::Key_Minus) ZoomOut();
+            if (k == Qt::Key_0) Fit();
+            if (k == Qt::Key_Plus || k == Qt::Key_Equal || k == Qt::Key_Minus || k == Qt::Key_0)
+                return true;
+        }
+    }
     if (watched == DiagrammView->viewport() && event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {

@@ -77,6 +77,13 @@ TEST_F(DiagramTabTest, LastTabDrawsTheStoredTableFollowsEditsAndDoubleClickSelec
     EXPECT_TRUE(View()->isVisible());
     EXPECT_EQ(Items("node").size(), 2u);
     EXPECT_EQ(Items("edge").size(), 2u);
+    auto* view = Find<QGraphicsView>(form.get(), "DiagrammView");
+    const double fitted = view->transform().m11();
+    QTest::keyClick(view, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_GT(view->transform().m11(), fitted);
+    QTest::keyClick(view, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_LT(view->transform().m11(), fitted);
 
     // Z1's row now leads back to Z1: after switching back the arrow is a loop.
     Tabs()->setCurrentIndex(3);
