@@ -9,7 +9,8 @@ FUZZ_SECONDS ?= 10
 PREFIX     ?= /usr/local
 DESTDIR    ?=
 
-BUILD_PACKAGES := g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgtest-dev
+BUILD_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev \
+                  libgraphviz-dev
 TEST_PACKAGES  := $(BUILD_PACKAGES) ghdl clang libclang-rt-14-dev locales libc-l10n
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev
 # dpkg-shlibdeps (dpkg-dev) and file find the package's library dependencies;

@@ -54,6 +54,12 @@ QString TDialogs::ChooseFile(QWidget* parent, const QString& title, const QStrin
     return dialog.selectedFiles().first();
 }
 
+QString TDialogs::ChooseSaveFile(QWidget* parent, const QString& title, const QString& path,
+                                 const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, title, path, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
 QAction* TDialogs::PopupMenu(QMenu* menu, const QPoint& globalPos) {
     return menu->exec(globalPos);
 }

@@ -36,6 +36,10 @@ class TDialogs {
     // A file-open dialog with one filter ("Beschreibung (*.vhd)"); empty when cancelled.
     virtual QString ChooseFile(QWidget* parent, const QString& title, const QString& folder,
                                const QString& fileName, const QString& filter);
+    // A file-save dialog starting at path, with filters separated by ";;"; empty when cancelled.
+    // It does not ask about overwriting: the caller does, with its own question.
+    virtual QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& path,
+                                   const QString& filter);
     // Shows a pop-up menu at a screen position; the chosen action or nullptr.
     virtual QAction* PopupMenu(QMenu* menu, const QPoint& globalPos);
     // Shows a window modally until it closes; its result code.

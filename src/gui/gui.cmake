@@ -1,6 +1,7 @@
 # Window code: every window, the grids, dialogs, help and the text conversion
 # for widgets. Nothing in the core includes these files.
 target_sources(korvalt_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/diagramview.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help.cpp

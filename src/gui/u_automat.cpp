@@ -22,6 +22,7 @@
 #include <QValidator>
 
 #include "app/commands.h"
+#include "gui/diagramview.h"
 #include "gui/dialogs.h"
 #include "gui/help.h"
 #include "gui/qtext.h"
@@ -39,6 +40,8 @@ namespace {
 
 constexpr int MemoWidth = 230;
 constexpr int MinHeight = 300;
+// The diagram tab comes last among the grids; it stores nothing when left.
+constexpr int TabDiagramm = 5;
 
 bool IsEnter(const QKeyEvent* e) {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
@@ -234,6 +237,11 @@ void TAutomatForm::CreateControls() {
         AutomatGridPopup(AutomatGrid->viewport()->mapToGlobal(pos));
     });
     tabLayout->addWidget(AutomatGrid, 1);
+    Zustandsdiagramm = new TDiagramView(TabPanel);
+    Zustandsdiagramm->hide();
+    connect(Zustandsdiagramm, &TDiagramView::ItemDoubleClicked, this,
+            &TAutomatForm::DiagrammDoubleClick);
+    tabLayout->addWidget(Zustandsdiagramm, 1);
 
     GB1 = new QGroupBox(TabPanel);
     GB1->setObjectName("GB1");
@@ -359,6 +367,8 @@ void TAutomatForm::CreateMenu() {
     Ausgangstabelle1 = action(Automatenbeschreibung, "&Ausgangstabelle", "Ausgangstabelle1", 2050);
     connect(Ausgangstabelle1, &QAction::triggered, this,
             [this] { TabellenClick(TabAusgangstabelle); });
+    Zustandsdiagramm1 = action(Statemaschine1, "&Zustandsdiagramm", "Zustandsdiagramm1", 2070);
+    connect(Zustandsdiagramm1, &QAction::triggered, this, &TAutomatForm::ZustandsdiagrammClick);
     ErzeugeVHDLDatei1 = action(Statemaschine1, "&Erzeuge VHDL-Datei", "ErzeugeVHDLDatei1", 2060);
     connect(ErzeugeVHDLDatei1, &QAction::triggered, this, &TAutomatForm::ErzeugeVHDLDatei1Click);
     // Both need what "Erzeuge VHDL-Datei" needs, so they are enabled with it.
@@ -401,6 +411,7 @@ void TAutomatForm::SetView(TView view, bool store) {
     TabPanel->setVisible(view != ViewNone);
     GB1->setVisible(view == ViewVorgaben);
     AutomatGrid->setVisible(view == ViewTabellen);
+    Zustandsdiagramm->hide();
     ErzeugeVHDLDatei1->setEnabled(view == ViewTabellen);
     Speichern1->setEnabled(view != ViewNone);
     Statemaschine1->menuAction()->setEnabled(view != ViewNone);
@@ -419,6 +430,7 @@ void TAutomatForm::RebuildTabs() {
     if (View_ == ViewTabellen) {
         tabs << "Automatentabelle";
         if (Automat_.Moore) tabs << "Ausgangstabelle";
+        tabs << "Zustandsdiagramm";
     } else {
         tabs << "Takt und Reset";
     }
@@ -437,6 +449,7 @@ bool TAutomatForm::UpdateMenus() {
                     !Automat_.Zustandsmatrix.empty();
     Bearbeiten1->menuAction()->setEnabled(on);
     Automatenbeschreibung->menuAction()->setEnabled(on);
+    Zustandsdiagramm1->setEnabled(on);
     return on;
 }
 
@@ -474,7 +487,7 @@ void TAutomatForm::StoreIdentifierView() {
 
 void TAutomatForm::StoreShownView() {
     if (View_ == ViewVorgaben) StoreIdentifierView();
-    if (View_ == ViewTabellen) {
+    if (View_ == ViewTabellen && shownTab_ != TabDiagramm) {
         AutomatGrid->CommitEdit();
         StoreGrid(Automat_, shownTab_, AutomatGrid->Table());
     }
@@ -536,6 +549,31 @@ void TAutomatForm::ShowTabellen(int tab) {
     AutomatGrid->setFocus();
 }
 
+// Lays out the stored model; the diagram never changes it.
+void TAutomatForm::ShowDiagramm() {
+    SetView(ViewTabellen, false);
+    shownTab_ = TabDiagramm;
+    {
+        const QSignalBlocker block(TabControl1);
+        TabControl1->setCurrentIndex(TabControl1->count() - 1);
+    }
+    AutomatGrid->hide();
+    Zustandsdiagramm->show();
+    Zustandsdiagramm->ShowAutomat(Automat_, WorkingDir_);
+    Zustandsdiagramm->setFocus();
+}
+
+void TAutomatForm::ZustandsdiagrammClick() {
+    StoreShownView();
+    ShowDiagramm();
+}
+
+// A double-clicked state or arrow: its rows selected in the Automatentabelle.
+void TAutomatForm::DiagrammDoubleClick(int node, int edge) {
+    TabellenClick(TabAutomatentabelle);
+    SelectTableRows(AutomatGrid, Zustandsdiagramm->TableRows(node, edge, AutomatGrid->Table()));
+}
+
 // Menu entries store the view shown even when they stay in the same view
 // family, so that switching matrices through the menu never drops edits.
 void TAutomatForm::VorgabenClick(int tab) {
@@ -551,7 +589,9 @@ void TAutomatForm::TabellenClick(int tab) {
 void TAutomatForm::TabControl1Change(int tab) {
     if (tab < 0 || View_ == ViewNone) return;
     StoreShownView();
-    if (View_ == ViewVorgaben)
+    if (View_ == ViewTabellen && tab == TabControl1->count() - 1)
+        ShowDiagramm();
+    else if (View_ == ViewVorgaben)
         ShowVorgaben(tab);
     else
         ShowTabellen(tab);

@@ -27,6 +27,8 @@ class QTabBar;
 
 namespace korvalt {
 
+class TDiagramView;
+
 // The grid of the editor. CellTable row 0 is the horizontal header, so widget
 // row r shows CellTable row r + 1; columns are the same. A fixed first column
 // is an ordinary column that cannot be edited.
@@ -94,6 +96,8 @@ class TAutomatForm : public QDialog {
     void Hilfe1Click();
     void VorgabenClick(int tab);
     void TabellenClick(int tab);
+    // The last grid tab: the state diagram of the stored model.
+    void ZustandsdiagrammClick();
     // Right click or Enter on a table: the context menu at a screen position.
     void AutomatGridPopup(const QPoint& globalPos);
     void reject() override;
@@ -108,6 +112,8 @@ class TAutomatForm : public QDialog {
     void CreateMenu();
     void ShowVorgaben(int tab);
     void ShowTabellen(int tab);
+    void ShowDiagramm();
+    void DiagrammDoubleClick(int node, int edge);
     void TabControl1Change(int tab);
     void RebuildTabs();
     void StoreIdentifierView();
@@ -136,7 +142,7 @@ class TAutomatForm : public QDialog {
     QMenuBar* MainMenu1;
     QAction *Neu1, *aktuelleArbeit1, *Speichern1, *Beenden2;
     QMenu *Statemaschine1, *Vorgaben1, *Bearbeiten1, *Automatenbeschreibung;
-    QAction *Ausgangstabelle1, *ErzeugeVHDLDatei1, *Hilfe1;
+    QAction *Ausgangstabelle1, *Zustandsdiagramm1, *ErzeugeVHDLDatei1, *Hilfe1;
     QAction *TestbenchErzeugen1, *Simulieren1;
     QFrame* Panel2;
     QStatusBar* StatusBar1;
@@ -144,6 +150,7 @@ class TAutomatForm : public QDialog {
     QWidget* TabPanel;
     QTabBar* TabControl1;
     TAutomatGrid* AutomatGrid;
+    TDiagramView* Zustandsdiagramm;
     QGroupBox* GB1;
     QPlainTextEdit* VarMemo;
     QFrame* Panel1;

@@ -49,6 +49,12 @@ QString TFakeDialogs::ChooseFile(QWidget*, const QString& title, const QString& 
     return Take(files, "file choice");
 }
 
+QString TFakeDialogs::ChooseSaveFile(QWidget*, const QString& title, const QString& path,
+                                     const QString& filter) {
+    asked.push_back({"save", title, path + "|" + filter});
+    return Take(files, "save file choice");
+}
+
 QAction* TFakeDialogs::PopupMenu(QMenu* menu, const QPoint&) {
     const QString choice = Take(popupChoices, "pop-up menu");
     for (QAction* a : menu->actions())

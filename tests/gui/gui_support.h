@@ -49,6 +49,9 @@ class TFakeDialogs : public TDialogs {
     QString ChooseFolder(QWidget*, const QString& title, const QString& start) override;
     QString ChooseFile(QWidget*, const QString& title, const QString& folder,
                        const QString& fileName, const QString& filter) override;
+    // Answered from files too.
+    QString ChooseSaveFile(QWidget*, const QString& title, const QString& path,
+                           const QString& filter) override;
     QAction* PopupMenu(QMenu* menu, const QPoint& globalPos) override;
     int ExecModal(QDialog* dialog) override;
 };

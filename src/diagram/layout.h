@@ -1,0 +1,64 @@
+// Laying out and rendering a state diagram with Graphviz's dot.
+//
+// The graph's DOT text is handed to Graphviz as it is exported, so SVG and
+// PNG files, the editor's drawing and a DOT file run through dot all show the
+// same picture. The laid-out graph travels as Graphviz's xdot text (the
+// editor lets korvalt-cli lay out large machines in a child process); the
+// editor reads node and edge positions back from it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/textfile.h"
+#include "diagram/stategraph.h"
+
+namespace korvalt {
+
+// Coordinates in points, the origin at the top left, y growing downwards.
+struct TDiagramPoint {
+    double x = 0, y = 0;
+};
+struct TNodePlace {
+    TDiagramPoint centre;
+    double width = 0, height = 0;
+};
+struct TEdgePlace {
+    std::vector<TDiagramPoint> points;  // cubic Bezier control points (3k + 1)
+    std::optional<TDiagramPoint> arrow; // tip of the arrow head after the last point
+    std::optional<TDiagramPoint> label; // centre of the label
+};
+struct TDiagramLayout {
+    double width = 0, height = 0;
+    std::vector<TNodePlace> nodes; // by graph node
+    std::vector<TEdgePlace> edges; // by graph edge
+    std::optional<TNodePlace> reset;
+    std::optional<TEdgePlace> resetEdge;
+};
+
+// Output of Graphviz, or why there is none.
+struct TRenderResult {
+    bool ok = false;
+    std::string data;  // the file's bytes
+    std::string error; // Graphviz's message
+    explicit operator bool() const { return ok; }
+};
+
+// Lays out the DOT text and renders it: "svg", "png" or "xdot".
+TRenderResult RenderDot(const TStrings& dotLines, const char* format);
+
+// Reads positions from laid-out xdot text of graph g; nullopt when the text
+// is not the layout of such a graph.
+std::optional<TDiagramLayout> ReadLayout(std::string_view xdot, const TStateGraph& g);
+// Lays out g here and now.
+std::optional<TDiagramLayout> LayoutGraph(const TStateGraph& g, std::string* error = nullptr);
+
+// What a file name asks for, by its extension (ignoring case).
+enum class TDiagramFormat { Unknown, Svg, Png, Dot, Xdot };
+TDiagramFormat DiagramFormatOf(std::string_view fileName);
+// Writes the diagram of g in the format; "Unknown" is refused with a German reason.
+TWriteResult SaveDiagram(const TStateGraph& g, const std::string& path, TDiagramFormat format);
+
+} // namespace korvalt
