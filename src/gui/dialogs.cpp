@@ -53,6 +53,17 @@ QString TDialogs::ChooseFile(QWidget* parent, const QString& title, const QStrin
     return dialog.selectedFiles().first();
 }
 
+QString TDialogs::ChooseSaveFile(QWidget* parent, const QString& title, const QString& folder,
+                                 const QString& fileName, const QString& filter) {
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix("txt");
+    dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
 QAction* TDialogs::PopupMenu(QMenu* menu, const QPoint& globalPos) {
     return menu->exec(globalPos);
 }

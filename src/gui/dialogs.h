@@ -34,6 +34,9 @@ class TDialogs {
     // A file-open dialog with one filter ("Beschreibung (*.vhd)"); empty when cancelled.
     virtual QString ChooseFile(QWidget* parent, const QString& title, const QString& folder,
                                const QString& fileName, const QString& filter);
+    // A file-save dialog with one filter; empty when cancelled.
+    virtual QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& folder,
+                                   const QString& fileName, const QString& filter);
     // Shows a pop-up menu at a screen position; the chosen action or nullptr.
     virtual QAction* PopupMenu(QMenu* menu, const QPoint& globalPos);
     // Shows a window modally until it closes; its result code.

@@ -49,6 +49,12 @@ QString TFakeDialogs::ChooseFile(QWidget*, const QString& title, const QString& 
     return Take(files, "file choice");
 }
 
+QString TFakeDialogs::ChooseSaveFile(QWidget*, const QString& title, const QString& folder,
+                                     const QString& fileName, const QString& filter) {
+    asked.push_back({"save", title, folder + "|" + fileName + "|" + filter});
+    return Take(saveFiles, "file-save choice");
+}
+
 QAction* TFakeDialogs::PopupMenu(QMenu* menu, const QPoint&) {
     const QString choice = Take(popupChoices, "pop-up menu");
     for (QAction* a : menu->actions())
