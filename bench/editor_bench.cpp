@@ -15,7 +15,8 @@ korvalt::TAutomat Moore(int states) {
         a.Eingangsmatrix.push_back(in);
     a.Ausgangsmatrix = {"an|1", "aus|0"};
     for (int i = 0; i < states; ++i) {
-        const std::string z = "z" + std::to_string(i), next = "z" + std::to_string((i + 1) % states);
+        const std::string z = "z" + std::to_string(i),
+                          next = "z" + std::to_string((i + 1) % states);
         a.Zustandsmatrix.push_back(z + "|");
         a.Automatentabelle.push_back(z + "|" + next + "|go");
         a.Automatentabelle.push_back(z + "|" + z + "|stop");

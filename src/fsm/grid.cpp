@@ -281,7 +281,8 @@ std::optional<std::string> ResolveTypedName(const TStrings& names, std::string_v
     int begun = 0;
     for (const auto& name : names) {
         if (SameText(name, typed)) return name;
-        if (name.size() > typed.size() && SameText(std::string_view(name).substr(0, typed.size()), typed)) {
+        if (name.size() > typed.size() &&
+            SameText(std::string_view(name).substr(0, typed.size()), typed)) {
             only = &name;
             ++begun;
         }

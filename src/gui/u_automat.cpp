@@ -185,7 +185,8 @@ void TAutomatGrid::SetTable(const CellTable& table) {
             auto* item = new QTableWidgetItem(ToQ(table.Cell(c, r)));
             const bool fixed = c < fixedCols_;
             const bool named = !fixed && CellNamesAt && CellNamesAt(c, r).has_value();
-            if ((!editable_ && !named) || fixed) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            if ((!editable_ && !named) || fixed)
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
             if (fixed) item->setBackground(palette().button());
             setItem(r - 1, c, item);
         }
@@ -443,7 +444,8 @@ void TAutomatForm::CreateMenu() {
     NaechsterTab1 = action(Statemaschine1, "N\u00e4chste Registerkarte", "NaechsterTab1", 2180);
     NaechsterTab1->setShortcut(QKeySequence("Ctrl+Tab"));
     VorherigerTab1 = action(Statemaschine1, "Vorherige Registerkarte", "VorherigerTab1", 2180);
-    VorherigerTab1->setShortcuts({QKeySequence("Ctrl+Shift+Tab"), QKeySequence("Ctrl+Shift+Backtab")});
+    VorherigerTab1->setShortcuts(
+        {QKeySequence("Ctrl+Shift+Tab"), QKeySequence("Ctrl+Shift+Backtab")});
     for (QAction* a : {Rueckgaengig1, Wiederherstellen1, NaechsterTab1, VorherigerTab1})
         a->setShortcutContext(Qt::WindowShortcut);
     connect(Rueckgaengig1, &QAction::triggered, this, [this] { UndoGridEdit(false); });
@@ -676,7 +678,8 @@ void TAutomatForm::aktuelleArbeit1Click() {
 // Writes the current work, or the file the description was opened from or saved under.
 bool TAutomatForm::Speichern1Click() {
     StoreShownView();
-    const std::string path = File_.empty() ? ProgramDir_ + WorkspaceFileName(Automat_.Moore) : File_;
+    const std::string path =
+        File_.empty() ? ProgramDir_ + WorkspaceFileName(Automat_.Moore) : File_;
     const TWriteResult result = SaveWorkspaceFile(Automat_, path);
     UpdateMenus();
     if (!result) {
@@ -689,8 +692,8 @@ bool TAutomatForm::Speichern1Click() {
 
 void TAutomatForm::Oeffnen1Click() {
     const QString folder = PathToQ(File_.empty() ? WorkingDir_ : FolderPart(File_));
-    const QString path = Dialogs().ChooseFile(this, QString::fromUtf8("\u00d6ffnen"), folder, "",
-                                              DescriptionFilter);
+    const QString path =
+        Dialogs().ChooseFile(this, QString::fromUtf8("\u00d6ffnen"), folder, "", DescriptionFilter);
     if (!path.isEmpty()) OpenFile(path);
 }
 

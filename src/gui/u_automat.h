@@ -159,9 +159,9 @@ class TAutomatForm : public QDialog {
     int resetRow_ = -1;    // position of the reset state among the state lines shown
     bool filling_ = false; // controls are being filled by the program, not typed into
     bool closing_ = false;
-    std::string File_;      // opened or saved under a name; empty for the current work
-    TGridHistory history_;  // edits of the grid shown
-    CellTable lastTable_;   // the grid as it was after the last edit
+    std::string File_;     // opened or saved under a name; empty for the current work
+    TGridHistory history_; // edits of the grid shown
+    CellTable lastTable_;  // the grid as it was after the last edit
     bool showingTable_ = false;
 
     QMenuBar* MainMenu1;
