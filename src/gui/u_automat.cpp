@@ -140,7 +140,7 @@ class TGridDelegate : public QStyledItemDelegate {
 
   private:
     std::optional<TStrings> Names(const QModelIndex& index) const {
-        if (!grid_->CellNamesAt) return std::nullopt;
+        if (!grid_->NameColumn || !grid_->NameColumn(index.column())) return std::nullopt;
         return grid_->CellNamesAt(index.column(), index.row() + 1);
     }
     TAutomatGrid* grid_;
@@ -184,7 +184,7 @@ void TAutomatGrid::SetTable(const CellTable& table) {
         for (int r = 1; r < table.RowCount(); ++r) {
             auto* item = new QTableWidgetItem(ToQ(table.Cell(c, r)));
             const bool fixed = c < fixedCols_;
-            const bool named = !fixed && CellNamesAt && CellNamesAt(c, r).has_value();
+            const bool named = !fixed && NameColumn && NameColumn(c);
             if ((!editable_ && !named) || fixed)
                 item->setFlags(item->flags() & ~Qt::ItemIsEditable);
             if (fixed) item->setBackground(palette().button());
@@ -279,8 +279,10 @@ void TAutomatForm::CreateControls() {
     AutomatGrid->setObjectName("AutomatGrid");
     AutomatGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     AutomatGrid->KeyFilter = [this](const QKeyEvent* e) { return AutomatGridKeyPress(e); };
-    AutomatGrid->CellNamesAt = [this](int col, int row) -> std::optional<TStrings> {
-        if (View_ != ViewTabellen || !NameCell(Automat_, shownTab_, col)) return std::nullopt;
+    AutomatGrid->NameColumn = [this](int col) {
+        return View_ == ViewTabellen && NameCell(Automat_, shownTab_, col);
+    };
+    AutomatGrid->CellNamesAt = [this](int col, int row) {
         return CellNames(Automat_, shownTab_, AutomatGrid->Table(), col, row);
     };
     AutomatGrid->NameRefused = [this](const QString& typed) {

@@ -47,9 +47,10 @@ class TAutomatGrid : public QTableWidget {
     void CommitEdit();
     // Sees every key typed into the grid or its cell editor; true drops it.
     std::function<bool(const QKeyEvent*)> KeyFilter;
-    // The names a table cell (CellTable numbering) takes when typed into;
-    // nothing for a cell that takes no name. Such cells can be typed into.
-    std::function<std::optional<TStrings>(int col, int row)> CellNamesAt;
+    // Whether the cells of a column take a name when typed into, and which
+    // names a cell (CellTable numbering) of such a column takes.
+    std::function<bool(int col)> NameColumn;
+    std::function<TStrings(int col, int row)> CellNamesAt;
     // Told of a typed text that names none of the cell's names; the cell keeps its text.
     std::function<void(const QString&)> NameRefused;
 
