@@ -237,33 +237,66 @@ void DeleteTableRow(CellTable& table, int row, bool keepOnePerState) {
     table.RemoveRow(row);
 }
 
-std::vector<TPopupItem> PopupItems(const TAutomat& a, int tab, const CellTable& table, int col,
-                                   int row) {
-    std::vector<TPopupItem> items;
-    if (tab != TabAutomatentabelle && tab != TabAusgangstabelle) return items;
-    if (tab == TabAutomatentabelle && col == 0)
-        return {{TPopupAction::InsertRow, ""}, {TPopupAction::DeleteRow, ""}};
-    const TStrings* names = nullptr;
-    if (tab == TabAutomatentabelle && col == 1) names = &a.Zustandsmatrix;
-    if (tab == TabAutomatentabelle && col == 2) names = &a.Eingangsmatrix;
-    if (tab == TabAutomatentabelle && col == 3 && !a.Moore) names = &a.Ausgangsmatrix;
-    if (tab == TabAusgangstabelle && col == 1) names = &a.Ausgangsmatrix;
-    if (!names) return items;
-    items.push_back({TPopupAction::ClearCell, ""});
+bool NameCell(const TAutomat& a, int tab, int col) {
+    if (tab == TabAutomatentabelle) return col == 1 || col == 2 || (col == 3 && !a.Moore);
+    return tab == TabAusgangstabelle && col == 1;
+}
 
+TStrings CellNames(const TAutomat& a, int tab, const CellTable& table, int col, int row) {
+    TStrings names;
+    if (!NameCell(a, tab, col)) return names;
+    const TStrings& list = tab == TabAutomatentabelle && col == 1   ? a.Zustandsmatrix
+                           : tab == TabAutomatentabelle && col == 2 ? a.Eingangsmatrix
+                                                                    : a.Ausgangsmatrix;
     // A condition already leading from this state to the same next state is not offered again.
     TNameSet used;
-    if (col == 2) {
+    if (tab == TabAutomatentabelle && col == 2) {
         for (int r = 1; r < table.RowCount(); ++r)
             if (r != row && SameText(table.Cell(0, r), table.Cell(0, row)) &&
                 SameText(table.Cell(1, r), table.Cell(1, row)))
                 used.Add(table.Cell(2, r));
     }
-    for (const auto& e : *names) {
-        const std::string name = EntryName(e);
-        if (!used.Has(name)) items.push_back({TPopupAction::EnterName, name});
+    for (const auto& e : list) {
+        std::string name = EntryName(e);
+        if (!used.Has(name)) names.push_back(std::move(name));
     }
+    return names;
+}
+
+std::vector<TPopupItem> PopupItems(const TAutomat& a, int tab, const CellTable& table, int col,
+                                   int row) {
+    std::vector<TPopupItem> items;
+    if (tab == TabAutomatentabelle && col == 0)
+        return {{TPopupAction::InsertRow, ""}, {TPopupAction::DeleteRow, ""}};
+    if (!NameCell(a, tab, col)) return items;
+    items.push_back({TPopupAction::ClearCell, ""});
+    for (auto& name : CellNames(a, tab, table, col, row))
+        items.push_back({TPopupAction::EnterName, std::move(name)});
     return items;
+}
+
+std::optional<std::string> ResolveTypedName(const TStrings& names, std::string_view typed) {
+    if (typed.empty()) return std::string();
+    const std::string* only = nullptr;
+    int begun = 0;
+    for (const auto& name : names) {
+        if (SameText(name, typed)) return name;
+        if (name.size() > typed.size() &&
+            SameText(std::string_view(name).substr(0, typed.size()), typed)) {
+            only = &name;
+            ++begun;
+        }
+    }
+    if (begun == 1) return *only;
+    return std::nullopt;
+}
+
+bool RowMatches(const CellTable& table, int row, std::string_view text) {
+    if (text.empty()) return true;
+    const std::string wanted = UpperCase(text);
+    for (int c = 0; c < table.ColCount(); ++c)
+        if (UpperCase(table.Cell(c, row)).find(wanted) != std::string::npos) return true;
+    return false;
 }
 
 void ApplyPopupItem(CellTable& table, int col, int row, const TPopupItem& item) {

@@ -5,7 +5,9 @@
 // context menu of the two tables is built and carried out here too.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvalt {
@@ -59,5 +61,43 @@ std::vector<TPopupItem> PopupItems(const TAutomat& a, int tab, const CellTable& 
                                    int row);
 // Carries out a chosen item on the table; the model takes it when the grid is stored.
 void ApplyPopupItem(CellTable& table, int col, int row, const TPopupItem& item);
+
+// Typing into the tables: a cell that takes a name accepts exactly the names
+// its context menu offers. NameCell says whether the cell takes one at all.
+bool NameCell(const TAutomat& a, int tab, int col);
+TStrings CellNames(const TAutomat& a, int tab, const CellTable& table, int col, int row);
+// The offered name a typed text stands for: the one equal to it ignoring case,
+// else the only one it begins (ignoring case); an empty text clears the cell.
+// Nothing when the text begins several names or none.
+std::optional<std::string> ResolveTypedName(const TStrings& names, std::string_view typed);
+
+// Whether a data row has a cell containing text, ignoring case (every row for "").
+bool RowMatches(const CellTable& table, int row, std::string_view text);
+
+// Undo and redo of a grid's edits: the table before each edit is recorded.
+class TGridHistory {
+  public:
+    void Record(CellTable before) {
+        undo_.push_back(std::move(before));
+        redo_.clear();
+    }
+    // Replace table by the state before the last edit (Undo) or after the last undone one.
+    bool Undo(CellTable& table) { return Step(undo_, redo_, table); }
+    bool Redo(CellTable& table) { return Step(redo_, undo_, table); }
+    void Clear() {
+        undo_.clear();
+        redo_.clear();
+    }
+
+  private:
+    static bool Step(std::vector<CellTable>& from, std::vector<CellTable>& to, CellTable& table) {
+        if (from.empty()) return false;
+        to.push_back(std::move(table));
+        table = std::move(from.back());
+        from.pop_back();
+        return true;
+    }
+    std::vector<CellTable> undo_, redo_;
+};
 
 } // namespace korvalt

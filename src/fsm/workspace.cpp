@@ -1,5 +1,7 @@
 #include "fsm/workspace.h"
 
+#include <algorithm>
+
 #include "common/ascii.h"
 #include "common/intread.h"
 
@@ -59,6 +61,20 @@ void LoadWorkspaceText(TAutomat& a, std::string_view text) {
         if (has("#BRST")) a.ResetAktiv = line.size() > 5 ? line.substr(5, 1) : "";
         if (has("#BCLK")) a.TaktAktiv = line.size() > 5 ? line.substr(5, 1) : "";
     }
+}
+
+std::optional<bool> DescribesMoore(std::string_view text) {
+    TAutomat a;
+    LoadWorkspaceText(a, text);
+    bool three = false, four = false;
+    for (const auto& row : a.Automatentabelle) {
+        const auto bars = std::count(row.begin(), row.end(), '|');
+        three = three || bars == 2;
+        four = four || bars >= 3;
+    }
+    if (three != four) return three;
+    if (!three && !a.Ausgangstabelle.empty()) return true;
+    return std::nullopt;
 }
 
 TReadResult LoadWorkspaceFile(TAutomat& a, const std::string& path) {

@@ -11,6 +11,7 @@
 // ignoring case (#in, #INPUTS); values are taken from fixed positions.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,5 +38,10 @@ TReadResult LoadWorkspaceFile(TAutomat& a, const std::string& path);
 // Reads file text into the model: the five lists are replaced; widths, reset
 // state and levels change only where the text has their line.
 void LoadWorkspaceText(TAutomat& a, std::string_view text);
+
+// The kind of machine a description text was written for: transition rows of
+// three fields are Moore's, of four Mealy's; without rows an output table
+// tells Moore. Nothing when the text does not tell or its rows disagree.
+std::optional<bool> DescribesMoore(std::string_view text);
 
 } // namespace korvalt

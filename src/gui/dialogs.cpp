@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include "app/commands.h"
 #include "common/paths.h"
@@ -54,10 +55,23 @@ QString TDialogs::ChooseFile(QWidget* parent, const QString& title, const QStrin
     return dialog.selectedFiles().first();
 }
 
-QString TDialogs::ChooseSaveFile(QWidget* parent, const QString& title, const QString& path,
-                                 const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, path, filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+QString TDialogs::ChooseSaveFile(QWidget* parent, const QString& title, const QString& folder,
+                                 const QString& fileName, const QString& filter) {
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite); // the caller asks its own question
+    // A name typed without extension takes the one of the chosen filter.
+    const auto suffixOf = [](const QString& f) {
+        const QRegularExpressionMatch m = QRegularExpression(R"(\*\.(\w+))").match(f);
+        return m.hasMatch() ? m.captured(1) : QString();
+    };
+    dialog.setDefaultSuffix(suffixOf(filter));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&](const QString& f) { dialog.setDefaultSuffix(suffixOf(f)); });
+    dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
 }
 
 QAction* TDialogs::PopupMenu(QMenu* menu, const QPoint& globalPos) {
@@ -90,6 +104,12 @@ bool ReportReadFailure(QWidget* parent, const std::string& path, const TReadResu
     if (result.ok || result.missing) return false;
     Dialogs().ShowMessage(parent, "Fehler",
                           QString::fromLocal8Bit(ReadFailureMessage("Die Datei", path, result.error)));
+    return true;
+}
+
+bool RefuseFolderAsOutput(QWidget* parent, const std::string& path) {
+    if (!IsDirectory(path)) return false;
+    Dialogs().ShowMessage(parent, "Fehler", QString::fromLocal8Bit(FolderAsOutputMessage(path)));
     return true;
 }
 

@@ -36,10 +36,11 @@ class TDialogs {
     // A file-open dialog with one filter ("Beschreibung (*.vhd)"); empty when cancelled.
     virtual QString ChooseFile(QWidget* parent, const QString& title, const QString& folder,
                                const QString& fileName, const QString& filter);
-    // A file-save dialog starting at path, with filters separated by ";;"; empty when cancelled.
-    // It does not ask about overwriting: the caller does, with its own question.
-    virtual QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& path,
-                                   const QString& filter);
+    // A file-save dialog with filters separated by ";;"; empty when cancelled. A
+    // name without extension takes the chosen filter's. It does not ask about
+    // overwriting: the caller does, with its own question.
+    virtual QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& folder,
+                                   const QString& fileName, const QString& filter);
     // Shows a pop-up menu at a screen position; the chosen action or nullptr.
     virtual QAction* PopupMenu(QMenu* menu, const QPoint& globalPos);
     // Shows a window modally until it closes; its result code.
@@ -53,6 +54,8 @@ void ShowWriteError(QWidget* parent, const std::string& path, const std::string&
 // user, in a "Fehler" box, with the system's reason, and returns true. A
 // missing file is no failure: callers take it as empty.
 bool ReportReadFailure(QWidget* parent, const std::string& path, const TReadResult& result);
+// Refuses a folder chosen as an output file with a "Fehler" box; true when refused.
+bool RefuseFolderAsOutput(QWidget* parent, const std::string& path);
 // Shows a command's message, if it has one, in a "Fehler" box; whether it succeeded.
 bool ShowOutcome(QWidget* parent, const TOutcome& outcome);
 // The overwrite question "Datei überschreiben?" (default Nein), for the commands.

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QCursor>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QTabBar>
@@ -105,9 +107,31 @@ class TGridDelegate : public QStyledItemDelegate {
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor))
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (!line) return editor;
+        if (const auto names = Names(index)) {
+            QStringList list;
+            for (const auto& n : *names)
+                list << ToQ(n);
+            auto* completer = new QCompleter(list, line);
+            completer->setCaseSensitivity(Qt::CaseInsensitive);
+            line->setCompleter(completer);
+        } else {
             line->setValidator(new TBitsValidator(line));
+        }
         return editor;
+    }
+    // A name cell takes only a name it offers; a refused text leaves the cell as it was.
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        const auto names = Names(index);
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (!names || !line) return QStyledItemDelegate::setModelData(editor, model, index);
+        const QString typed = line->text().trimmed();
+        if (const auto name = ResolveTypedName(*names, FromQ(typed)))
+            model->setData(index, ToQ(*name));
+        else if (grid_->NameRefused)
+            grid_->NameRefused(typed);
     }
 
   protected:
@@ -119,8 +143,24 @@ class TGridDelegate : public QStyledItemDelegate {
     }
 
   private:
+    std::optional<TStrings> Names(const QModelIndex& index) const {
+        if (!grid_->NameColumn || !grid_->NameColumn(index.column())) return std::nullopt;
+        return grid_->CellNamesAt(index.column(), index.row() + 1);
+    }
     TAutomatGrid* grid_;
 };
+
+constexpr int RecentCount = 5;
+
+QSettings UserSettings() {
+    return QSettings(QSettings::UserScope, "Korvalt", "Korvalt");
+}
+
+QString RecentKey(bool moore) {
+    return moore ? "Automat/ZuletztMoore" : "Automat/ZuletztMealy";
+}
+
+const char* const DescriptionFilter = "Automatenbeschreibung (*.txt)";
 
 const char* const VorgabenCaptions[] = {"Eingangssignale", "Ausgangssignale",
                                         "Automatenzust\u00e4nde", "Takt und Reset"};
@@ -134,6 +174,7 @@ TAutomatGrid::TAutomatGrid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
     setShowGrid(true);
 }
 
@@ -147,7 +188,9 @@ void TAutomatGrid::SetTable(const CellTable& table) {
         for (int r = 1; r < table.RowCount(); ++r) {
             auto* item = new QTableWidgetItem(ToQ(table.Cell(c, r)));
             const bool fixed = c < fixedCols_;
-            if (!editable_ || fixed) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            const bool named = !fixed && NameColumn && NameColumn(c);
+            if ((!editable_ && !named) || fixed)
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
             if (fixed) item->setBackground(palette().button());
             setItem(r - 1, c, item);
         }
@@ -228,11 +271,28 @@ void TAutomatForm::CreateControls() {
     TabControl1->setExpanding(false);
     tabLayout->addWidget(TabControl1);
     connect(TabControl1, &QTabBar::currentChanged, this, &TAutomatForm::TabControl1Change);
+    FilterEdit = new QLineEdit(TabPanel);
+    FilterEdit->setObjectName("FilterEdit");
+    FilterEdit->setPlaceholderText("Zeilen filtern");
+    FilterEdit->setClearButtonEnabled(true);
+    SetHelpContext(FilterEdit, 2170);
+    connect(FilterEdit, &QLineEdit::textChanged, this, &TAutomatForm::ApplyFilter);
+    tabLayout->addWidget(FilterEdit);
 
     AutomatGrid = new TAutomatGrid(TabPanel);
     AutomatGrid->setObjectName("AutomatGrid");
     AutomatGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     AutomatGrid->KeyFilter = [this](const QKeyEvent* e) { return AutomatGridKeyPress(e); };
+    AutomatGrid->NameColumn = [this](int col) {
+        return View_ == ViewTabellen && NameCell(Automat_, shownTab_, col);
+    };
+    AutomatGrid->CellNamesAt = [this](int col, int row) {
+        return CellNames(Automat_, shownTab_, AutomatGrid->Table(), col, row);
+    };
+    AutomatGrid->NameRefused = [this](const QString& typed) {
+        SetStatusText("Kein angebotener Name: " + typed);
+    };
+    connect(AutomatGrid, &QTableWidget::itemChanged, this, &TAutomatForm::GridEdited);
     connect(AutomatGrid, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         AutomatGridPopup(AutomatGrid->viewport()->mapToGlobal(pos));
     });
@@ -333,9 +393,17 @@ void TAutomatForm::CreateMenu() {
 
     QMenu* datei = submenu(nullptr, "&Datei", "Beenden1", 0);
     Neu1 = action(datei, "&Neu", "Neu1", 0);
+    Neu1->setShortcut(QKeySequence("Ctrl+N"));
     datei->addSeparator();
     aktuelleArbeit1 = action(datei, "&aktuelle Arbeit laden", "aktuelleArbeit1", 2020);
+    Oeffnen1 = action(datei, "&\u00d6ffnen\u2026", "Oeffnen1", 2160);
+    Oeffnen1->setShortcut(QKeySequence("Ctrl+O"));
+    Zuletzt1 = submenu(datei, "&Zuletzt ge\u00f6ffnet", "Zuletzt1", 2160);
     Speichern1 = action(datei, "&Speichern", "Speichern1", 0);
+    Speichern1->setShortcut(QKeySequence("Ctrl+S"));
+    SpeichernUnter1 = action(datei, "Speichern &unter\u2026", "SpeichernUnter1", 2160);
+    connect(Oeffnen1, &QAction::triggered, this, &TAutomatForm::Oeffnen1Click);
+    connect(SpeichernUnter1, &QAction::triggered, this, &TAutomatForm::SpeichernUnter1Click);
     datei->addSeparator();
     Beenden2 = action(datei, "Be&enden", "Beenden2", 0);
     connect(Neu1, &QAction::triggered, this, &TAutomatForm::Neu1Click);
@@ -370,6 +438,7 @@ void TAutomatForm::CreateMenu() {
     Zustandsdiagramm1 = action(Statemaschine1, "&Zustandsdiagramm", "Zustandsdiagramm1", 2070);
     connect(Zustandsdiagramm1, &QAction::triggered, this, &TAutomatForm::ZustandsdiagrammClick);
     ErzeugeVHDLDatei1 = action(Statemaschine1, "&Erzeuge VHDL-Datei", "ErzeugeVHDLDatei1", 2060);
+    ErzeugeVHDLDatei1->setShortcut(QKeySequence(Qt::Key_F5));
     connect(ErzeugeVHDLDatei1, &QAction::triggered, this, &TAutomatForm::ErzeugeVHDLDatei1Click);
     // Both need what "Erzeuge VHDL-Datei" needs, so they are enabled with it.
     TestbenchErzeugen1 = action(Statemaschine1, "&Testbench erzeugen", "TestbenchErzeugen1", 2080);
@@ -378,6 +447,24 @@ void TAutomatForm::CreateMenu() {
         connect(ErzeugeVHDLDatei1, &QAction::enabledChanged, a, &QAction::setEnabled);
     connect(TestbenchErzeugen1, &QAction::triggered, this, &TAutomatForm::TestbenchErzeugen1Click);
     connect(Simulieren1, &QAction::triggered, this, &TAutomatForm::Simulieren1Click);
+
+    // Keyboard habits of a desktop editor; no mnemonics, so no Alt key changes.
+    Statemaschine1->addSeparator();
+    Rueckgaengig1 = action(Statemaschine1, "R\u00fcckg\u00e4ngig", "Rueckgaengig1", 2180);
+    Rueckgaengig1->setShortcut(QKeySequence("Ctrl+Z"));
+    Wiederherstellen1 = action(Statemaschine1, "Wiederherstellen", "Wiederherstellen1", 2180);
+    Wiederherstellen1->setShortcut(QKeySequence("Ctrl+Y"));
+    NaechsterTab1 = action(Statemaschine1, "N\u00e4chste Registerkarte", "NaechsterTab1", 2180);
+    NaechsterTab1->setShortcut(QKeySequence("Ctrl+Tab"));
+    VorherigerTab1 = action(Statemaschine1, "Vorherige Registerkarte", "VorherigerTab1", 2180);
+    VorherigerTab1->setShortcuts(
+        {QKeySequence("Ctrl+Shift+Tab"), QKeySequence("Ctrl+Shift+Backtab")});
+    for (QAction* a : {Rueckgaengig1, Wiederherstellen1, NaechsterTab1, VorherigerTab1})
+        a->setShortcutContext(Qt::WindowShortcut);
+    connect(Rueckgaengig1, &QAction::triggered, this, [this] { UndoGridEdit(false); });
+    connect(Wiederherstellen1, &QAction::triggered, this, [this] { UndoGridEdit(true); });
+    connect(NaechsterTab1, &QAction::triggered, this, [this] { StepTab(1); });
+    connect(VorherigerTab1, &QAction::triggered, this, [this] { StepTab(-1); });
 
     Hilfe1 = MainMenu1->addAction("&Hilfe");
     Hilfe1->setObjectName("Hilfe1");
@@ -391,7 +478,8 @@ void TAutomatForm::Init(const std::string& programDir, const std::string& workin
     WorkingDir_ = workingDir;
     Automat_.Moore = isMoore;
     SetView(ViewNone);
-    setWindowTitle(isMoore ? "Moore - Automat" : "Mealy - Automat");
+    UpdateCaption();
+    RebuildRecentMenu();
     SetHelpContext(this, isMoore ? 3000 : 4000);
     SetHelpContext(AutomatGrid, isMoore ? 3100 : 4100);
 }
@@ -412,8 +500,11 @@ void TAutomatForm::SetView(TView view, bool store) {
     GB1->setVisible(view == ViewVorgaben);
     AutomatGrid->setVisible(view == ViewTabellen);
     Zustandsdiagramm->hide();
-    ErzeugeVHDLDatei1->setEnabled(view == ViewTabellen);
+    FilterEdit->setVisible(view == ViewTabellen);
+    // Generating stores the view shown first, so it serves from every view.
+    ErzeugeVHDLDatei1->setEnabled(view != ViewNone);
     Speichern1->setEnabled(view != ViewNone);
+    SpeichernUnter1->setEnabled(view != ViewNone);
     Statemaschine1->menuAction()->setEnabled(view != ViewNone);
     if (view != ViewNone) Ausgangstabelle1->setVisible(Automat_.Moore);
     const int kind = Automat_.Moore ? 3000 : 4000;
@@ -544,7 +635,8 @@ void TAutomatForm::ShowTabellen(int tab) {
     bool modified = false;
     const CellTable t = BuildGrid(Automat_, tab, modified);
     if (modified) Modified_ = true;
-    AutomatGrid->SetTable(t);
+    history_.Clear(); // undo goes back no further than the view shown
+    ShowGridTable(t);
     AutomatGrid->SetCurrentTableCell(t.ColCount() > t.FixedCols ? t.FixedCols : 0, 1);
     AutomatGrid->setFocus();
 }
@@ -603,6 +695,8 @@ void TAutomatForm::Neu1Click() {
     if (!ConfirmDiscard()) return;
     Automat_ = TAutomat{.Moore = Automat_.Moore};
     Modified_ = false;
+    File_.clear();
+    UpdateCaption();
     SetMemoLines({});
     SetView(ViewVorgaben, false);
     UpdateMenus();
@@ -615,6 +709,8 @@ void TAutomatForm::aktuelleArbeit1Click() {
     if (!ConfirmDiscard()) return;
     const TReadResult read = LoadWorkspace(Automat_, ProgramDir_);
     if (ReportReadFailure(this, ProgramDir_ + WorkspaceFileName(Automat_.Moore), read)) return;
+    File_.clear(); // "Speichern" writes the current work again
+    UpdateCaption();
     if (read) Modified_ = false;             // the description is the file's
     VarMemo->document()->setModified(false); // the lines shown are older than the file
     SetView(ViewVorgaben, false);
@@ -622,16 +718,162 @@ void TAutomatForm::aktuelleArbeit1Click() {
     ShowVorgaben(std::min(shownTab_, 3));
 }
 
+// Writes the current work, or the file the description was opened from or saved under.
 bool TAutomatForm::Speichern1Click() {
     StoreShownView();
-    const TWriteResult result = SaveWorkspace(Automat_, ProgramDir_);
+    const std::string path =
+        File_.empty() ? ProgramDir_ + WorkspaceFileName(Automat_.Moore) : File_;
+    const TWriteResult result = SaveWorkspaceFile(Automat_, path);
     UpdateMenus();
     if (!result) {
-        ShowWriteError(this, ProgramDir_ + WorkspaceFileName(Automat_.Moore), result.error);
+        ShowWriteError(this, path, result.error);
         return false;
     }
     Modified_ = false;
     return true;
+}
+
+void TAutomatForm::Oeffnen1Click() {
+    const QString folder = PathToQ(File_.empty() ? WorkingDir_ : FolderPart(File_));
+    const QString path =
+        Dialogs().ChooseFile(this, QString::fromUtf8("\u00d6ffnen"), folder, "", DescriptionFilter);
+    if (!path.isEmpty()) OpenFile(path);
+}
+
+// A description of the other kind of machine is refused: its tables would
+// lose or lack the outputs of the rows.
+bool TAutomatForm::OpenFile(const QString& qpath) {
+    if (!ConfirmDiscard()) return false;
+    const std::string path = PathFromQ(qpath);
+    std::string bytes;
+    const TReadResult read = ReadFileBytes(path, bytes);
+    if (read.missing) {
+        Dialogs().ShowMessage(this, "Fehler", "Die Datei " + qpath + " gibt es nicht.");
+        QStringList recent = RecentFiles();
+        recent.removeAll(qpath);
+        UserSettings().setValue(RecentKey(Automat_.Moore), recent);
+        RebuildRecentMenu();
+        return false;
+    }
+    if (ReportReadFailure(this, path, read)) return false;
+    if (const auto moore = DescribesMoore(bytes); moore && *moore != Automat_.Moore) {
+        Dialogs().ShowMessage(this, "Fehler",
+                              "Die Datei " + qpath + " beschreibt einen " +
+                                  (*moore ? "Moore" : "Mealy") + "-Automaten; hier wird ein " +
+                                  (Automat_.Moore ? "Moore" : "Mealy") +
+                                  "-Automat bearbeitet.\nDie Datei wurde nicht ge\u00f6ffnet.");
+        return false;
+    }
+    Automat_ = TAutomat{.Moore = Automat_.Moore};
+    LoadWorkspaceText(Automat_, bytes);
+    File_ = path;
+    Modified_ = false;
+    VarMemo->document()->setModified(false);
+    RememberFile(path);
+    UpdateCaption();
+    SetView(ViewVorgaben, false);
+    UpdateMenus();
+    ShowVorgaben(std::min(shownTab_, 3));
+    return true;
+}
+
+bool TAutomatForm::SpeichernUnter1Click() {
+    const std::string proposal = File_.empty() ? WorkspaceFileName(Automat_.Moore) : File_;
+    const QString chosen =
+        Dialogs().ChooseSaveFile(this, "Speichern unter", PathToQ(FolderPart(proposal)),
+                                 PathToQ(FileNamePart(proposal)), DescriptionFilter);
+    if (chosen.isEmpty()) return false;
+    const std::string path = PathFromQ(chosen);
+    if (RefuseFolderAsOutput(this, path)) return false;
+    if (FileExists(path) && !AskOverwrite(this)) return false;
+    StoreShownView();
+    const TWriteResult result = SaveWorkspaceFile(Automat_, path);
+    UpdateMenus();
+    if (!result) {
+        ShowWriteError(this, path, result.error);
+        return false;
+    }
+    File_ = path;
+    Modified_ = false;
+    RememberFile(path);
+    UpdateCaption();
+    return true;
+}
+
+void TAutomatForm::UpdateCaption() {
+    QString caption = Automat_.Moore ? "Moore - Automat" : "Mealy - Automat";
+    if (!File_.empty()) caption += " - " + PathToQ(FileNamePart(File_));
+    setWindowTitle(caption);
+}
+
+QStringList TAutomatForm::RecentFiles() const {
+    return UserSettings().value(RecentKey(Automat_.Moore)).toStringList();
+}
+
+void TAutomatForm::RememberFile(const std::string& path) {
+    QStringList recent = RecentFiles();
+    recent.removeAll(PathToQ(path));
+    recent.prepend(PathToQ(path));
+    while (recent.size() > RecentCount)
+        recent.removeLast();
+    UserSettings().setValue(RecentKey(Automat_.Moore), recent);
+    RebuildRecentMenu();
+}
+
+void TAutomatForm::RebuildRecentMenu() {
+    Zuletzt1->clear();
+    const QStringList recent = RecentFiles();
+    for (int i = 0; i < recent.size(); ++i) {
+        QAction* a = Zuletzt1->addAction(QString("&%1 %2").arg(i + 1).arg(recent[i]));
+        a->setObjectName(QString("Zuletzt%1").arg(i + 1));
+        const QString path = recent[i];
+        connect(a, &QAction::triggered, this, [this, path] { OpenFile(path); });
+    }
+    Zuletzt1->menuAction()->setEnabled(!recent.isEmpty());
+}
+
+void TAutomatForm::StepTab(int step) {
+    const int count = TabControl1->count();
+    if (View_ == ViewNone || count == 0) return;
+    TabControl1->setCurrentIndex((TabControl1->currentIndex() + step + count) % count);
+}
+
+void TAutomatForm::ShowGridTable(const CellTable& table) {
+    {
+        const QSignalBlocker block(AutomatGrid);
+        AutomatGrid->SetTable(table);
+    }
+    lastTable_ = table;
+    ApplyFilter();
+}
+
+// Every change of a cell by the user is one step to undo.
+void TAutomatForm::GridEdited() {
+    if (View_ != ViewTabellen) return;
+    history_.Record(lastTable_);
+    lastTable_ = AutomatGrid->Table();
+    Modified_ = true;
+}
+
+void TAutomatForm::UndoGridEdit(bool redo) {
+    if (View_ != ViewTabellen) return;
+    AutomatGrid->CommitEdit();
+    CellTable t = AutomatGrid->Table();
+    const int col = AutomatGrid->CurrentTableCol(), row = AutomatGrid->CurrentTableRow();
+    if (!(redo ? history_.Redo(t) : history_.Undo(t))) return;
+    Modified_ = true;
+    ShowGridTable(t);
+    AutomatGrid->SetCurrentTableCell(col, std::min(row, t.RowCount() - 1));
+}
+
+// Hides the rows without the filter's text; the rows stay in the grid, so
+// editing a row shown edits that row of the description.
+void TAutomatForm::ApplyFilter() {
+    if (View_ != ViewTabellen) return;
+    const CellTable t = AutomatGrid->Table();
+    const std::string text = FromQ(FilterEdit->text().trimmed());
+    for (int r = 1; r < t.RowCount(); ++r)
+        AutomatGrid->setRowHidden(r - 1, !RowMatches(t, r, text));
 }
 
 // Saves the work, checks it, and writes the VHDL file into the working
@@ -770,8 +1012,16 @@ bool TAutomatForm::AutomatGridKeyPress(const QKeyEvent* e) {
         if (IsEnter(e)) return false;
         return !(e->text() == "0" || e->text() == "1");
     }
-    if (IsEnter(e)) AutomatGridPopup(QCursor::pos());
-    return true;
+    // An open cell editor takes the key; Enter there commits the typed name.
+    if (AutomatGrid->Editing()) return false;
+    if (IsEnter(e)) {
+        AutomatGridPopup(QCursor::pos());
+        return true;
+    }
+    // A letter or digit starts typing a name into a cell that takes one.
+    const QString text = e->text();
+    return !(NameCell(Automat_, shownTab_, AutomatGrid->CurrentTableCol()) && text.size() == 1 &&
+             IsNameChar(text[0]));
 }
 
 std::vector<TPopupItem> TAutomatForm::CurrentPopupItems() const {
@@ -814,7 +1064,8 @@ void TAutomatForm::AutomatGridPopup(const QPoint& globalPos) {
     const int col = AutomatGrid->CurrentTableCol(), row = AutomatGrid->CurrentTableRow();
     CellTable t = AutomatGrid->Table();
     ApplyPopupItem(t, col, row, items[static_cast<std::size_t>(chosen->data().toInt())]);
-    AutomatGrid->SetTable(t);
+    history_.Record(lastTable_);
+    ShowGridTable(t);
     AutomatGrid->SetCurrentTableCell(col, row);
 }
 

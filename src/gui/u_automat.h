@@ -8,9 +8,11 @@
 #include <QDialog>
 #include <QTableWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "fsm/automat.h"
+#include "fsm/grid.h"
 
 class QAction;
 class QCheckBox;
@@ -42,10 +44,17 @@ class TAutomatGrid : public QTableWidget {
     int CurrentTableCol() const { return currentColumn(); }
     int CurrentTableRow() const { return currentRow() + 1; }
     void SetCurrentTableCell(int col, int row) { setCurrentCell(row - 1, col); }
+    bool Editing() const { return state() == EditingState; }
     // Commits an open cell editor, as leaving the cell would.
     void CommitEdit();
     // Sees every key typed into the grid or its cell editor; true drops it.
     std::function<bool(const QKeyEvent*)> KeyFilter;
+    // Whether the cells of a column take a name when typed into, and which
+    // names a cell (CellTable numbering) of such a column takes.
+    std::function<bool(int col)> NameColumn;
+    std::function<TStrings(int col, int row)> CellNamesAt;
+    // Told of a typed text that names none of the cell's names; the cell keeps its text.
+    std::function<void(const QString&)> NameRefused;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -80,6 +89,12 @@ class TAutomatForm : public QDialog {
     bool Modified() const { return Modified_; }
     void SetModified(bool modified) { Modified_ = modified; }
     QString StatusText() const;
+    // The description file opened or saved under a name; empty for the current work.
+    const std::string& FileName() const { return File_; }
+    // The files last opened or saved under a name, the latest first.
+    QStringList RecentFiles() const;
+    // Opens a description file; false when it was not opened (the user was told why).
+    bool OpenFile(const QString& path);
     // Captions of the context menu for the grid's current cell.
     QStringList PopupCaptions() const;
 
@@ -88,6 +103,12 @@ class TAutomatForm : public QDialog {
     void aktuelleArbeit1Click();
     // False when the workspace file could not be written (the user was told why).
     bool Speichern1Click();
+    void Oeffnen1Click();
+    bool SpeichernUnter1Click();
+    // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous tab of the view shown.
+    void StepTab(int step);
+    // Undo and redo of the edits of the grid shown.
+    void UndoGridEdit(bool redo);
     void Beenden2Click() { close(); }
     void ErzeugeVHDLDatei1Click();
     // The self-checking testbench ENTITY_tb.vhd, and its run in the simulation window.
@@ -127,6 +148,13 @@ class TAutomatForm : public QDialog {
     void SetMemoLines(const TStrings& lines);
     void SetStatusText(const QString& text);
     std::vector<TPopupItem> CurrentPopupItems() const;
+    void UpdateCaption();
+    void RememberFile(const std::string& path);
+    void RebuildRecentMenu();
+    // Shows a table in the grid (no edit of the user), then the filter.
+    void ShowGridTable(const CellTable& table);
+    void ApplyFilter();
+    void GridEdited();
     // Saves the work and runs the checks; false (error window shown) when one fails.
     bool SaveAndCheck();
 
@@ -138,12 +166,20 @@ class TAutomatForm : public QDialog {
     int resetRow_ = -1;    // position of the reset state among the state lines shown
     bool filling_ = false; // controls are being filled by the program, not typed into
     bool closing_ = false;
+    std::string File_;     // opened or saved under a name; empty for the current work
+    TGridHistory history_; // edits of the grid shown
+    CellTable lastTable_;  // the grid as it was after the last edit
+    bool showingTable_ = false;
 
     QMenuBar* MainMenu1;
     QAction *Neu1, *aktuelleArbeit1, *Speichern1, *Beenden2;
     QMenu *Statemaschine1, *Vorgaben1, *Bearbeiten1, *Automatenbeschreibung;
     QAction *Ausgangstabelle1, *Zustandsdiagramm1, *ErzeugeVHDLDatei1, *Hilfe1;
     QAction *TestbenchErzeugen1, *Simulieren1;
+    QAction *Oeffnen1, *SpeichernUnter1, *NaechsterTab1, *VorherigerTab1;
+    QAction *Rueckgaengig1, *Wiederherstellen1;
+    QMenu* Zuletzt1;
+    QLineEdit* FilterEdit;
     QFrame* Panel2;
     QStatusBar* StatusBar1;
     QLabel* StatusLabel;

@@ -129,7 +129,7 @@ TEST_F(DiagramTabTest, LargeMachinesAreLaidOutByAChildThatCanBeCancelledAndSaveA
     EXPECT_EQ(View()->Note(), "Abgebrochen.");
 
     // Saving a picture runs the child too; an existing file is asked about.
-    dialogs.files = {PathToQ(dir.File("d.svg")), PathToQ(dir.File("d.svg"))};
+    dialogs.saveFiles = {PathToQ(dir.File("d.svg")), PathToQ(dir.File("d.svg"))};
     dialogs.yesNo = {false};
     Find<QPushButton>(form.get(), "DiagrammSpeichernBTN")->click();
     WaitWhileBusy();

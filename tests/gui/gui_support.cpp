@@ -49,10 +49,10 @@ QString TFakeDialogs::ChooseFile(QWidget*, const QString& title, const QString& 
     return Take(files, "file choice");
 }
 
-QString TFakeDialogs::ChooseSaveFile(QWidget*, const QString& title, const QString& path,
-                                     const QString& filter) {
-    asked.push_back({"save", title, path + "|" + filter});
-    return Take(files, "save file choice");
+QString TFakeDialogs::ChooseSaveFile(QWidget*, const QString& title, const QString& folder,
+                                     const QString& fileName, const QString& filter) {
+    asked.push_back({"save", title, folder + "|" + fileName + "|" + filter});
+    return Take(saveFiles, "file-save choice");
 }
 
 QAction* TFakeDialogs::PopupMenu(QMenu* menu, const QPoint&) {

@@ -33,6 +33,7 @@ class TFakeDialogs : public TDialogs {
     std::deque<QString> fileNames;    // answers of the file-name prompt
     std::deque<QString> folders;      // answers of the folder chooser ("" cancels)
     std::deque<QString> files;        // answers of the file-open dialog ("" cancels)
+    std::deque<QString> saveFiles;    // answers of the file-save dialog ("" cancels)
     std::deque<QString> popupChoices; // caption of the pop-up entry to choose ("" none)
     // Runs with a modal window shown; returns its result. Without one the window is closed.
     std::function<int(QDialog*)> onModal;
@@ -49,9 +50,8 @@ class TFakeDialogs : public TDialogs {
     QString ChooseFolder(QWidget*, const QString& title, const QString& start) override;
     QString ChooseFile(QWidget*, const QString& title, const QString& folder,
                        const QString& fileName, const QString& filter) override;
-    // Answered from files too.
-    QString ChooseSaveFile(QWidget*, const QString& title, const QString& path,
-                           const QString& filter) override;
+    QString ChooseSaveFile(QWidget*, const QString& title, const QString& folder,
+                           const QString& fileName, const QString& filter) override;
     QAction* PopupMenu(QMenu* menu, const QPoint& globalPos) override;
     int ExecModal(QDialog* dialog) override;
 };

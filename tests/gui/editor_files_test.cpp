@@ -1,0 +1,132 @@
+// The editor's desktop habits: opening and saving descriptions under a name,
+// the recent files, typing names into table cells, finding rows, undo.
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTest>
+
+#include "fsm/workspace.h"
+#include "gui/gui_support.h"
+#include "gui/u_automat.h"
+#include "support/testsupport.h"
+
+using namespace korvalt;
+using namespace korvalt::test;
+
+namespace {
+
+class EditorFilesTest : public ::testing::Test {
+  protected:
+    TTempDir programDir, dir, settingsDir;
+    TFakeDialogs dialogs;
+    std::unique_ptr<TAutomatForm> form;
+    const std::string moore = ReadBytes(DataPath("fsm/Moore.txt"));
+
+    // A Moore editor with a description file opened as the user opens one, its table shown.
+    void OpenWith(const std::string& bytes) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Q(settingsDir.Path()));
+        WriteBytes(dir.File("a.txt"), bytes);
+        form = std::make_unique<TAutomatForm>();
+        form->Init(programDir.Path(), dir.Path(), true);
+        form->show();
+        dialogs.files = {Q(dir.File("a.txt"))};
+        Act("Oeffnen1");
+        Act("Automatentabelle1");
+    }
+    static QString Q(const std::string& s) { return QString::fromStdString(s); }
+    void Act(const char* name) { Find<QAction>(form.get(), name)->trigger(); }
+    TAutomatGrid* Grid() { return Find<TAutomatGrid>(form.get(), "AutomatGrid"); }
+    std::string Cell(int col, int row) { return Grid()->Table().Cell(col, row); }
+    // Types into a cell and leaves it with Tab, as the user would.
+    void Type(int col, int row, const QString& keys) {
+        Grid()->SetCurrentTableCell(col, row);
+        QTest::keyClicks(Grid(), keys.left(1));
+        QWidget* editor = Grid()->indexWidget(Grid()->currentIndex());
+        ASSERT_NE(editor, nullptr) << keys.toStdString();
+        QTest::keyClicks(editor, keys.mid(1) + "\t");
+    }
+    int Shown(const QString& filter) {
+        Find<QLineEdit>(form.get(), "FilterEdit")->setText(filter);
+        int n = 0;
+        for (int r = 0; r < Grid()->rowCount(); ++r)
+            n += !Grid()->isRowHidden(r);
+        return n;
+    }
+};
+
+} // namespace
+
+TEST_F(EditorFilesTest, OpenEditSaveAsCaptionAndRecentFiles) {
+    OpenWith(moore);
+    EXPECT_EQ(form->windowTitle(), "Moore - Automat - a.txt");
+    WriteBytes(dir.File("b.txt"), ReadBytes(DataPath("fsm/Mealy.txt")));
+    EXPECT_FALSE(form->OpenFile(Q(dir.File("b.txt")))); // a Mealy machine is refused
+    EXPECT_TRUE(dialogs.asked.back().text.contains("Mealy-Automaten"));
+
+    Type(1, 1, "Z0");
+    Act("Speichern1"); // writes the file opened, not the current work
+    std::string edited = moore;
+    edited.replace(edited.find("Z0|Z1|go"), 8, "Z0|Z0|go");
+    EXPECT_EQ(ReadBytes(dir.File("a.txt")), edited);
+    dialogs.saveFiles = {Q(dir.File("c.txt"))};
+    Act("SpeichernUnter1");
+    EXPECT_EQ(ReadBytes(dir.File("c.txt")), edited);
+    EXPECT_EQ(form->windowTitle(), "Moore - Automat - c.txt");
+    EXPECT_EQ(form->RecentFiles(), (QStringList{Q(dir.File("c.txt")), Q(dir.File("a.txt"))}));
+
+    Type(1, 1, "Z1"); // unsaved work: Abbrechen keeps it, Nein discards it
+    dialogs.yesNoCancel = {TDialogs::Cancel, TDialogs::No};
+    Act("Zuletzt2");
+    EXPECT_EQ(dialogs.asked.back().text, "Daten speichern?");
+    EXPECT_EQ(form->windowTitle(), "Moore - Automat - c.txt");
+    Act("Zuletzt2");
+    EXPECT_EQ(form->windowTitle(), "Moore - Automat - a.txt");
+}
+
+// States A0 and Z1: a Folgezustand cell takes an offered name, or the only one begun.
+TEST_F(EditorFilesTest, TypingIntoATableCellTakesOnlyOfferedNames) {
+    std::string renamed = moore;
+    for (std::size_t at; (at = renamed.find("Z0")) != std::string::npos;)
+        renamed.replace(at, 2, "A0");
+    OpenWith(renamed);
+    const std::pair<const char*, const char*> cases[] = {
+        {"Z", "Z1"}, {"a0", "A0"}, {"Q", "A0"}, {"Z1x", "A0"}, {"z1", "Z1"}};
+    for (const auto& [keys, cell] : cases) {
+        Type(1, 1, keys);
+        EXPECT_EQ(Cell(1, 1), cell) << keys;
+    }
+}
+
+TEST_F(EditorFilesTest, FilterShowsAndEditsTheRightRowsAndUndoRestoresADeletedRow) {
+    OpenWith(moore);
+    EXPECT_EQ(Shown("STOP"), 1);
+    Type(1, 2, "Z1");
+    EXPECT_EQ(Cell(1, 2) + Cell(1, 1), "Z1Z1");
+    EXPECT_EQ(Shown(""), 2);
+    Grid()->SetCurrentTableCell(0, 2);
+    dialogs.popupChoices = {"Zeile &einfügen", "Zeile &löschen"};
+    form->AutomatGridPopup({});
+    form->AutomatGridPopup({}); // deletes the row with the typed name
+    ASSERT_EQ(Grid()->rowCount(), 2);
+    QTest::keyClick(Grid(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Grid()->rowCount(), 3);
+    EXPECT_EQ(Cell(1, 2), "Z1");
+    QTest::keyClick(Grid(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form->CurrentTab(), 4);
+}
+
+// 256 states: the table opens and the filter narrows it without a visible delay.
+TEST_F(EditorFilesTest, BigMachineOpensAndFiltersAtOnce) {
+    TAutomat a;
+    for (int i = 0; i < 256; ++i) {
+        a.Zustandsmatrix.push_back("z" + std::to_string(i) + "|");
+        a.Automatentabelle.push_back("z" + std::to_string(i) + "|z" +
+                                     std::to_string((i + 1) % 256) + "|");
+    }
+    QElapsedTimer timer;
+    timer.start();
+    OpenWith(CrLf(WorkspaceLines(a)));
+    EXPECT_EQ(Shown("z25"), 9); // z24 leads to z25; z25 and z249 .. z255 name it
+    EXPECT_LT(timer.elapsed(), 500);
+}
