@@ -186,6 +186,7 @@ TEST(BuildGrid, TransitionTableRepairsUnknownNames) {
         {"every state gets a row", true, {"Z0|0", "Z1|1"}, {}, {"Z0,,", "Z1,,"}, true},
         {"unknown states go", true, {"Z0|0", "Z1|1"}, {"Z0|Z1|go", "Z9|Z0|go", "Z1|Z0|stop"}, {"Z0,Z1,go", "Z1,Z0,stop"}, true},
         {"except on the first data row", true, {"Z0|0", "Z1|1"}, {"Z9|Z7|go", "Z0|Z1|go", "Z1|Z0|halt"}, {"Z9,,go", "Z0,Z1,go", "Z1,Z0,"}, true},
+        {"an unknown state on the first data row alone is a change", true, {"Z0|0", "Z1|1"}, {"Z9|Z0|go", "Z0|Z1|go", "Z1|Z0|stop"}, {"Z9,Z0,go", "Z0,Z1,go", "Z1,Z0,stop"}, true},
         {"complete and known", true, {"Z0|0", "Z1|1"}, {"z0|Z1|GO", "Z1|z0|stop"}, {"z0,Z1,GO", "Z1,z0,stop"}, false},
         {"extra fields dropped", true, {}, {"A|B|c|d"}, {"A,B,c"}, false},
         {"Mealy keeps the rest as Ausgang", false, {}, {"A|B|c|d|e"}, {"A,B,c,d|e"}, false},
@@ -251,6 +252,7 @@ TEST(TableRows, InsertAndDeleteRules) {
     // clang-format off
     const struct { const char* what; TStrings before; bool insert; int row; bool keep; TStrings after; } cases[] = {
         {"without the rule any row goes", {"h,,", "A,x,", "A,y,", "B,z,"}, false, 3, false, {"h,,", "A,x,", "A,y,"}},
+        {"never the first data row", {"h,,", "A,x,", "A,y,"}, false, 1, false, {"h,,", "A,x,", "A,y,"}},
         {"outside the table", {"h,,", "A,x,", "A,y,", "B,z,"}, false, 4, false, {"h,,", "A,x,", "A,y,", "B,z,"}},
         {"an empty state cell may go", {"h,,", "A,,", ",,", "B,,"}, false, 2, true, {"h,,", "A,,", "B,,"}},
         {"the count is case-sensitive", {"h,,", "A,,", "a,,"}, false, 2, true, {"h,,", "A,,", "a,,"}},
