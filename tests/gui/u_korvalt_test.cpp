@@ -249,20 +249,6 @@ TEST_F(MainFormTest, WorkingFolderIsReadAtStartAndWrittenAtExit) {
     EXPECT_EQ(form->WorkingDir(), programDir.Path());
 }
 
-TEST_F(MainFormTest, ResizeKeepsAMinimumWidthAndCentresTheButtonsInTheirHalves) {
-    Open();
-    Choose("zaehler");
-    for (int width : {900, 200}) {
-        form->resize(width, 397);
-        QCoreApplication::processEvents();
-        const int w = std::max(width, 338);
-        EXPECT_EQ(form->width(), w);
-        const int left = Get("AbbruchBTN")->x();
-        EXPECT_EQ(left, (w / 2 - 169) / 2) << width;
-        EXPECT_EQ(Get("makeHDLBTN")->x(), left + w / 2) << width;
-    }
-}
-
 TEST_F(MainFormTest, F1OpensTheTopicOfTheFocusedControlOrTheHighlightedMenuEntry) {
     Open();
     QApplication::setActiveWindow(form.get());
