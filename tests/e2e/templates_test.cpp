@@ -93,6 +93,8 @@ std::string LiteralWidthMismatch(const std::string& vhdl) {
 
 } // namespace
 
+// Shifted declarations and missing bodies are found by the lint run over every
+// shipped template (ShippedTemplates.LintFindsNothingIn_*).
 TEST(ShippedTemplates, AtLeastSixFilesWithSeveralSectionsAndRanges) {
     const auto files = TemplateFiles();
     EXPECT_GE(files.size(), 6u);
@@ -103,18 +105,11 @@ TEST(ShippedTemplates, AtLeastSixFilesWithSeveralSectionsAndRanges) {
         const Tsrctemp reader(TemplateDir + file);
         const auto& sections = reader.Sections();
         EXPECT_GE(sections.size(), 2u);
-        // An empty line inside a declaration area would pair sections with the wrong declarations.
-        EXPECT_EQ(reader.VarDecls().size(), sections.size());
         bool ranged = false;
         for (const auto& decls : reader.VarDecls())
             for (const auto& decl : SplitDecls(decls))
                 ranged = ranged || DeclRange(decl);
         EXPECT_TRUE(ranged) << "no parameter with a range";
-        for (const auto& section : sections) {
-            TStrings body;
-            reader.GetBody(body, section);
-            EXPECT_FALSE(body.empty()) << section << " has no body";
-        }
     }
 }
 

@@ -9,22 +9,13 @@ using namespace korvalt;
 using namespace korvalt::test;
 
 namespace {
-
-// The go/stop machine: two inputs, two outputs, two states, reset Z0.
+// The go/stop machine of tests/data/fsm (Moore.txt, Mealy.txt), typed by hand.
 TAutomat GoStop(bool moore) {
     TAutomat a;
     a.Moore = moore;
-    a.Eingangsbitbreite = a.Ausgangsbitbreite = 1;
-    a.Eingangsmatrix = {"go|1", "stop|0"};
-    a.Ausgangsmatrix = {"an|1", "aus|0"};
-    a.Zustandsmatrix = {"Z0|0", "Z1|1"};
-    a.Automatentabelle =
-        moore ? TStrings{"Z0|Z1|go", "Z1|Z0|stop"} : TStrings{"Z0|Z1|go|an", "Z1|Z0|stop|aus"};
-    if (moore) a.Ausgangstabelle = {"Z0|aus", "Z1|an"};
-    a.Resetzustand = "Z0";
+    EXPECT_TRUE(LoadWorkspaceFile(a, DataPath(moore ? "fsm/Moore.txt" : "fsm/Mealy.txt")));
     return a;
 }
-
 } // namespace
 
 TEST(Workspace, GoStopMachineIsSavedByteForByteAndLoadsBackTheSame) {

@@ -124,6 +124,11 @@ TEST_F(AutomatFormTest, MenusBitWidthFilteredKeysAndDuplicateWarningWhileTypingN
 
     TypeNames("a_ b-\u00e4Z9!");
     EXPECT_EQ(Memo()->toPlainText(), "abZ9");
+    // The name filter lets F1 through to the help.
+    QApplication::setActiveWindow(form.get());
+    Memo()->setFocus();
+    QTest::keyClick(Memo(), Qt::Key_F1);
+    EXPECT_EQ(THelpWindow::Instance()->CurrentTopic(), "2100");
     // Enter in BitEdit raises a too small width; the value counts when the tab is left.
     BitEdit()->setText("0x10"); // decimal only: this is 0
     QTest::keyClick(BitEdit(), Qt::Key_Return);
