@@ -18,9 +18,12 @@ TEST(CliErrors, NameWhatIsWrongExitWith2AndWriteNothing) {
     for (const char* name : {"Moore.txt", "work.txt"})
         ASSERT_TRUE(SaveWorkspaceFile(MooreExample(), dir.File(name)));
     const std::pair<const char*, std::string> files[] = {
-        {"plain.txt", "keep"},        {"top.vhd", top},
-        {"leer.vhd", ""},             {"namenlos.vhd", "architecture a of b is\n"},
-        {"t.wdl", "entity t is end t;\n"}, {"t_tb.vhd", "entity t is end t;\n"},
+        {"plain.txt", "keep"},
+        {"top.vhd", top},
+        {"leer.vhd", ""},
+        {"namenlos.vhd", "architecture a of b is\n"},
+        {"t.wdl", "entity t is end t;\n"},
+        {"t_tb.vhd", "entity t is end t;\n"},
         {"nobody.vhd", "#Leer\r\n-N\r\n<\r\n>\r\n"}};
     for (const auto& [name, bytes] : files)
         WriteBytes(dir.File(name), bytes);

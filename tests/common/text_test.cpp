@@ -11,7 +11,9 @@
 using namespace korvalt;
 
 namespace {
-std::string Pos(std::size_t p) { return p == std::string::npos ? "-" : std::to_string(p); }
+std::string Pos(std::size_t p) {
+    return p == std::string::npos ? "-" : std::to_string(p);
+}
 } // namespace
 
 // tests/data/common/text.txt: ASCII casing and search, blanks, path parts and numbers.

@@ -118,8 +118,8 @@ inline TMachineShape RandomShape(std::mt19937& rng) {
 class TReferenceMachine {
   public:
     explicit TReferenceMachine(const TAutomat& a)
-        : a_(a), state_(a.Resetzustand.empty() ? Fields(a.Zustandsmatrix.at(0))[0]
-                                               : a.Resetzustand) {}
+        : a_(a),
+          state_(a.Resetzustand.empty() ? Fields(a.Zustandsmatrix.at(0))[0] : a.Resetzustand) {}
 
     // The output while input pattern x is applied in the current state; empty
     // when the tables leave it open (the VHDL then gives don't-cares).

@@ -13,7 +13,8 @@ TEST(Declarations, AsTheDataFileSays) {
     for (const auto& c : rows) {
         if (c[0] == "decl") {
             const auto r = DeclRange(c[1]);
-            const std::string range = r ? std::to_string(r->lo) + ".." + std::to_string(r->hi) : "-";
+            const std::string range =
+                r ? std::to_string(r->lo) + ".." + std::to_string(r->hi) : "-";
             EXPECT_EQ(DeclName(c[1]) + "|" + DeclDefault(c[1]) + "|" + range,
                       c[2] + "|" + c[3] + "|" + c[4]);
         } else {
