@@ -180,33 +180,35 @@ TEST(BuildGrid, StateMatrixWidthFollowsTheNumberOfStates) {
     }
 }
 
-TEST(BuildGrid, TransitionTableRepairsUnknownNames) {
-    // clang-format off
-    const struct { const char* what; bool moore; TStrings states, table, rows; bool modified; } cases[] = {
-        {"every state gets a row", true, {"Z0|0", "Z1|1"}, {}, {"Z0,,", "Z1,,"}, true},
-        {"unknown states go", true, {"Z0|0", "Z1|1"}, {"Z0|Z1|go", "Z9|Z0|go", "Z1|Z0|stop"}, {"Z0,Z1,go", "Z1,Z0,stop"}, true},
-        {"except on the first data row", true, {"Z0|0", "Z1|1"}, {"Z9|Z7|go", "Z0|Z1|go", "Z1|Z0|halt"}, {"Z9,,go", "Z0,Z1,go", "Z1,Z0,"}, true},
-        {"an unknown state on the first data row alone is a change", true, {"Z0|0", "Z1|1"}, {"Z9|Z0|go", "Z0|Z1|go", "Z1|Z0|stop"}, {"Z9,Z0,go", "Z0,Z1,go", "Z1,Z0,stop"}, true},
-        {"complete and known", true, {"Z0|0", "Z1|1"}, {"z0|Z1|GO", "Z1|z0|stop"}, {"z0,Z1,GO", "Z1,z0,stop"}, false},
-        {"extra fields dropped", true, {}, {"A|B|c|d"}, {"A,B,c"}, false},
-        {"Mealy keeps the rest as Ausgang", false, {}, {"A|B|c|d|e"}, {"A,B,c,d|e"}, false},
-        {"empty Zustand skipped", true, {}, {"|B|c", "plain", "A|B"}, {"A,B,", ",,", ",,"}, false},
-        {"Mealy output checked", false, {"Z0|0"}, {"Z0|Z0|go|an", "Z0|Z0|stop|hoch"}, {"Z0,Z0,go,an", "Z0,Z0,stop,"}, true},
-        {"no states: nothing repaired", true, {}, {}, {",,"}, false},
+// tests/data/fsm/grids.txt: transition tables repaired when a grid is built,
+// and rows inserted into or deleted from a grid.
+TEST(BuildGrid, TablesAsTheDataFileSays) {
+    auto list = [](const std::string& joined) {
+        TStrings l(1);
+        for (char c : joined)
+            c == ';' ? l.emplace_back() : l.back() += c;
+        return joined == "-" ? TStrings{} : l;
     };
-    // clang-format on
-    for (const auto& c : cases) {
-        TAutomat a = Moore(c.states);
-        a.Moore = c.moore;
-        if (c.states.empty()) a.Eingangsmatrix.clear(), a.Ausgangsmatrix.clear();
-        a.Automatentabelle = c.table;
+    const auto rows = test::DataRows("fsm/grids.txt", '\t');
+    EXPECT_GE(rows.size(), 18u);
+    for (const auto& c : rows) {
+        if (c[0] != "repair") {
+            CellTable t = TableOf(list(c[1]));
+            c[0] == "insert" ? InsertTableRow(t, std::stoi(c[2]))
+                             : DeleteTableRow(t, std::stoi(c[2]), c[3] == "1");
+            EXPECT_EQ(Rows(t), list(c[4])) << c.at(5);
+            continue;
+        }
+        TAutomat a = Moore(list(c[2]));
+        a.Moore = c[1] == "Moore";
+        if (a.Zustandsmatrix.empty()) a.Eingangsmatrix.clear(), a.Ausgangsmatrix.clear();
+        a.Automatentabelle = list(c[3]);
         bool modified = false;
-        const CellTable t = BuildGrid(a, TabAutomatentabelle, modified);
-        TStrings rows = {c.moore ? "Zustand,Folgezustand,Bedingung"
-                                 : "Zustand,Folgezustand,Bedingung,Ausgang"};
-        rows.insert(rows.end(), c.rows.begin(), c.rows.end());
-        EXPECT_EQ(Rows(t), rows) << c.what;
-        EXPECT_EQ(modified, c.modified) << c.what;
+        TStrings expected = list(c[4]);
+        expected.insert(expected.begin(), a.Moore ? "Zustand,Folgezustand,Bedingung"
+                                                  : "Zustand,Folgezustand,Bedingung,Ausgang");
+        EXPECT_EQ(Rows(BuildGrid(a, TabAutomatentabelle, modified)), expected) << c.at(6);
+        EXPECT_EQ(modified, c[5] == "1") << c[6];
     }
 }
 
@@ -246,26 +248,6 @@ TEST(BuildGrid, OutputTableFollowsTheStatesByPosition) {
     EXPECT_TRUE(modified);
     StoreGrid(a, TabAusgangstabelle, t);
     EXPECT_EQ(a.Ausgangstabelle, (TStrings{"A|an", "B|", "|an"}));
-}
-
-TEST(TableRows, InsertAndDeleteRules) {
-    // clang-format off
-    const struct { const char* what; TStrings before; bool insert; int row; bool keep; TStrings after; } cases[] = {
-        {"without the rule any row goes", {"h,,", "A,x,", "A,y,", "B,z,"}, false, 3, false, {"h,,", "A,x,", "A,y,"}},
-        {"never the first data row", {"h,,", "A,x,", "A,y,"}, false, 1, false, {"h,,", "A,x,", "A,y,"}},
-        {"outside the table", {"h,,", "A,x,", "A,y,", "B,z,"}, false, 4, false, {"h,,", "A,x,", "A,y,", "B,z,"}},
-        {"an empty state cell may go", {"h,,", "A,,", ",,", "B,,"}, false, 2, true, {"h,,", "A,,", "B,,"}},
-        {"the count is case-sensitive", {"h,,", "A,,", "a,,"}, false, 2, true, {"h,,", "A,,", "a,,"}},
-        {"insert below the last row", {"h,,", "A,x,", "A,y,", "B,z,"}, true, 3, false, {"h,,", "A,x,", "A,y,", "B,z,", "B,,"}},
-        {"insert outside", {"h,,", "A,x,"}, true, 2, false, {"h,,", "A,x,"}},
-        {"insert negative", {"h,,", "A,x,"}, true, -1, false, {"h,,", "A,x,"}},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        CellTable t = TableOf(c.before);
-        c.insert ? InsertTableRow(t, c.row) : DeleteTableRow(t, c.row, c.keep);
-        EXPECT_EQ(Rows(t), c.after) << c.what;
-    }
 }
 
 TEST(PopupMenu, ItemsOfEachColumnAndBedingungOnlyUnused) {
