@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
+
 #include "common/textfile.h"
 #include "support/testsupport.h"
 
@@ -59,55 +62,33 @@ TEST(Emitters, ReproduceTheCounterExample) {
     EXPECT_TRUE(MatchesExpected(CrLf(out), "vhdl/emitters_zaehler.txt", false));
 }
 
+// tests/data/vhdl/emitter_cases.txt: the fragments written for small entities.
 TEST(Emitters, FragmentsOfSmallEntities) {
-    const std::string shared = "entity e is\n port(a, b : in bit;\n q : out bit);\nend e;\n";
-    const std::string mixed = "entity m is\n port(q : out bit;\n a : in bit;\n z : linkage bit;\n"
-                              " r : out bit;\n b : in bit);\nend m;\n";
-    const std::string ownLines =
-        "entity e is\n  port(\n    a : in bit;\n    q : out bit\n  );\nend e;\n";
-    const std::string noPorts = "entity foo is end foo;";
-    const std::string clockAlone = Process("(c)", "if c'event and c = '0' then q <= d; end if;");
-    // The length check comes before each association: a head longer than 50 characters stands
-    // alone, and so does every association behind it.
-    const std::string longName =
-        "entity a_rather_long_entity_name_here is\n port(p1 : in bit;\n"
-        " p2 : in bit;\n p3 : out bit);\nend a_rather_long_entity_name_here;\n";
-    const std::string head = "   map_tb : a_rather_long_entity_name_here port map(",
-                      C(head.size(), ' ');
-    const std::string activeLow = Process(
-        "(r,c)", "if r = '0' then q <= '0'; elsif c'event and c = '1' then q <= d; end if;");
-    const struct {
-        const std::string& text;
-        TStrings (*emit)(TSignal&);
-        TStrings expected;
-    } cases[] = {
-        // clang-format off
-        // A shared declaration keeps the blank after its comma.
-        {shared, [](TSignal& s) { return s.PortClause(0); }, {"   PORT(", "         a : in bit;", "          b : in bit;", "         q : out bit", "        );"}},
-        {shared, [](TSignal& s) { return s.InputSignals(0); }, {"Signal a : in bit;", "Signal  b : in bit;"}},
-        {shared, [](TSignal& s) { return s.InstanceMap(0, false); }, {"map_XXX : e port map(a, b,q);"}},
-        {shared, [](TSignal& s) { return s.TestbenchMap(0); }, {"map_tb : e port map(a=>a, b=> b,q=>q);"}},
-        // Mixed directions: the positional instance follows the declaration, inputs first.
-        {mixed, [](TSignal& s) { return s.ComponentDecl(0); }, {"component m", "   PORT(", "         a : in bit;", "         b : in bit;", "         q : out bit;", "         r : out bit", "        );", "end component;"}},
-        {mixed, [](TSignal& s) { return s.InstanceMap(0, false); }, {"map_XXX : m port map(a,b,q,r);"}},
-        {mixed, [](TSignal& s) { return s.InstanceMap(0, true); }, {"map_XXX : m port map(", "                     a, --  in bit", "                     b, --  in bit",
-                                                                    "                     q, --  out bit", "                     r --  out bit", "                     );"}},
-        // The last port keeps its name and type; entries without ":" are left out of the maps.
-        {ownLines, [](TSignal& s) { return s.PortClause(0); }, {"   PORT(", "         a : in bit;", "         q : out bit", "        );"}},
-        {ownLines, [](TSignal& s) { return s.InstanceMap(0, true); }, {"map_XXX : e port map(", "                     a, --  in bit", "                     q --  out bit", "                     );"}},
-        {ownLines, [](TSignal& s) { return s.TestbenchMap(0); }, {"map_tb : e port map(a=>a,q=>q);"}},
-        {noPorts, [](TSignal& s) { return s.ComponentDecl(2); }, {"  component foo", "  end component;"}},
-        {noPorts, [](TSignal& s) { return s.InstanceMap(3, true); }, {}},
-        {clockAlone, [](TSignal& s) { return s.StimulusProcesses(0); }, {"pclk: PROCESS", "      BEGIN", "        c <= '1'; wait for tb_time;", "        c <= '0'; wait for tb_time;", "      END PROCESS pclk;"}},
-        {activeLow, [](TSignal& s) { return s.StimulusProcesses(1); }, {" prst: PROCESS", "       BEGIN", "         r <= '0'; wait for 50 ns;", "         r <= '1'; wait;", "       END PROCESS prst;", "",
-                                                                        " pclk: PROCESS", "       BEGIN", "         c <= '0'; wait for tb_time;", "         c <= '1'; wait for tb_time;", "       END PROCESS pclk;"}},
-        {longName, [](TSignal& s) { return s.TestbenchMap(3); }, {head, C + "p1=>p1,", C + "p2=>p2,", C + "p3=>p3);"}},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        TSignal s = ScanText(c.text);
-        EXPECT_EQ(c.emit(s), c.expected) << c.text;
+    const std::map<std::string, TStrings (*)(TSignal&, int)> emitters = {
+        {"PortClause", [](TSignal& s, int i) { return s.PortClause(i); }},
+        {"InputSignals", [](TSignal& s, int i) { return s.InputSignals(i); }},
+        {"InstanceMap", [](TSignal& s, int i) { return s.InstanceMap(i, false); }},
+        {"InstanceMapWithComments", [](TSignal& s, int i) { return s.InstanceMap(i, true); }},
+        {"TestbenchMap", [](TSignal& s, int i) { return s.TestbenchMap(i); }},
+        {"ComponentDecl", [](TSignal& s, int i) { return s.ComponentDecl(i); }},
+        {"StimulusProcesses", [](TSignal& s, int i) { return s.StimulusProcesses(i); }}};
+    const TStrings lines = SplitLines(ReadBytes(DataPath("vhdl/emitter_cases.txt")));
+    int cases = 0;
+    for (std::size_t i = 1; i < lines.size(); ++cases) {
+        const std::string what = lines[i++];
+        std::istringstream call(what.substr(what.find(" | ") + 3));
+        std::string emitter;
+        int indent = 0;
+        call >> emitter >> indent;
+        TStrings text, expected;
+        while (i < lines.size() && lines[i] != "---")
+            text.push_back(lines[i++]);
+        for (++i; i < lines.size() && lines[i].rfind("===", 0) != 0;)
+            expected.push_back(lines[i++]);
+        TSignal s = TSignal::FromLines(text);
+        EXPECT_EQ(emitters.at(emitter)(s, indent), expected) << what;
     }
+    EXPECT_GE(cases, 15);
 }
 
 // tests/data/vhdl/scan_cases.txt: ports and their directions, entity and
