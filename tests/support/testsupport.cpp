@@ -55,6 +55,13 @@ std::vector<std::vector<std::string>> DataRows(const std::string& relative, char
     return rows;
 }
 
+std::vector<std::string> ListOf(const std::string& joined) {
+    std::vector<std::string> list(1);
+    for (char c : joined)
+        c == ';' ? list.emplace_back() : list.back() += c;
+    return joined == "-" ? std::vector<std::string>{} : list;
+}
+
 std::string CrLf(const std::vector<std::string>& lines) {
     std::string s;
     for (const auto& l : lines)

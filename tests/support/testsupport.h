@@ -32,6 +32,8 @@ std::string DataPath(const std::string& relative);
 // Rows of a table under tests/data: one row a line, fields split at sep;
 // empty lines and lines starting with "# " are left out.
 std::vector<std::vector<std::string>> DataRows(const std::string& relative, char sep = '|');
+// A list written in a data table with its entries joined by ";" ("-": the empty list).
+std::vector<std::string> ListOf(const std::string& joined);
 // Lines joined with CR LF after each, as the program writes them.
 std::string CrLf(const std::vector<std::string>& lines);
 

@@ -26,18 +26,12 @@ TEST(Tsrctemp, UnreadableFileGivesEmptyLists) {
 
 // tests/data/template/pairing.txt: sections and the declaration areas paired with them.
 TEST(Tsrctemp, DeclarationAreasAndPairing) {
-    auto list = [](const std::string& joined) {
-        TStrings l(1);
-        for (char c : joined)
-            c == ';' ? l.emplace_back() : l.back() += c;
-        return joined == "-" ? TStrings{} : l;
-    };
     const auto rows = test::DataRows("template/pairing.txt", '\t');
     EXPECT_GE(rows.size(), 9u);
     for (const auto& c : rows) {
-        const Tsrctemp t(list(c[1]));
-        EXPECT_EQ(t.Sections(), list(c[2])) << c[0];
-        EXPECT_EQ(t.VarDecls(), list(c.at(3))) << c[0];
+        const Tsrctemp t(test::ListOf(c[1]));
+        EXPECT_EQ(t.Sections(), test::ListOf(c[2])) << c[0];
+        EXPECT_EQ(t.VarDecls(), test::ListOf(c.at(3))) << c[0];
     }
 }
 
