@@ -142,7 +142,7 @@ TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
     ExpectCannotWrite("/proc/version");
 
     InsertVia(workDir.File("top.vhd"), [&](TKomponenteForm* k) {
-        // Sorted ignoring case, .VHD included, the target's own name left out.
+        // Sorted ignoring case, .VHD included, the target itself left out.
         QStringList items;
         for (int i = 0; i < Find<QComboBox>(k, "FileCB")->count(); ++i)
             items << Find<QComboBox>(k, "FileCB")->itemText(i);
