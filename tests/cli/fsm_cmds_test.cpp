@@ -61,29 +61,3 @@ TEST(CliFsm, FailedChecksPrintTheReportWriteNothingAndExit1) {
     EXPECT_EQ(Cli({"check", "Moore.txt"}, dir.Path()).exitCode, 0);
 }
 
-TEST(CliFsm, OtherErrorsExitWith2) {
-    TTempDir dir;
-    Save(MooreExample(), dir.File("Moore.txt"));
-    Save(MooreExample(), dir.File("work.txt"));
-    WriteBytes(dir.File("plain.txt"), "keep");
-    const struct {
-        std::vector<std::string> args;
-        const char* mentions;
-    } cases[] = {
-        {{"fsm", dir.File("work.txt")}, "--moore"},
-        {{"fsm", dir.File("fehlt.txt"), "--moore"}, "fehlt.txt"},
-        {{"fsm", dir.File("Moore.txt"), "-o", dir.File("1zaehler.vhd")}, "1zaehler"},
-        {{"fsm", dir.File("Moore.txt"), "-o", dir.File("entity.vhd")}, "entity"},
-        {{"fsm", dir.File("Moore.txt"), "-o", dir.File("plain.txt/m.vhd")}, "plain.txt"},
-        {{"fsm", dir.File("Moore.txt"), "--moore", "--mealy"}, "--mealy"},
-        {{"check"}, "Aufruf"},
-        {{"check", dir.File("Moore.txt"), "-o", "x.vhd"}, "-o"},
-    };
-    for (const auto& c : cases) {
-        const auto r = Cli(c.args);
-        EXPECT_EQ(r.exitCode, 2) << c.mentions << ": " << r.err;
-        EXPECT_NE(r.err.find(c.mentions), std::string::npos) << r.err;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-    }
-    EXPECT_EQ(ReadBytes(dir.File("plain.txt")), "keep");
-}

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -75,8 +77,24 @@ std::string ParamName(const ::testing::TestParamInfo<std::string>& info) {
     return name;
 }
 
+// A bit-string literal compared with or assigned to a vector of numeric bounds
+// must be as wide as the vector (a longer one compares unequal without a warning).
+std::string LiteralWidthMismatch(const std::string& vhdl) {
+    const std::regex decl(R"((\w+)\s*:\s*(?:in\s+|out\s+)?std_logic_vector\((\d+) downto 0\))",
+                          std::regex::icase);
+    const std::regex use(R"re((\w+)\s*<?=\s*"([01]*)")re");
+    std::map<std::string, long> widths;
+    for (std::sregex_iterator m(vhdl.begin(), vhdl.end(), decl), end; m != end; ++m)
+        widths[(*m)[1]] = std::stol((*m)[2]) + 1;
+    for (std::sregex_iterator m(vhdl.begin(), vhdl.end(), use), end; m != end; ++m)
+        if (widths.contains((*m)[1]) && widths[(*m)[1]] != (*m)[2].length()) return m->str();
+    return "";
+}
+
 } // namespace
 
+// Shifted declarations and missing bodies are found by the lint run over every
+// shipped template (ShippedTemplates.LintFindsNothingIn_*).
 TEST(ShippedTemplates, AtLeastSixFilesWithSeveralSectionsAndRanges) {
     const auto files = TemplateFiles();
     EXPECT_GE(files.size(), 6u);
@@ -87,18 +105,11 @@ TEST(ShippedTemplates, AtLeastSixFilesWithSeveralSectionsAndRanges) {
         const Tsrctemp reader(TemplateDir + file);
         const auto& sections = reader.Sections();
         EXPECT_GE(sections.size(), 2u);
-        // An empty line inside a declaration area would pair sections with the wrong declarations.
-        EXPECT_EQ(reader.VarDecls().size(), sections.size());
         bool ranged = false;
         for (const auto& decls : reader.VarDecls())
             for (const auto& decl : SplitDecls(decls))
                 ranged = ranged || DeclRange(decl);
         EXPECT_TRUE(ranged) << "no parameter with a range";
-        for (const auto& section : sections) {
-            TStrings body;
-            reader.GetBody(body, section);
-            EXPECT_FALSE(body.empty()) << section << " has no body";
-        }
     }
 }
 
@@ -122,6 +133,7 @@ TEST_P(TemplateFile, EverySectionBuildsAtDefaultsAndAtBothBounds) {
             const std::string vhdl = ReadBytes(out);
             // A marker left over names no parameter of its section.
             EXPECT_EQ(vhdl.find('|'), std::string::npos) << what << ":\n" << vhdl;
+            EXPECT_EQ(LiteralWidthMismatch(vhdl), "") << what;
             EXPECT_NE(vhdl.find("entity " + unit + " is"), std::string::npos)
                 << what << ": the entity is not named after the file";
             const auto analysed = GhdlAnalyse(out, dir.Path());

@@ -134,79 +134,61 @@ TEST(IdentifierLines, ResetChoiceWidthRaiseAndLevels) {
     EXPECT_TRUE(v.resetLow && !v.clockLow && v.lines.empty());
 }
 
-TEST(BuildGrid, MatricesShowTheRightmostBitsOrZeros) {
-    // clang-format off
-    const struct { TStrings list; int width; TStrings rows, stored; } cases[] = {
-        {{"s|0110", "t|01", "u|"}, 3, {",X2,X1,X0", "s,1,1,0", "t,0,0,0", "u,0,0,0"}, {"s|110", "t|000", "u|000"}},
-        {{"a|10", "b|01"}, 0, {",X1,X0", "a,1,0", "b,0,1"}, {"a|10", "b|01"}}, // width from the first
-        {{}, 0, {",", ","}, {"|0"}},
-        {{}, 2, {",X1,X0"}, {}},
-        {{"a|", "b|"}, 0, {",X0", "a,0", "b,0"}, {"a|0", "b|0"}}, // no bits, width 0: still a column
-        {{"plain", "b|1"}, 0, {",X0", ",n", "b,1"}, {"|n", "b|1"}}, // no "|": all of it is bits
-        {{"a|" + std::string(1000, '1')}, 0, {}, {}}, // clamped to 256 columns: checked below
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        TAutomat a;
-        a.Eingangsmatrix = c.list;
-        a.Eingangsbitbreite = c.width;
+// tests/data/fsm/grids.txt: matrices shown in a grid and stored back, the state
+// code width, the output table following the states, transition tables repaired
+// when a grid is built, and rows inserted into or deleted from a grid.
+TEST(BuildGrid, TablesAsTheDataFileSays) {
+    const auto rows = test::DataRows("fsm/grids.txt", '\t');
+    EXPECT_GE(rows.size(), 33u);
+    for (const auto& c : rows) {
+        const bool grid = c[0] == "matrix" || c[0] == "statewidth";
+        TAutomat a = grid ? TAutomat{} : Moore(test::ListOf(c[c[0] == "repair" ? 2 : 1]));
         bool modified = false;
-        const CellTable t = BuildGrid(a, TabEingangsmatrix, modified);
-        EXPECT_FALSE(modified);
-        if (c.rows.empty()) {
-            EXPECT_EQ(t.ColCount(), 257);
-            EXPECT_EQ(t.Cell(1, 0), "X255");
+        if (grid) {
+            if (c[0] == "matrix") a.Eingangsmatrix = test::ListOf(c[1]);
+            a.Eingangsbitbreite = c[0] == "matrix" ? std::stoi(c[2]) : 9;
+            for (int i = 0; c[0] == "statewidth" && i < std::stoi(c[1]); ++i)
+                a.Zustandsmatrix.push_back("Z" + std::to_string(i) + "|");
+            const int tab = c[0] == "matrix" ? TabEingangsmatrix : TabZustandsmatrix;
+            const CellTable t = BuildGrid(a, tab, modified);
+            EXPECT_FALSE(modified) << c.at(5);
+            if (c[0] == "statewidth") {
+                EXPECT_EQ(t.Cell(1, 0) + " " + std::to_string(t.ColCount()) + " " +
+                              std::to_string(t.RowCount() - 1),
+                          c[2] + " " + c[3] + " " + c[1]);
+                continue;
+            }
+            EXPECT_EQ(Rows(t), test::ListOf(c[3])) << c[5];
+            StoreGrid(a, tab, t);
+            EXPECT_EQ(a.Eingangsmatrix, test::ListOf(c[4])) << c[5];
             continue;
         }
-        EXPECT_EQ(Rows(t), c.rows);
-        StoreGrid(a, TabEingangsmatrix, t);
-        EXPECT_EQ(a.Eingangsmatrix, c.stored);
+        if (c[0] == "outputs") {
+            a.Ausgangstabelle = test::ListOf(c[2]);
+            SyncAusgangstabelle(a);
+            EXPECT_EQ(a.Ausgangstabelle, test::ListOf(c[4])) << c.at(5);
+            continue;
+        }
+        if (c[0] != "repair") {
+            CellTable t = TableOf(test::ListOf(c[1]));
+            c[0] == "insert" ? InsertTableRow(t, std::stoi(c[2]))
+                             : DeleteTableRow(t, std::stoi(c[2]), c[3] == "1");
+            EXPECT_EQ(Rows(t), test::ListOf(c[4])) << c.at(5);
+            continue;
+        }
+        a.Moore = c[1] == "Moore";
+        if (a.Zustandsmatrix.empty()) a.Eingangsmatrix.clear(), a.Ausgangsmatrix.clear();
+        a.Automatentabelle = test::ListOf(c[3]);
+        TStrings expected = test::ListOf(c[4]);
+        expected.insert(expected.begin(), a.Moore ? "Zustand,Folgezustand,Bedingung"
+                                                  : "Zustand,Folgezustand,Bedingung,Ausgang");
+        EXPECT_EQ(Rows(BuildGrid(a, TabAutomatentabelle, modified)), expected) << c.at(6);
+        EXPECT_EQ(modified, c[5] == "1") << c[6];
     }
-}
-
-TEST(BuildGrid, StateMatrixWidthFollowsTheNumberOfStates) {
-    const std::tuple<int, const char*, int> cases[] = {
-        {1, "X(Z)0", 2}, {2, "X(Z)0", 2}, {3, "X(Z)1", 3}, {4, "X(Z)1", 3}, {5, "X(Z)2", 4}};
-    for (auto [states, firstHeader, cols] : cases) {
-        TAutomat a;
-        for (int i = 0; i < states; ++i)
-            a.Zustandsmatrix.push_back("Z" + std::to_string(i) + "|");
-        a.Eingangsbitbreite = 9; // not the state width
-        bool modified = false;
-        const CellTable t = BuildGrid(a, TabZustandsmatrix, modified);
-        EXPECT_EQ(t.ColCount(), cols) << states;
-        EXPECT_EQ(t.Cell(1, 0), firstHeader) << states;
-        EXPECT_EQ(t.RowCount(), states + 1);
-    }
-}
-
-TEST(BuildGrid, TransitionTableRepairsUnknownNames) {
-    // clang-format off
-    const struct { const char* what; bool moore; TStrings states, table, rows; bool modified; } cases[] = {
-        {"every state gets a row", true, {"Z0|0", "Z1|1"}, {}, {"Z0,,", "Z1,,"}, true},
-        {"unknown states go", true, {"Z0|0", "Z1|1"}, {"Z0|Z1|go", "Z9|Z0|go", "Z1|Z0|stop"}, {"Z0,Z1,go", "Z1,Z0,stop"}, true},
-        {"except on the first data row", true, {"Z0|0", "Z1|1"}, {"Z9|Z7|go", "Z0|Z1|go", "Z1|Z0|halt"}, {"Z9,,go", "Z0,Z1,go", "Z1,Z0,"}, true},
-        {"complete and known", true, {"Z0|0", "Z1|1"}, {"z0|Z1|GO", "Z1|z0|stop"}, {"z0,Z1,GO", "Z1,z0,stop"}, false},
-        {"extra fields dropped", true, {}, {"A|B|c|d"}, {"A,B,c"}, false},
-        {"Mealy keeps the rest as Ausgang", false, {}, {"A|B|c|d|e"}, {"A,B,c,d|e"}, false},
-        {"empty Zustand skipped", true, {}, {"|B|c", "plain", "A|B"}, {"A,B,", ",,", ",,"}, false},
-        {"Mealy output checked", false, {"Z0|0"}, {"Z0|Z0|go|an", "Z0|Z0|stop|hoch"}, {"Z0,Z0,go,an", "Z0,Z0,stop,"}, true},
-        {"no states: nothing repaired", true, {}, {}, {",,"}, false},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        TAutomat a = Moore(c.states);
-        a.Moore = c.moore;
-        if (c.states.empty()) a.Eingangsmatrix.clear(), a.Ausgangsmatrix.clear();
-        a.Automatentabelle = c.table;
-        bool modified = false;
-        const CellTable t = BuildGrid(a, TabAutomatentabelle, modified);
-        TStrings rows = {c.moore ? "Zustand,Folgezustand,Bedingung"
-                                 : "Zustand,Folgezustand,Bedingung,Ausgang"};
-        rows.insert(rows.end(), c.rows.begin(), c.rows.end());
-        EXPECT_EQ(Rows(t), rows) << c.what;
-        EXPECT_EQ(modified, c.modified) << c.what;
-    }
+    TAutomat wide; // patterns are held to 256 columns
+    wide.Eingangsmatrix = {"a|" + std::string(1000, '1')};
+    bool modified = false;
+    EXPECT_EQ(BuildGrid(wide, TabEingangsmatrix, modified).ColCount(), 257);
 }
 
 TEST(BuildGrid, StoredTransitionTablesKeepTheirFields) {
@@ -221,22 +203,7 @@ TEST(BuildGrid, StoredTransitionTablesKeepTheirFields) {
     }
 }
 
-TEST(BuildGrid, OutputTableFollowsTheStatesByPosition) {
-    // clang-format off
-    const struct { TStrings states, before, after; } cases[] = {
-        {{"A|00", "B|01", "C|10"}, {"x|an", "y|aus", "z|", "u|an", "v|an"}, {"A|an", "B|aus", "C|"}},
-        {{"A|00", "B|01", "C|10", "D|11"}, {"x|an", "y|aus"}, {"A|an", "B|aus", "C|", "D|"}},
-        {{"A|0", "plain"}, {"x|an", "keep"}, {"A|an", "keep"}},
-        {{}, {"x|an"}, {}},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        TAutomat a = Moore(c.states);
-        a.Ausgangstabelle = c.before;
-        SyncAusgangstabelle(a);
-        EXPECT_EQ(a.Ausgangstabelle, c.after);
-    }
-
+TEST(BuildGrid, OutputTableKeepsStatesAndDropsUnknownOutputs) {
     TAutomat a = Moore({"A|0", "B|1", "C|1"});
     a.Ausgangstabelle = {"A|an", "B|weg", "an"};
     bool modified = false;
@@ -245,25 +212,6 @@ TEST(BuildGrid, OutputTableFollowsTheStatesByPosition) {
     EXPECT_TRUE(modified);
     StoreGrid(a, TabAusgangstabelle, t);
     EXPECT_EQ(a.Ausgangstabelle, (TStrings{"A|an", "B|", "|an"}));
-}
-
-TEST(TableRows, InsertAndDeleteRules) {
-    // clang-format off
-    const struct { const char* what; TStrings before; bool insert; int row; bool keep; TStrings after; } cases[] = {
-        {"without the rule any row goes", {"h,,", "A,x,", "A,y,", "B,z,"}, false, 3, false, {"h,,", "A,x,", "A,y,"}},
-        {"outside the table", {"h,,", "A,x,", "A,y,", "B,z,"}, false, 4, false, {"h,,", "A,x,", "A,y,", "B,z,"}},
-        {"an empty state cell may go", {"h,,", "A,,", ",,", "B,,"}, false, 2, true, {"h,,", "A,,", "B,,"}},
-        {"the count is case-sensitive", {"h,,", "A,,", "a,,"}, false, 2, true, {"h,,", "A,,", "a,,"}},
-        {"insert below the last row", {"h,,", "A,x,", "A,y,", "B,z,"}, true, 3, false, {"h,,", "A,x,", "A,y,", "B,z,", "B,,"}},
-        {"insert outside", {"h,,", "A,x,"}, true, 2, false, {"h,,", "A,x,"}},
-        {"insert negative", {"h,,", "A,x,"}, true, -1, false, {"h,,", "A,x,"}},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        CellTable t = TableOf(c.before);
-        c.insert ? InsertTableRow(t, c.row) : DeleteTableRow(t, c.row, c.keep);
-        EXPECT_EQ(Rows(t), c.after) << c.what;
-    }
 }
 
 TEST(PopupMenu, ItemsOfEachColumnAndBedingungOnlyUnused) {

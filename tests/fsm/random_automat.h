@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -10,7 +11,6 @@
 
 #include "common/ascii.h"
 #include "fsm/automat.h"
-#include "fsm/synthesis.h"
 
 namespace korvalt::test {
 
@@ -35,6 +35,15 @@ inline std::string RandomName(std::mt19937& rng, const std::string& prefix, int 
     static const char* const stems[] = {"go", "Stop", "an", "AUS", "lauf", "Warte", "s", "q_v"};
     std::uniform_int_distribution<int> stem(0, 7);
     return prefix + stems[stem(rng)] + std::to_string(index);
+}
+
+// The fields of a "|"-joined list entry or table row, read here rather than
+// through the program's own parsers so the model below does not share their faults.
+inline TStrings Fields(const std::string& row) {
+    TStrings f(1);
+    for (char c : row)
+        c == '|' ? f.emplace_back() : f.back() += c;
+    return f;
 }
 
 inline TAutomat RandomAutomat(std::mt19937& rng, const TMachineShape& m) {
@@ -66,7 +75,7 @@ inline TAutomat RandomAutomat(std::mt19937& rng, const TMachineShape& m) {
 
     std::uniform_int_distribution<int> pickState(0, m.states - 1), pickInput(0, m.inputs - 1),
         pickOutput(0, m.outputs - 1);
-    auto name = [](const std::string& entry) { return EntryName(entry); };
+    auto name = [](const std::string& entry) { return Fields(entry)[0]; };
     for (int s = 0; s < m.states; ++s) {
         for (int x = 0; x < m.inputs; ++x) {
             if (!m.fullySpecified && rng() % 3 == 0) continue;
@@ -104,55 +113,48 @@ inline TMachineShape RandomShape(std::mt19937& rng) {
     return shape;
 }
 
-// What the machine does, cycle by cycle, as the tables say.
+// What the machine does, cycle by cycle, as the tables say: the named reset
+// state (or the first state when none is named), the first matching row.
 class TReferenceMachine {
   public:
-    explicit TReferenceMachine(const TAutomat& a) : a_(a), state_(ResetStateName(a)) {}
+    explicit TReferenceMachine(const TAutomat& a)
+        : a_(a),
+          state_(a.Resetzustand.empty() ? Fields(a.Zustandsmatrix.at(0))[0] : a.Resetzustand) {}
 
     // The output while input pattern x is applied in the current state; empty
     // when the tables leave it open (the VHDL then gives don't-cares).
     std::string Output(const std::string& x) const {
-        if (a_.Moore)
-            return Pattern(a_.Ausgangsmatrix, FindStateOutput(a_.Ausgangstabelle, state_));
-        const auto row = MealyRow(x);
-        return row.empty() ? std::string() : Pattern(a_.Ausgangsmatrix, row[3]);
+        std::string out;
+        if (a_.Moore) {
+            for (const auto& r : a_.Ausgangstabelle)
+                if (SameText(Fields(r)[0], state_)) {
+                    out = Fields(r)[1];
+                    break;
+                }
+        } else {
+            if (const auto row = Row(x)) out = (*row)[3];
+        }
+        return Pattern(a_.Ausgangsmatrix, out);
     }
     // The active clock edge with input pattern x applied; false when the next state is open.
     bool Clock(const std::string& x) {
-        if (a_.Moore) {
-            for (const auto& r : a_.Automatentabelle) {
-                const TStrings f = SplitTableRow(r, 3);
-                if (SameText(f[0], state_) && Pattern(a_.Eingangsmatrix, f[2]) == x) {
-                    state_ = f[1];
-                    break;
-                }
-            }
-            return true;
-        }
-        const auto row = MealyRow(x);
-        if (row.empty()) return false;
-        state_ = row[1];
-        return true;
+        const auto row = Row(x);
+        if (row) state_ = (*row)[1];
+        return row || a_.Moore;
     }
 
   private:
     static std::string Pattern(const TStrings& list, const std::string& name) {
         for (const auto& e : list)
-            if (SameText(EntryName(e), name)) return EntryBits(e);
+            if (!name.empty() && SameText(Fields(e)[0], name)) return Fields(e)[1];
         return {};
     }
-    TStrings MealyRow(const std::string& x) const {
-        std::string input;
-        for (const auto& e : a_.Eingangsmatrix)
-            if (EntryBits(e) == x) {
-                input = EntryName(e);
-                break;
-            }
+    std::optional<TStrings> Row(const std::string& x) const {
         for (const auto& r : a_.Automatentabelle) {
-            TStrings f = SplitTableRow(r, 4);
-            if (f[0] == state_ && f[2] == input && !input.empty()) return f;
+            TStrings f = Fields(r);
+            if (SameText(f[0], state_) && Pattern(a_.Eingangsmatrix, f[2]) == x) return f;
         }
-        return {};
+        return std::nullopt;
     }
 
     const TAutomat& a_;

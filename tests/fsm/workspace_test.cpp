@@ -9,22 +9,13 @@ using namespace korvalt;
 using namespace korvalt::test;
 
 namespace {
-
-// The go/stop machine: two inputs, two outputs, two states, reset Z0.
+// The go/stop machine of tests/data/fsm (Moore.txt, Mealy.txt), typed by hand.
 TAutomat GoStop(bool moore) {
     TAutomat a;
     a.Moore = moore;
-    a.Eingangsbitbreite = a.Ausgangsbitbreite = 1;
-    a.Eingangsmatrix = {"go|1", "stop|0"};
-    a.Ausgangsmatrix = {"an|1", "aus|0"};
-    a.Zustandsmatrix = {"Z0|0", "Z1|1"};
-    a.Automatentabelle =
-        moore ? TStrings{"Z0|Z1|go", "Z1|Z0|stop"} : TStrings{"Z0|Z1|go|an", "Z1|Z0|stop|aus"};
-    if (moore) a.Ausgangstabelle = {"Z0|aus", "Z1|an"};
-    a.Resetzustand = "Z0";
+    EXPECT_TRUE(LoadWorkspaceFile(a, DataPath(moore ? "fsm/Moore.txt" : "fsm/Mealy.txt")));
     return a;
 }
-
 } // namespace
 
 TEST(Workspace, GoStopMachineIsSavedByteForByteAndLoadsBackTheSame) {
@@ -42,34 +33,28 @@ TEST(Workspace, GoStopMachineIsSavedByteForByteAndLoadsBackTheSame) {
     }
 }
 
+// tests/data/fsm/workspace_reader.txt: what the reader takes from a file and what it keeps.
 TEST(Workspace, ReaderFindsMarkersAnywhereAndKeepsWhatTheFileDoesNotSay) {
-    // clang-format off
-    const struct { const char* what; const char* text; TStrings in, z, automat; int ib; const char* rst; const char* brst; } cases[] = {
-        {"lower case and bare LF", "#in\na|1\n#z\nZ0|0\n#automat\nZ0|Z0|a\n", {"a|1"}, {"Z0|0"}, {"Z0|Z0|a"}, 7, "keep", "0"},
-        {"#INPUTS starts the inputs", "#INPUTS\r\na|1\r\n", {"a|1"}, {}, {}, 7, "keep", "0"},
-        {"ignored lines", "a|0\r\n#comment\r\n\r\n#IN\r\n\r\nb|1\r\n#nothing\r\n", {"b|1"}, {}, {}, 7, "keep", "0"},
-        {"widths and levels", "#IBx\r\n#BRST\r\n#RSTZ9\r\n", {}, {}, {}, 0, "Z9", ""},
-        {"values from fixed places", "x#IB5\r\n#IB 12\r\n#BRST1extra\r\n", {}, {}, {}, 12, "keep", "1"},
-        {"widths held to 256", "#IB100000\r\n", {}, {}, {}, 256, "keep", "0"},
-        {"negative width", "#IB-3\r\n", {}, {}, {}, 0, "keep", "0"},
-        {"a data line with a marker switches", "#IN\r\na|1\r\nb#Z\r\nZ0|0\r\n", {"a|1", "b#Z"}, {"Z0|0"}, {}, 7, "keep", "0"},
-        {"no line end at all", "#IN", {}, {}, {}, 7, "keep", "0"},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
+    const auto rows = DataRows("fsm/workspace_reader.txt", '\t');
+    EXPECT_GE(rows.size(), 9u);
+    for (const auto& c : rows) {
+        std::string text = c.at(1);
+        for (const auto& [escape, byte] : {std::pair{"\\r", "\r"}, {"\\n", "\n"}})
+            for (auto p = text.find(escape); p != std::string::npos; p = text.find(escape, p))
+                text.replace(p, 2, byte);
         TAutomat a;
         a.Eingangsbitbreite = 7;
         a.Resetzustand = "keep";
         a.ResetAktiv = "0";
         a.Ausgangsmatrix = {"old|1"};
-        LoadWorkspaceText(a, c.text);
-        EXPECT_EQ(a.Eingangsmatrix, c.in) << c.what;
-        EXPECT_EQ(a.Zustandsmatrix, c.z) << c.what;
-        EXPECT_EQ(a.Automatentabelle, c.automat) << c.what;
-        EXPECT_TRUE(a.Ausgangsmatrix.empty()) << c.what; // every list is cleared
-        EXPECT_EQ(a.Eingangsbitbreite, c.ib) << c.what;
-        EXPECT_EQ(a.Resetzustand, c.rst) << c.what;
-        EXPECT_EQ(a.ResetAktiv, c.brst) << c.what;
+        LoadWorkspaceText(a, text);
+        EXPECT_EQ(a.Eingangsmatrix, ListOf(c[2])) << c[0];
+        EXPECT_EQ(a.Zustandsmatrix, ListOf(c[3])) << c[0];
+        EXPECT_EQ(a.Automatentabelle, ListOf(c[4])) << c[0];
+        EXPECT_TRUE(a.Ausgangsmatrix.empty()) << c[0]; // every list is cleared
+        EXPECT_EQ(std::to_string(a.Eingangsbitbreite) + "|" + a.Resetzustand + "|" + a.ResetAktiv,
+                  c[5] + "|" + c[6] + "|" + c.at(7))
+            << c[0];
     }
 }
 

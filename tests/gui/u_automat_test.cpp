@@ -57,12 +57,13 @@ class AutomatFormTest : public ::testing::Test {
         return QString::fromStdString(Grid()->Table().Cell(col, row));
     }
 
-    // Types into the memo; "\n" presses Enter, "\b" Backspace and "←" the left arrow.
+    // Types into the memo; "\n" presses Enter, "\b" Backspace, "←" the left arrow, "?" F2.
     void TypeNames(const QString& keys) {
         for (QChar c : keys) {
             const Qt::Key key = c == u'\n'   ? Qt::Key_Return
                                 : c == u'\b' ? Qt::Key_Backspace
                                 : c == u'←'  ? Qt::Key_Left
+                                : c == u'?'  ? Qt::Key_F2
                                              : Qt::Key_unknown;
             QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
             if (key != Qt::Key_unknown)
@@ -134,10 +135,10 @@ TEST_F(AutomatFormTest, MenusBitWidthFilteredKeysAndDuplicateWarningWhileTypingN
     SelectTab(2);
     EXPECT_EQ(form->Automat().Ausgangsbitbreite, 256);
 
-    // Letters leave the duplicate warning alone; Enter and editing keys check again.
+    // Letters and F keys leave the duplicate warning alone; Enter and editing keys check again.
     const QString dup = "Bezeichner doppelt";
-    const std::pair<QString, QString> steps[] = {{"Start\nstart", ""}, {"\n", dup},   {"x", dup},
-                                                 {"\b", dup},          {"\b\b", dup}, {"←", ""}};
+    const std::pair<QString, QString> steps[] = {{"Start\nstart?", ""}, {"\n", dup},   {"x", dup},
+                                                 {"\b", dup},           {"\b\b", dup}, {"←?", ""}};
     for (const auto& [keys, status] : steps) {
         TypeNames(keys);
         EXPECT_EQ(form->StatusText(), status) << keys.toStdString();

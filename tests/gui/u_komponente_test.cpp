@@ -89,7 +89,6 @@ TEST_F(VhdlFlowTest, TestbenchCancelledWrittenSilentlyOrReportedAsUnwritable) {
 TEST_F(VhdlFlowTest, RunnableTestbenchRefusedWrittenAndOverwrittenOnlyWhenAllowed) {
     auto* entry = form->findChild<QAction*>("TestbenchVhdl");
     ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->text(), QString::fromUtf8("Testbench (VHDL-2008)\u2026"));
     const std::string tb = workDir.File("zaehler_tb.vhd");
     dialogs.files = {QString::fromStdString(workDir.File("namenlos.vhd")),
                      QString::fromStdString(workDir.File("zaehler.vhd")),
@@ -119,7 +118,6 @@ TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
     EXPECT_EQ(form->StatusText(), "Komponente einfügen");
 
     InsertVia(workDir.File("top.vhd"), [](TKomponenteForm* k) {
-        EXPECT_EQ(Find<QPushButton>(k, "Button2")->text(), "Be&enden");
         QTest::mouseClick(Find<QPushButton>(k, "Button2"), Qt::LeftButton);
     });
     EXPECT_EQ(dialogs.asked.back().kind, "modal");
@@ -143,15 +141,13 @@ TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
     ExpectCannotWrite("/proc/version");
 
     InsertVia(workDir.File("top.vhd"), [&](TKomponenteForm* k) {
-        // Sorted ignoring case, .VHD included, the target's own name left out.
+        // Sorted ignoring case, .VHD included, the target itself left out.
         QStringList items;
         for (int i = 0; i < Find<QComboBox>(k, "FileCB")->count(); ++i)
             items << Find<QComboBox>(k, "FileCB")->itemText(i);
         EXPECT_EQ(items, (QStringList{"namenlos.vhd", "zaehler.vhd", "ZWEI.VHD"}));
         auto* comments = Find<QCheckBox>(k, "KommentarCB");
         EXPECT_TRUE(comments->isChecked());
-        EXPECT_EQ(comments->text(), "&Kommentar einfügen");
-        EXPECT_EQ(Find<QCheckBox>(k, "SignaleCB")->text(), "Signale anlegen");
         EXPECT_FALSE(Find<QCheckBox>(k, "SignaleCB")->isChecked());
         Choose(k, 1, true);
         EXPECT_FALSE(k->isVisible());

@@ -39,6 +39,29 @@ std::string DataPath(const std::string& relative) {
     return std::string(KORVALT_TEST_DATA) + relative;
 }
 
+std::vector<std::vector<std::string>> DataRows(const std::string& relative, char sep) {
+    std::ifstream in(DataPath(relative));
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line.starts_with("# ")) continue;
+        rows.emplace_back();
+        for (std::size_t from = 0;;) {
+            const auto bar = line.find(sep, from);
+            rows.back().push_back(line.substr(from, bar - from));
+            if (bar == std::string::npos) break;
+            from = bar + 1;
+        }
+    }
+    return rows;
+}
+
+std::vector<std::string> ListOf(const std::string& joined) {
+    std::vector<std::string> list(1);
+    for (char c : joined)
+        c == ';' ? list.emplace_back() : list.back() += c;
+    return joined == "-" ? std::vector<std::string>{} : list;
+}
+
 std::string CrLf(const std::vector<std::string>& lines) {
     std::string s;
     for (const auto& l : lines)

@@ -29,6 +29,11 @@ std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 // Path of a file under tests/data.
 std::string DataPath(const std::string& relative);
+// Rows of a table under tests/data: one row a line, fields split at sep;
+// empty lines and lines starting with "# " are left out.
+std::vector<std::vector<std::string>> DataRows(const std::string& relative, char sep = '|');
+// A list written in a data table with its entries joined by ";" ("-": the empty list).
+std::vector<std::string> ListOf(const std::string& joined);
 // Lines joined with CR LF after each, as the program writes them.
 std::string CrLf(const std::vector<std::string>& lines);
 

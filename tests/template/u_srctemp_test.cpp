@@ -24,39 +24,14 @@ TEST(Tsrctemp, UnreadableFileGivesEmptyLists) {
     EXPECT_TRUE(body.empty());
 }
 
+// tests/data/template/pairing.txt: sections and the declaration areas paired with them.
 TEST(Tsrctemp, DeclarationAreasAndPairing) {
-    const struct {
-        const char* what;
-        TStrings lines;
-        TStrings sections;
-        TStrings decls;
-    } cases[] = {
-        {"name verbatim with blanks",
-         {"#Zaehler 8 Bit", "-N", "<", "x", ">"},
-         {"Zaehler 8 Bit"},
-         {"N|"}},
-        {"empty line ends declarations", {"#A", "-N", "", "-M", "<"}, {"A"}, {"N|"}},
-        {"a lone dash is an empty declaration", {"#A", "-", "-B", "<"}, {"A"}, {"|B|"}},
-        {"section without declarations", {"#A", "<", ">"}, {"A"}, {""}},
-        {"double-dash commentary is a declaration", {"#A", "-- note", "<"}, {"A"}, {"- note|"}},
-        {"open at end of file adds nothing", {"#A", "-N"}, {"A"}, {}},
-        {"header then empty line shifts pairing",
-         {"#A", "", "-N[1,2]", "<", ">", "#B", "-M", "<", ">"},
-         {"A", "B"},
-         {"M|"}},
-        {"a header ends the previous area",
-         {"#A", "-N", "#B", "-M", "<"},
-         {"A", "B"},
-         {"N|", "M|"}},
-        {"dash lines in a body are body text",
-         {"#A", "<", "-x", ">", "", "#B", "-M", "<"},
-         {"A", "B"},
-         {"", "M|"}},
-    };
-    for (const auto& c : cases) {
-        const Tsrctemp t(c.lines);
-        EXPECT_EQ(t.Sections(), c.sections) << c.what;
-        EXPECT_EQ(t.VarDecls(), c.decls) << c.what;
+    const auto rows = test::DataRows("template/pairing.txt", '\t');
+    EXPECT_GE(rows.size(), 9u);
+    for (const auto& c : rows) {
+        const Tsrctemp t(test::ListOf(c[1]));
+        EXPECT_EQ(t.Sections(), test::ListOf(c[2])) << c[0];
+        EXPECT_EQ(t.VarDecls(), test::ListOf(c.at(3))) << c[0];
     }
 }
 

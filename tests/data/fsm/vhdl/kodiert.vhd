@@ -1,0 +1,46 @@
+library IEEE;
+use IEEE.STD_LOGIC_1164.ALL;
+use IEEE.STD_LOGIC_ARITH.ALL;
+use IEEE.STD_LOGIC_UNSIGNED.ALL;
+
+entity kodiert is
+    Port(clk,rst : in std_logic;
+         x : in std_logic_vector(0 downto 0);
+         y : out std_logic_vector(0 downto 0));
+end kodiert;
+
+architecture Behavioral of kodiert is
+-- Eingangsmatrix
+   constant X0 : std_logic_vector(0 downto 0) := "0";
+   constant X1 : std_logic_vector(0 downto 0) := "1";
+
+-- Zustandsmatrix
+   constant S0 : std_logic_vector(0 downto 0) := "0";
+   constant S1 : std_logic_vector(0 downto 0) := "1";
+
+   signal z : std_logic_vector(0 downto 0);
+
+-- Ausgangsmatrix
+   constant Y0 : std_logic_vector(0 downto 0) := "0";
+   constant Y1 : std_logic_vector(0 downto 0) := "1";
+
+begin
+  pSync:  PROCESS(clk,rst)
+          BEGIN
+            if rst = '1' then z <= S0;
+               elsif (clk'event and clk = '1') then
+                     if    z = S0 and x = X1 then z <= S1;
+                     elsif z = S1 and x = X0 then z <= S0;
+                     end if;
+            end if;
+          END PROCESS pSync;
+
+  pASync: PROCESS(z)
+          BEGIN
+            if    z = S0 then y <= Y0;
+            elsif z = S1 then y <= Y1;
+            end if;
+          END PROCESS pASync;
+
+end Behavioral;
+

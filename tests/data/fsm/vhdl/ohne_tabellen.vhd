@@ -1,0 +1,37 @@
+library IEEE;
+use IEEE.STD_LOGIC_1164.ALL;
+use IEEE.STD_LOGIC_ARITH.ALL;
+use IEEE.STD_LOGIC_UNSIGNED.ALL;
+
+entity ohne_tabellen is
+    Port(clk,rst : in std_logic;
+         x : in std_logic_vector(0 downto 0);
+         y : out std_logic_vector(0 downto 0));
+end ohne_tabellen;
+
+architecture Behavioral of ohne_tabellen is
+-- Eingangsmatrix
+   constant X0 : std_logic_vector(0 downto 0) := "0";
+   constant X1 : std_logic_vector(0 downto 0) := "1";
+
+   type zustand is (S0,S1);
+   signal z : zustand;
+
+-- Ausgangsmatrix
+   constant Y0 : std_logic_vector(0 downto 0) := "0";
+   constant Y1 : std_logic_vector(0 downto 0) := "1";
+
+begin
+  pSync:  PROCESS(clk,rst)
+          BEGIN
+            if rst = '1' then z <= S0;
+               elsif (clk'event and clk = '1') then
+            end if;
+          END PROCESS pSync;
+
+  pASync: PROCESS(z)
+          BEGIN
+          END PROCESS pASync;
+
+end Behavioral;
+
