@@ -22,7 +22,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     setProperty("helpFile", "MAP.HLP");
 
     auto* panel = new QFrame(this);
-    panel->setObjectName("Panel1");
+    panel->setObjectName("RahmenPNL");
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     panel->setGeometry(8, 8, 290, 180);

@@ -254,13 +254,13 @@ void TAutomatForm::CreateControls() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    Panel2 = new QFrame(this);
-    Panel2->setObjectName("Panel2");
-    layout->addWidget(Panel2, 1);
-    auto* panel2Layout = new QVBoxLayout(Panel2);
+    HintergrundPNL = new QFrame(this);
+    HintergrundPNL->setObjectName("HintergrundPNL");
+    layout->addWidget(HintergrundPNL, 1);
+    auto* panel2Layout = new QVBoxLayout(HintergrundPNL);
     panel2Layout->setContentsMargins(0, 0, 0, 0);
 
-    TabPanel = new QWidget(Panel2);
+    TabPanel = new QWidget(HintergrundPNL);
     TabPanel->setObjectName("TabPanel");
     panel2Layout->addWidget(TabPanel);
     auto* tabLayout = new QVBoxLayout(TabPanel);
@@ -303,13 +303,13 @@ void TAutomatForm::CreateControls() {
             &TAutomatForm::DiagrammDoubleClick);
     tabLayout->addWidget(Zustandsdiagramm, 1);
 
-    GB1 = new QGroupBox(TabPanel);
-    GB1->setObjectName("GB1");
-    tabLayout->addWidget(GB1, 1);
-    auto* gbLayout = new QHBoxLayout(GB1);
+    NamenGB = new QGroupBox(TabPanel);
+    NamenGB->setObjectName("NamenGB");
+    tabLayout->addWidget(NamenGB, 1);
+    auto* gbLayout = new QHBoxLayout(NamenGB);
     gbLayout->setContentsMargins(0, 0, 0, 0);
     gbLayout->setSpacing(0);
-    VarMemo = new TVarMemo(GB1);
+    VarMemo = new TVarMemo(NamenGB);
     VarMemo->setObjectName("VarMemo");
     VarMemo->setFixedWidth(MemoWidth);
     VarMemo->setTabChangesFocus(true);
@@ -318,25 +318,25 @@ void TAutomatForm::CreateControls() {
     VarMemo->installEventFilter(this);
     connect(VarMemo, &QPlainTextEdit::textChanged, this, &TAutomatForm::VarMemoChange);
     gbLayout->addWidget(VarMemo);
-    Panel1 = new QFrame(GB1);
-    Panel1->setObjectName("Panel1");
-    SetHelpContext(Panel1, 2000);
-    gbLayout->addWidget(Panel1, 1);
+    SeitenPNL = new QFrame(NamenGB);
+    SeitenPNL->setObjectName("SeitenPNL");
+    SetHelpContext(SeitenPNL, 2000);
+    gbLayout->addWidget(SeitenPNL, 1);
 
     auto label = [this](const char* name, const char* text) {
-        auto* l = new QLabel(text, Panel1);
+        auto* l = new QLabel(text, SeitenPNL);
         l->setObjectName(name);
         l->setGeometry(8, 16, 150, 17);
         return l;
     };
-    Label1 = label("Label1", "Eingangsbitbreite:");
-    Label3 = label("Label3", "Ausgangsbitbreite:");
-    Label2 = label("Label2", "Resetzustand:");
-    BitEdit = new QLineEdit(Panel1);
+    EingangsbreiteLBL = label("EingangsbreiteLBL", "Eingangsbitbreite:");
+    AusgangsbreiteLBL = label("AusgangsbreiteLBL", "Ausgangsbitbreite:");
+    ResetzustandLBL = label("ResetzustandLBL", "Resetzustand:");
+    BitEdit = new QLineEdit(SeitenPNL);
     BitEdit->setObjectName("BitEdit");
     BitEdit->setGeometry(8, 36, 100, 21);
     BitEdit->installEventFilter(this);
-    RSTCBox = new QComboBox(Panel1);
+    RSTCBox = new QComboBox(SeitenPNL);
     RSTCBox->setObjectName("RSTCBox");
     RSTCBox->setEditable(false);
     RSTCBox->setGeometry(8, 36, 150, 21);
@@ -347,11 +347,11 @@ void TAutomatForm::CreateControls() {
         resetRow_ = index;
         if (index >= 0) Automat_.Resetzustand = FromQ(RSTCBox->itemText(index));
     });
-    ResetCheckBox = new QCheckBox("Reset L-aktiv (0)", Panel1);
+    ResetCheckBox = new QCheckBox("Reset L-aktiv (0)", SeitenPNL);
     ResetCheckBox->setObjectName("ResetCheckBox");
     ResetCheckBox->setGeometry(8, 16, 200, 17);
     SetHelpContext(ResetCheckBox, 2120);
-    CLKCheckBox = new QCheckBox("&Takt L-aktiv (0)", Panel1);
+    CLKCheckBox = new QCheckBox("&Takt L-aktiv (0)", SeitenPNL);
     CLKCheckBox->setObjectName("CLKCheckBox");
     CLKCheckBox->setGeometry(8, 40, 200, 17);
     SetHelpContext(CLKCheckBox, 2130);
@@ -497,7 +497,7 @@ void TAutomatForm::SetView(TView view, bool store) {
     if (store && view != View_) StoreShownView();
     View_ = view;
     TabPanel->setVisible(view != ViewNone);
-    GB1->setVisible(view == ViewVorgaben);
+    NamenGB->setVisible(view == ViewVorgaben);
     AutomatGrid->setVisible(view == ViewTabellen);
     Zustandsdiagramm->hide();
     FilterEdit->setVisible(view == ViewTabellen);
@@ -591,7 +591,7 @@ void TAutomatForm::ShowVorgaben(int tab) {
         const QSignalBlocker block(TabControl1);
         TabControl1->setCurrentIndex(tab);
     }
-    GB1->setTitle(QString::fromUtf8(VorgabenCaptions[tab]));
+    NamenGB->setTitle(QString::fromUtf8(VorgabenCaptions[tab]));
     const TIdentifierView v = ShowIdentifierList(Automat_, tab);
     SetMemoLines(v.lines);
     VarMemo->setVisible(tab != TabTaktReset);
@@ -612,11 +612,11 @@ void TAutomatForm::ShowVorgaben(int tab) {
         CLKCheckBox->setChecked(v.clockLow);
     }
     filling_ = false;
-    Label1->setVisible(tab == TabEingangsmatrix);
-    Label3->setVisible(tab == TabAusgangsmatrix);
+    EingangsbreiteLBL->setVisible(tab == TabEingangsmatrix);
+    AusgangsbreiteLBL->setVisible(tab == TabAusgangsmatrix);
     BitEdit->setVisible(tab <= TabAusgangsmatrix);
     const bool reset = tab == TabZustandsmatrix && Automat_.Moore;
-    Label2->setVisible(reset);
+    ResetzustandLBL->setVisible(reset);
     RSTCBox->setVisible(reset);
     ResetCheckBox->setVisible(tab == TabTaktReset);
     CLKCheckBox->setVisible(tab == TabTaktReset);

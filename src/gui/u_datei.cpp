@@ -23,24 +23,24 @@ TDateinameForm::TDateinameForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Dateiname?");
     UseDesignFont(this);
     setFixedSize(305, 162);
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName("Edit1");
-    Edit1->setGeometry(16, 32, 257, 21);
-    Button1 = new QPushButton("&Datei erzeugen", this);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(88, 88, 97, 25);
-    Button1->setDefault(true); // Enter in the edit box acts as the button
-    connect(Button1, &QPushButton::clicked, this, &TDateinameForm::Button1Click);
+    DateinameEDT = new QLineEdit(this);
+    DateinameEDT->setObjectName("DateinameEDT");
+    DateinameEDT->setGeometry(16, 32, 257, 21);
+    ErzeugenBTN = new QPushButton("&Datei erzeugen", this);
+    ErzeugenBTN->setObjectName("ErzeugenBTN");
+    ErzeugenBTN->setGeometry(88, 88, 97, 25);
+    ErzeugenBTN->setDefault(true); // Enter in the edit box acts as the button
+    connect(ErzeugenBTN, &QPushButton::clicked, this, &TDateinameForm::ErzeugenBTNClick);
 }
 
 void TDateinameForm::SetFileName(const QString& name) {
     FileName = LowerFileNamePart(name);
-    Edit1->setText(FileName);
-    Edit1->selectAll(); // typing replaces the proposal
+    DateinameEDT->setText(FileName);
+    DateinameEDT->selectAll(); // typing replaces the proposal
 }
 
-void TDateinameForm::Button1Click() {
-    FileName = LowerFileNamePart(Edit1->text());
+void TDateinameForm::ErzeugenBTNClick() {
+    FileName = LowerFileNamePart(DateinameEDT->text());
     accept();
 }
 

@@ -21,11 +21,11 @@ class TDateinameForm : public QDialog {
     QString GetFileName() const { return FileName; }
 
   private slots:
-    void Button1Click();
+    void ErzeugenBTNClick();
 
   private:
-    QLineEdit* Edit1;
-    QPushButton* Button1;
+    QLineEdit* DateinameEDT;
+    QPushButton* ErzeugenBTN;
     QString FileName;
 };
 

@@ -29,9 +29,9 @@ TErrorForm::TErrorForm(QWidget* parent) : QDialog(parent) {
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName("Panel1");
-    OKButton = new QPushButton("&OK", Panel1);
+    KnopfPNL = new QFrame(this);
+    KnopfPNL->setObjectName("KnopfPNL");
+    OKButton = new QPushButton("&OK", KnopfPNL);
     OKButton->setObjectName("OKButton");
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TErrorForm::OKButtonClick);
@@ -57,7 +57,7 @@ QString TErrorForm::ReportText() const {
 void TErrorForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (width() < 2 * ButtonWidth) resize(2 * ButtonWidth, height());
-    Panel1->setGeometry(0, height() - PanelHeight, width(), PanelHeight);
+    KnopfPNL->setGeometry(0, height() - PanelHeight, width(), PanelHeight);
     Memo->setGeometry(0, 0, width(), std::max(0, height() - PanelHeight));
     OKButton->setGeometry(width() / 2 - ButtonWidth / 2, 8, ButtonWidth, ButtonHeight);
 }

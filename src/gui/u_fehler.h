@@ -29,7 +29,7 @@ class TErrorForm : public QDialog {
 
   private:
     QPlainTextEdit* Memo;
-    QFrame* Panel1;
+    QFrame* KnopfPNL;
     QPushButton* OKButton;
 };
 

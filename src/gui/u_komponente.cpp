@@ -16,7 +16,7 @@
 namespace korvalt {
 
 namespace {
-constexpr int Panel1Height = 57;
+constexpr int KnopfPNLHeight = 57;
 }
 
 TKomponenteForm::TKomponenteForm(QWidget* parent) : QDialog(parent) {
@@ -25,36 +25,36 @@ TKomponenteForm::TKomponenteForm(QWidget* parent) : QDialog(parent) {
     UseDesignFont(this);
     SetHelpContext(this, 1140);
 
-    Panel2 = new QFrame(this);
-    Panel2->setObjectName("Panel2");
-    Label1 = new QLabel("Auswahl einer Komponente aus VHDL-Datei:", Panel2);
-    Label1->setObjectName("Label1");
-    Label1->move(24, 40);
-    Label1->adjustSize();
-    FileCB = new QComboBox(Panel2);
+    AuswahlPNL = new QFrame(this);
+    AuswahlPNL->setObjectName("AuswahlPNL");
+    AuswahlLBL = new QLabel("Auswahl einer Komponente aus VHDL-Datei:", AuswahlPNL);
+    AuswahlLBL->setObjectName("AuswahlLBL");
+    AuswahlLBL->move(24, 40);
+    AuswahlLBL->adjustSize();
+    FileCB = new QComboBox(AuswahlPNL);
     FileCB->setObjectName("FileCB");
     FileCB->setEditable(true);
     FileCB->setInsertPolicy(QComboBox::NoInsert);
     FileCB->setGeometry(24, 64, 401, FileCB->sizeHint().height());
-    KommentarCB = new QCheckBox("&Kommentar einfügen", Panel2);
+    KommentarCB = new QCheckBox("&Kommentar einfügen", AuswahlPNL);
     KommentarCB->setObjectName("KommentarCB");
     KommentarCB->setGeometry(24, 96, 145, KommentarCB->sizeHint().height());
     KommentarCB->setChecked(true);
-    SignaleCB = new QCheckBox("Signale anlegen", Panel2);
+    SignaleCB = new QCheckBox("Signale anlegen", AuswahlPNL);
     SignaleCB->setObjectName("SignaleCB");
     SignaleCB->setGeometry(24, 120, 145, SignaleCB->sizeHint().height());
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName("Panel1");
-    Button2 = new QPushButton("Be&enden", Panel1);
-    Button2->setObjectName("Button2");
-    Button2->setGeometry(104, 16, 75, 25);
-    Button1 = new QPushButton("Einfügen", Panel1);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(280, 16, 75, 25);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TKomponenteForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TKomponenteForm::Button2Click);
+    KnopfPNL = new QFrame(this);
+    KnopfPNL->setObjectName("KnopfPNL");
+    BeendenBTN = new QPushButton("Be&enden", KnopfPNL);
+    BeendenBTN->setObjectName("BeendenBTN");
+    BeendenBTN->setGeometry(104, 16, 75, 25);
+    EinfuegenBTN = new QPushButton("Einfügen", KnopfPNL);
+    EinfuegenBTN->setObjectName("EinfuegenBTN");
+    EinfuegenBTN->setGeometry(280, 16, 75, 25);
+    EinfuegenBTN->setDefault(true);
+    connect(EinfuegenBTN, &QPushButton::clicked, this, &TKomponenteForm::EinfuegenBTNClick);
+    connect(BeendenBTN, &QPushButton::clicked, this, &TKomponenteForm::BeendenBTNClick);
 
     resize(484, 321);
 }
@@ -70,7 +70,7 @@ void TKomponenteForm::ListComponents(const std::string& folder, const std::strin
 
 // The name in the box must be one of the listed files: a typed name that is not
 // is refused, and the window stays open for another choice.
-void TKomponenteForm::Button1Click() {
+void TKomponenteForm::EinfuegenBTNClick() {
     const QString item = FileCB->currentText();
     if (!item.isEmpty() && FileCB->findText(item, Qt::MatchExactly) < 0) {
         Dialogs().ShowMessage(this, "Fehler",
@@ -87,7 +87,7 @@ void TKomponenteForm::Button1Click() {
     accept();
 }
 
-void TKomponenteForm::Button2Click() {
+void TKomponenteForm::BeendenBTNClick() {
     reject();
 }
 
@@ -99,18 +99,18 @@ void TKomponenteForm::resizeEvent(QResizeEvent* event) {
 // Each button is centred in its half of the window; the list spans the width.
 void TKomponenteForm::FormResize() {
     int W = width(), H = height();
-    const int w = Button2->width();
+    const int w = BeendenBTN->width();
     if (4 * w > W) W = 4 * w;
     if (10 * FileCB->height() > H) H = 10 * FileCB->height();
     if (W != width() || H != height()) {
         resize(W, H); // comes back here with the corrected size
         return;
     }
-    Panel2->setGeometry(0, 0, W, H - Panel1Height);
-    Panel1->setGeometry(0, H - Panel1Height, W, Panel1Height);
+    AuswahlPNL->setGeometry(0, 0, W, H - KnopfPNLHeight);
+    KnopfPNL->setGeometry(0, H - KnopfPNLHeight, W, KnopfPNLHeight);
     const int h = W / 2;
-    Button2->move((h - w) / 2, Button2->y());
-    Button1->move((h - w) / 2 + h, Button1->y());
+    BeendenBTN->move((h - w) / 2, BeendenBTN->y());
+    EinfuegenBTN->move((h - w) / 2 + h, EinfuegenBTN->y());
     FileCB->resize(W - 2 * FileCB->x(), FileCB->height());
 }
 

@@ -25,8 +25,8 @@ class TKomponenteForm : public QDialog {
     const std::string& TargetFile() const { return TargetFile_; }
 
   public slots:
-    void Button1Click();
-    void Button2Click();
+    void EinfuegenBTNClick();
+    void BeendenBTNClick();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -35,14 +35,14 @@ class TKomponenteForm : public QDialog {
     void FormResize();
 
     std::string VhdlDir_, TargetFile_;
-    QFrame* Panel1;
-    QFrame* Panel2;
-    QLabel* Label1;
+    QFrame* KnopfPNL;
+    QFrame* AuswahlPNL;
+    QLabel* AuswahlLBL;
     QComboBox* FileCB;
     QCheckBox* KommentarCB;
     QCheckBox* SignaleCB;
-    QPushButton* Button1;
-    QPushButton* Button2;
+    QPushButton* EinfuegenBTN;
+    QPushButton* BeendenBTN;
 };
 
 } // namespace korvalt

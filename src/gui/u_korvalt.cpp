@@ -122,7 +122,6 @@ TMainForm::TMainForm(const std::string& programDir, QWidget* parent)
     : TMainForm(PortableFolders(programDir), parent) {}
 
 TMainForm::TMainForm(const TFolders& folders, QWidget* parent) : QMainWindow(parent) {
-    // FormCreate
     setObjectName("MainForm");
     setWindowTitle("Korvalt");
     setWindowIcon(QIcon(":/icons/korvalt.png"));

@@ -71,8 +71,8 @@ TEST_F(GenerateTest, WritesTheMachineIntoTheWorkingFolderUnderThePromptedName) {
         auto form = OpenWith(a);
         const char* file = a.Moore ? "moore.vhd" : "mealy.vhd";
         dialogs.onModal = [](QDialog* prompt) {
-            if (!prompt->findChild<QWidget*>("Edit1")) return 0;
-            QTest::keyClick(prompt->findChild<QWidget*>("Edit1"), Qt::Key_Return);
+            if (!prompt->findChild<QWidget*>("DateinameEDT")) return 0;
+            QTest::keyClick(prompt->findChild<QWidget*>("DateinameEDT"), Qt::Key_Return);
             return prompt->result();
         };
         Generate(*form);

@@ -49,7 +49,7 @@ class VhdlFlowTest : public ::testing::Test {
     static void Choose(TKomponenteForm* k, int index, bool clickComments = false) {
         Find<QComboBox>(k, "FileCB")->setCurrentIndex(index);
         if (clickComments) QTest::mouseClick(Find<QCheckBox>(k, "KommentarCB"), Qt::LeftButton);
-        QTest::mouseClick(Find<QPushButton>(k, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(k, "EinfuegenBTN"), Qt::LeftButton);
     }
 
     void ExpectCannotWrite(const QString& path) {
@@ -118,7 +118,7 @@ TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
     EXPECT_EQ(form->StatusText(), "Komponente einfügen");
 
     InsertVia(workDir.File("top.vhd"), [](TKomponenteForm* k) {
-        QTest::mouseClick(Find<QPushButton>(k, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(k, "BeendenBTN"), Qt::LeftButton);
     });
     EXPECT_EQ(dialogs.asked.back().kind, "modal");
 
@@ -130,10 +130,10 @@ TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
     InsertVia(workDir.File("top.vhd"), [&](TKomponenteForm* k) {
         Find<QComboBox>(k, "FileCB")->setCurrentIndex(1);
         Find<QComboBox>(k, "FileCB")->setEditText("zaehler2.vhd");
-        QTest::mouseClick(Find<QPushButton>(k, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(k, "EinfuegenBTN"), Qt::LeftButton);
         EXPECT_EQ(dialogs.asked.back().text.left(13), "zaehler2.vhd ");
         EXPECT_TRUE(k->isVisible());
-        QTest::mouseClick(Find<QPushButton>(k, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(k, "BeendenBTN"), Qt::LeftButton);
     });
     EXPECT_EQ(ReadBytes(workDir.File("top.vhd")), top);
 
@@ -167,14 +167,14 @@ TEST(KomponenteForm, LayoutFollowsTheWindowsSize) {
     TKomponenteForm k;
     k.show();
     EXPECT_EQ(k.size(), QSize(484, 321));
-    auto* b1 = Find<QPushButton>(&k, "Button1");
+    auto* b1 = Find<QPushButton>(&k, "EinfuegenBTN");
     auto* cb = Find<QComboBox>(&k, "FileCB");
-    EXPECT_EQ(Find<QPushButton>(&k, "Button2")->x(), (242 - 75) / 2);
+    EXPECT_EQ(Find<QPushButton>(&k, "BeendenBTN")->x(), (242 - 75) / 2);
     EXPECT_EQ(b1->x(), (242 - 75) / 2 + 242);
     EXPECT_EQ(cb->width(), 484 - 48);
     k.resize(200, 100); // narrower than four buttons, lower than ten lists
     EXPECT_EQ(k.size(), QSize(300, 10 * cb->height()));
     EXPECT_EQ(b1->x(), (150 - 75) / 2 + 150);
     EXPECT_EQ(cb->width(), 300 - 48);
-    EXPECT_EQ(Find<QWidget>(&k, "Panel1")->geometry().bottom(), k.height() - 1);
+    EXPECT_EQ(Find<QWidget>(&k, "KnopfPNL")->geometry().bottom(), k.height() - 1);
 }

@@ -153,7 +153,7 @@ TEST_F(MainFormTest, GeneratesTheCounterThroughThePromptAndAsksBeforeOverwriting
     TypeIntoCell(0, "8");
     TypeIntoCell(1, "3", false); // still open when the button is pressed
     dialogs.onModal = [](QDialog* prompt) {
-        auto* edit = prompt->findChild<QLineEdit*>("Edit1");
+        auto* edit = prompt->findChild<QLineEdit*>("DateinameEDT");
         EXPECT_EQ(edit->text(), "zaehler.vhd");
         edit->setText("Zaehler8");
         QTest::keyClick(edit, Qt::Key_Return);
@@ -275,7 +275,7 @@ TEST_F(MainFormTest, F1OpensTheTopicOfTheFocusedControlOrTheHighlightedMenuEntry
 TEST(DateinameForm, LowerCasesTheFileNameOnlyAndClosingOtherwiseKeepsTheProposal) {
     TDateinameForm prompt;
     prompt.SetFileName("Zaehler.VHD");
-    auto* edit = Find<QLineEdit>(&prompt, "Edit1");
+    auto* edit = Find<QLineEdit>(&prompt, "DateinameEDT");
     EXPECT_EQ(edit->text() + "|" + prompt.GetFileName(), "zaehler.vhd|zaehler.vhd");
     prompt.show();
     QTest::keyClicks(edit, "anders");
