@@ -12,7 +12,8 @@ namespace {
 
 std::string Bits(unsigned v, int width) {
     std::string s;
-    for (int i = width - 1; i >= 0; --i) s += ((v >> i) & 1u) ? '1' : '0';
+    for (int i = width - 1; i >= 0; --i)
+        s += ((v >> i) & 1u) ? '1' : '0';
     return s;
 }
 
@@ -23,11 +24,14 @@ korvalt::TAutomat Mealy(int states, int inputs) {
     a.Eingangsbitbreite = xw;
     a.Ausgangsbitbreite = yw;
     for (int i = 0; i < inputs; ++i)
-        a.Eingangsmatrix.push_back("e" + std::to_string(i) + "|" + Bits(static_cast<unsigned>(i), xw));
+        a.Eingangsmatrix.push_back("e" + std::to_string(i) + "|" +
+                                   Bits(static_cast<unsigned>(i), xw));
     for (int i = 0; i < 16; ++i)
-        a.Ausgangsmatrix.push_back("a" + std::to_string(i) + "|" + Bits(static_cast<unsigned>(i), yw));
+        a.Ausgangsmatrix.push_back("a" + std::to_string(i) + "|" +
+                                   Bits(static_cast<unsigned>(i), yw));
     for (int i = 0; i < states; ++i)
-        a.Zustandsmatrix.push_back("z" + std::to_string(i) + "|" + Bits(static_cast<unsigned>(i), zw));
+        a.Zustandsmatrix.push_back("z" + std::to_string(i) + "|" +
+                                   Bits(static_cast<unsigned>(i), zw));
     for (int s = 0; s < states; ++s)
         for (int x = 0; x < inputs; ++x)
             a.Automatentabelle.push_back("z" + std::to_string(s) + "|z" +
@@ -39,7 +43,8 @@ korvalt::TAutomat Mealy(int states, int inputs) {
 
 void BuildMealyVhdl(benchmark::State& state) {
     const auto a = Mealy(static_cast<int>(state.range(0)), 64);
-    for (auto _ : state) benchmark::DoNotOptimize(korvalt::BuildAutomatVhdl(a, "bench"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(korvalt::BuildAutomatVhdl(a, "bench"));
     state.counters["rows"] = static_cast<double>(a.Automatentabelle.size());
     state.counters["rows/s"] = benchmark::Counter(static_cast<double>(a.Automatentabelle.size()),
                                                   benchmark::Counter::kIsIterationInvariantRate);
@@ -47,7 +52,8 @@ void BuildMealyVhdl(benchmark::State& state) {
 
 void CheckMealy(benchmark::State& state) {
     const auto a = Mealy(static_cast<int>(state.range(0)), 64);
-    for (auto _ : state) benchmark::DoNotOptimize(korvalt::CheckAutomat(a));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(korvalt::CheckAutomat(a));
     state.counters["rows"] = static_cast<double>(a.Automatentabelle.size());
     state.counters["rows/s"] = benchmark::Counter(static_cast<double>(a.Automatentabelle.size()),
                                                   benchmark::Counter::kIsIterationInvariantRate);

@@ -36,8 +36,9 @@ TOutcome CheckMachine(const TAutomat& a, const std::string& entity, TAutomatRepo
         return Failed(Cp1252ToUtf8(problem) + " Es wurde keine Datei geschrieben.");
     const TAutomatReport r = CheckAutomat(a);
     if (report) *report = r;
-    if (!r.Ok()) return Failed("Die Beschreibung besteht die Prüfungen nicht; es wurde keine "
-                               "Datei geschrieben.");
+    if (!r.Ok())
+        return Failed("Die Beschreibung besteht die Prüfungen nicht; es wurde keine "
+                      "Datei geschrieben.");
     return {};
 }
 

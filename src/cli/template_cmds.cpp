@@ -94,7 +94,8 @@ static int Expand(const TArgs& args) {
                             arg.substr(0, eq) + "\".");
     }
 
-    if (const TOutcome o = GenerateModule(positional[0], sections[s], ParamsFromRows(rows), out); !o)
+    if (const TOutcome o = GenerateModule(positional[0], sections[s], ParamsFromRows(rows), out);
+        !o)
         throw TCliError(o.message);
     return 0;
 }

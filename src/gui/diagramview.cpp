@@ -342,10 +342,9 @@ std::vector<int> TDiagramView::TableRows(int node, int edge, const CellTable& ta
 void TDiagramView::DiagrammSpeichernClick() {
     if (Busy()) return;
     const std::string proposal = workingDir_ + (model_.Moore ? "moore.svg" : "mealy.svg");
-    const QString chosen =
-        Dialogs().ChooseSaveFile(this, "Diagramm speichern", PathToQ(FolderPart(proposal)),
-                                 PathToQ(FileNamePart(proposal)),
-                                 "SVG-Bild (*.svg);;PNG-Bild (*.png);;Graphviz-Text (*.dot)");
+    const QString chosen = Dialogs().ChooseSaveFile(
+        this, "Diagramm speichern", PathToQ(FolderPart(proposal)), PathToQ(FileNamePart(proposal)),
+        "SVG-Bild (*.svg);;PNG-Bild (*.png);;Graphviz-Text (*.dot)");
     if (chosen.isEmpty()) return;
     const std::string path = PathFromQ(chosen);
     const TDiagramFormat format = DiagramFormatOf(path);

@@ -102,8 +102,9 @@ void ShowWriteError(QWidget* parent, const std::string& path, const std::string&
 
 bool ReportReadFailure(QWidget* parent, const std::string& path, const TReadResult& result) {
     if (result.ok || result.missing) return false;
-    Dialogs().ShowMessage(parent, "Fehler",
-                          QString::fromLocal8Bit(ReadFailureMessage("Die Datei", path, result.error)));
+    Dialogs().ShowMessage(
+        parent, "Fehler",
+        QString::fromLocal8Bit(ReadFailureMessage("Die Datei", path, result.error)));
     return true;
 }
 

@@ -6,10 +6,10 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "common/paths.h"
 #include "gui/folders.h"
 #include "gui/help.h"
 #include "gui/u_korvalt.h"
-#include "common/paths.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -24,17 +24,17 @@
 #include <QValidator>
 
 #include "app/commands.h"
+#include "common/paths.h"
+#include "fsm/automat_tb.h"
+#include "fsm/checks.h"
+#include "fsm/synthesis.h"
+#include "fsm/workspace.h"
 #include "gui/diagramview.h"
 #include "gui/dialogs.h"
 #include "gui/help.h"
 #include "gui/qtext.h"
-#include "common/paths.h"
-#include "fsm/checks.h"
-#include "fsm/synthesis.h"
 #include "gui/u_fehler.h"
 #include "gui/u_simulation.h"
-#include "fsm/automat_tb.h"
-#include "fsm/workspace.h"
 
 namespace korvalt {
 
@@ -883,9 +883,8 @@ void TAutomatForm::ErzeugeVHDLDatei1Click() {
     const std::string name =
         PathFromQ(Dialogs().AskFileName(this, PathToQ(DefaultVhdlFileName(Automat_.Moore))));
     if (name.empty()) return;
-    ShowOutcome(this, WriteStateMachine(Automat_, WorkingDir_ + name, [this](const std::string&) {
-                    return AskOverwrite(this);
-                }));
+    ShowOutcome(this, WriteStateMachine(Automat_, WorkingDir_ + name,
+                                        [this](const std::string&) { return AskOverwrite(this); }));
 }
 
 bool TAutomatForm::SaveAndCheck() {

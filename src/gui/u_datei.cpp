@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/qtext.h"
 #include "common/paths.h"
+#include "gui/qtext.h"
 
 namespace korvalt {
 

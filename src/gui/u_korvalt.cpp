@@ -18,20 +18,20 @@
 
 #include "app/catalogue.h"
 #include "app/commands.h"
+#include "app/settings.h"
+#include "common/ascii.h"
+#include "common/paths.h"
 #include "gui/dialogs.h"
 #include "gui/help.h"
 #include "gui/qtext.h"
-#include "app/settings.h"
 #include "gui/u_about.h"
-#include "common/ascii.h"
-#include "common/paths.h"
 #include "gui/u_automat.h"
+#include "gui/u_komponente.h"
 #include "gui/vhdlhighlighter.h"
 #include "template/expand.h"
 #include "template/params.h"
 #include "template/u_srctemp.h"
 #include "vhdl/testbench.h"
-#include "gui/u_komponente.h"
 
 namespace korvalt {
 
@@ -521,9 +521,9 @@ void TMainForm::MealyAutomatClick() {
 void TMainForm::Komponente_einfuegenClick() {
     ShowEinstellPanel(false);
     SetStatusText("Komponente einfügen");
-    const QString target = Dialogs().ChooseFile(
-        this, "VHDL-Datei, in welche eine Komponent eingefügt werden soll", PathToQ(WorkingDir_),
-        "", "VHDL-Datei (*.vhd)");
+    const QString target =
+        Dialogs().ChooseFile(this, "VHDL-Datei, in welche eine Komponent eingefügt werden soll",
+                             PathToQ(WorkingDir_), "", "VHDL-Datei (*.vhd)");
     if (target.isEmpty()) return;
     TKomponenteForm form(this);
     form.ListComponents(WorkingDir_, PathFromQ(target));

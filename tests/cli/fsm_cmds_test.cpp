@@ -60,4 +60,3 @@ TEST(CliFsm, FailedChecksPrintTheReportWriteNothingAndExit1) {
     Save(MooreExample(), dir.File("Moore.txt"));
     EXPECT_EQ(Cli({"check", "Moore.txt"}, dir.Path()).exitCode, 0);
 }
-

@@ -62,4 +62,3 @@ TEST(CliVhdl, ScanTestbenchAndInsertReproduceTheExamples) {
         }
     }
 }
-

@@ -1,6 +1,6 @@
 // Workspace reader on arbitrary bytes, as Moore and as Mealy machine, followed
-// by the testbench of what was read (checked or not), every identifier list and grid the editor can show, stored back and built
-// once more, and the context menu of every table cell.
+// by the testbench of what was read (checked or not), every identifier list and grid the editor can
+// show, stored back and built once more, and the context menu of every table cell.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -5,9 +5,9 @@
 #include <QTextLayout>
 #include <QTimer>
 
+#include "gui/gui_support.h"
 #include "gui/help.h"
 #include "gui/u_about.h"
-#include "gui/gui_support.h"
 
 using namespace korvalt;
 

@@ -10,11 +10,11 @@
 #include <QTest>
 #include <filesystem>
 
-#include "gui/help.h"
-#include "gui/u_korvalt.h"
-#include "gui/u_automat.h"
 #include "fsm/workspace.h"
 #include "gui/gui_support.h"
+#include "gui/help.h"
+#include "gui/u_automat.h"
+#include "gui/u_korvalt.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;

@@ -5,10 +5,10 @@
 #include <filesystem>
 
 #include "fsm/examples.h"
-#include "gui/u_automat.h"
-#include "gui/u_fehler.h"
 #include "fsm/workspace.h"
 #include "gui/gui_support.h"
+#include "gui/u_automat.h"
+#include "gui/u_fehler.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;

@@ -4,10 +4,10 @@
 #include <QTest>
 #include <filesystem>
 
-#include "gui/u_korvalt.h"
 #include "gui/gui_support.h"
-#include "support/testsupport.h"
 #include "gui/u_komponente.h"
+#include "gui/u_korvalt.h"
+#include "support/testsupport.h"
 
 using namespace korvalt;
 using namespace korvalt::test;

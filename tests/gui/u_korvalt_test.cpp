@@ -9,10 +9,10 @@
 #include <QTest>
 #include <filesystem>
 
+#include "gui/gui_support.h"
 #include "gui/help.h"
 #include "gui/u_datei.h"
 #include "gui/u_korvalt.h"
-#include "gui/gui_support.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;
@@ -289,4 +289,3 @@ TEST(DateinameForm, LowerCasesTheFileNameOnlyAndClosingOtherwiseKeepsTheProposal
     EXPECT_EQ(prompt.GetFileName(), QString::fromUtf8("Sub/mein\xC3\x84x"));
     EXPECT_EQ(prompt.result(), QDialog::Accepted);
 }
-
