@@ -11,14 +11,14 @@ DESTDIR    ?=
 
 BUILD_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev \
                   libgraphviz-dev
-TEST_PACKAGES  := $(BUILD_PACKAGES) ghdl clang libclang-rt-14-dev locales libc-l10n
+TEST_PACKAGES  := $(BUILD_PACKAGES) ghdl clang clang-format libclang-rt-14-dev locales libc-l10n
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev
 # dpkg-shlibdeps (dpkg-dev) and file find the package's library dependencies;
 # the rest checks the package and runs its window program on a virtual screen.
 PACKAGE_PACKAGES := $(BUILD_PACKAGES) dpkg-dev file lintian desktop-file-utils appstream \
                     xvfb xdotool qt6-qpa-plugins
 
-.PHONY: all build run test bench fuzz install package package-check deps-build deps-test \
+.PHONY: all build run test format-check bench fuzz install package package-check deps-build deps-test \
         deps-bench deps-package clean
 
 all: build
@@ -48,7 +48,12 @@ run: build
 	fi
 	$(BUILD)/korvalt
 
-test: deps-test build
+# The C++ sources must be laid out as .clang-format says (test data excluded).
+format-check: deps-test
+	git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' \
+	  | grep -v '^tests/data/' | xargs clang-format --dry-run --Werror
+
+test: deps-test build format-check
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
 	$(MAKE) --no-print-directory fuzz
 	$(MAKE) --no-print-directory package-check
