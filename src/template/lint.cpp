@@ -94,11 +94,11 @@ std::vector<TMarker> Markers(const std::string& line,
         m.text = line.substr(p, q - p + 1);
         if (inner.starts_with('$')) {
             m.repeat = true;
-            const std::string spec = inner.substr(1);
-            const auto comma = spec.rfind(',');
+            const std::string repeatText = inner.substr(1);
+            const auto comma = repeatText.rfind(',');
             if (comma != std::string::npos && comma > 0) {
                 m.patternLength = comma;
-                m.ref = spec.substr(comma + 1);
+                m.ref = repeatText.substr(comma + 1);
                 if (const auto minus = m.ref.find('-'); minus != std::string::npos) {
                     m.ref.erase(minus, 1);
                     m.minus = true;
