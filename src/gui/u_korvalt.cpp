@@ -530,22 +530,24 @@ void TMainForm::Komponente_einfuegenClick() {
     Dialogs().ExecModal(&form);
 }
 void TMainForm::TestbenchClick() {
-    ShowEinstellPanel(false);
-    SetStatusText("Erzeuge Testbench");
-    const QString chosen = Dialogs().ChooseFile(this, "VHDL-Datei für Testbench auswählen",
-                                                PathToQ(WorkingDir_), "", "VHDL-Datei (*.vhd)");
-    if (!chosen.isEmpty()) {
-        const std::string design = PathFromQ(chosen);
-        TStrings lines;
-        if (!ReportReadFailure(this, design, ReadLines(design, lines)))
-            ShowOutcome(this, WriteTestbenchSkeleton(design, lines));
-    }
-    ShowEinstellPanel(false);
+    WriteTestbenchOf([](const std::string& design, const TStrings& lines) {
+        return WriteTestbenchSkeleton(design, lines);
+    });
 }
 
 // The runnable testbench ENTITY_tb.vhd beside the design; an existing one is
 // replaced only after the overwrite question.
 void TMainForm::TestbenchVhdlClick() {
+    WriteTestbenchOf([this](const std::string& design, const TStrings& lines) {
+        return WriteVhdlTestbench(design, lines,
+                                  [this](const std::string&) { return AskOverwrite(this); });
+    });
+}
+
+// Both testbench commands: the design is chosen and read (a missing one counts
+// as empty), then the command writes beside it.
+void TMainForm::WriteTestbenchOf(
+    const std::function<TOutcome(const std::string&, const TStrings&)>& write) {
     ShowEinstellPanel(false);
     SetStatusText("Erzeuge Testbench");
     const QString chosen = Dialogs().ChooseFile(this, "VHDL-Datei für Testbench auswählen",
@@ -554,9 +556,7 @@ void TMainForm::TestbenchVhdlClick() {
         const std::string design = PathFromQ(chosen);
         TStrings lines;
         if (!ReportReadFailure(this, design, ReadLines(design, lines)))
-            ShowOutcome(this, WriteVhdlTestbench(design, lines, [this](const std::string&) {
-                            return AskOverwrite(this);
-                        }));
+            ShowOutcome(this, write(design, lines));
     }
     ShowEinstellPanel(false);
 }

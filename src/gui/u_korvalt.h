@@ -9,9 +9,11 @@
 #include <QMainWindow>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "app/commands.h"
 #include "app/folders.h"
 #include "template/lint.h"
 
@@ -88,6 +90,8 @@ class TMainForm : public QMainWindow {
     void SetStatusText(const QString& text);
     void StringGridSetEditText(int col, int row, const QString& text);
     void LayoutPanel();
+    void
+    WriteTestbenchOf(const std::function<TOutcome(const std::string&, const TStrings&)>& write);
     // The grid's parameters as the expansion takes them.
     std::vector<TParam> GridParams() const;
     // The description and the check findings of the selected section.
