@@ -1,11 +1,8 @@
-# Window-free files of src/fsm are added here with target_sources(korvalt_core ...).
 target_sources(korvalt_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/automat.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/grid.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/workspace.cpp)
-target_sources(korvalt_core PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/checks.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/synthesis.cpp)
-target_sources(korvalt_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/automat_tb.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/simulation.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/checks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/grid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/simulation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/synthesis.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/workspace.cpp)

@@ -1,7 +1,6 @@
 target_sources(korvalt_core PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/keywords.cpp
   ${CMAKE_CURRENT_LIST_DIR}/highlight.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/u_signals.cpp)
-target_sources(korvalt_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/insert.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/keywords.cpp
   ${CMAKE_CURRENT_LIST_DIR}/testbench.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/insert.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/u_signals.cpp)

@@ -1,3 +1,8 @@
-# Every *_test.cpp of this folder belongs to korvalt_cli_tests.
-file(GLOB TESTS_HERE CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*_test.cpp)
-target_sources(korvalt_cli_tests PRIVATE ${TESTS_HERE})
+target_sources(korvalt_cli_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/diagram_cmds_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/errors_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fsm_cmds_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fsm_sim_cmds_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lint_cmd_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/template_cmds_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vhdl_cmds_test.cpp)

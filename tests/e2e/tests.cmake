@@ -1,7 +1,10 @@
-# Every *_test.cpp of this folder belongs to korvalt_e2e_tests.
-file(GLOB TESTS_HERE CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*_test.cpp)
-target_sources(korvalt_e2e_tests PRIVATE ${TESTS_HERE})
-target_sources(korvalt_e2e_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ghdl.cpp)
+target_sources(korvalt_e2e_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/fsm_property_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fsm_sim_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fsm_testbench_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ghdl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/templates_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vhdl_corpus_test.cpp)
 
 # korvalt-cli lint --ghdl over every shipped template: no finding at all.
 file(GLOB SHIPPED_TEMPLATES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/Template/*.vhd)
