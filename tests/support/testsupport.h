@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -53,8 +54,12 @@ struct TRunResult {
 TRunResult Run(const std::vector<std::string>& argv, const std::string& workDir = "");
 #ifdef KORVALT_CLI
 // Runs korvalt-cli with the arguments.
+// The system's reasons in its messages are expected in German.
 inline TRunResult Cli(std::vector<std::string> args, const std::string& workDir = "") {
     args.insert(args.begin(), KORVALT_CLI);
+    setenv("LANG", "de_DE.UTF-8", 1);
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
     return Run(args, workDir);
 }
 #endif
