@@ -72,6 +72,31 @@ TStrings Declarations(const TSignal& component, std::set<std::string> declared) 
     return out;
 }
 
+// The instance's label: map_XXX, or map_XXX_2, map_XXX_3, ... when the target
+// already uses that identifier (letter case ignored), so that a second
+// insertion into the same file still analyses.
+std::string InstanceLabel(const TStrings& targetLines) {
+    const std::string base = "MAP_XXX";
+    std::set<std::string> used;
+    for (const std::string& line : targetLines) {
+        const std::string up = CodeUpper(line);
+        for (std::size_t i = 0; i < up.size();) {
+            std::size_t e = i;
+            while (e < up.size() && IsWordChar(up[e]))
+                ++e;
+            if (e == i) {
+                ++i;
+                continue;
+            }
+            if (up.compare(i, base.size(), base) == 0) used.insert(up.substr(i, e - i));
+            i = e;
+        }
+    }
+    if (!used.count(base)) return "map_XXX";
+    for (int k = 2;; ++k)
+        if (!used.count(base + "_" + std::to_string(k))) return "map_XXX_" + std::to_string(k);
+}
+
 } // namespace
 
 TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLines,
@@ -83,7 +108,8 @@ TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLin
         const TStrings more = Declarations(component, DeclaredNames(targetLines));
         decl.insert(decl.end(), more.begin(), more.end());
     }
-    const TStrings instance = component.InstanceMap(3, withComments, withSignals);
+    const TStrings instance =
+        component.InstanceMap(3, withComments, withSignals, InstanceLabel(targetLines));
 
     TStrings out;
     out.reserve(targetLines.size() + decl.size() + instance.size() + 4);

@@ -653,13 +653,14 @@ const TStrings& TSignal::StimulusProcesses(int n) {
 // lists them, so each signal reaches the port of its name.
 // Generics are associated by name, before the ports: with their defaults (a
 // placeholder and a note where there is none) or with constants of their names.
-const TStrings& TSignal::InstanceMap(int n, bool withComments, bool namedGenerics) {
+const TStrings& TSignal::InstanceMap(int n, bool withComments, bool namedGenerics,
+                                     const std::string& label) {
     OutLines_.clear();
     TStrings ports;
     for (const auto& p : DeclaredPorts())
         if (p.find(':') != npos) ports.push_back(p);
     if (ports.empty() && Generics_.empty()) return OutLines_;
-    const std::string lead = Spaces(n) + "map_XXX : " + EntityName_ + " ";
+    const std::string lead = Spaces(n) + label + " : " + EntityName_ + " ";
     std::string oneLine = lead, unset;
     if (!Generics_.empty()) {
         const std::string head = lead + "generic map(";

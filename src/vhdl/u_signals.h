@@ -78,7 +78,8 @@ class TSignal {
     const TStrings& StimulusProcesses(int n);
     const TStrings& GenericClause(int n);
     // namedGenerics: each generic is associated with a constant of its own name.
-    const TStrings& InstanceMap(int n, bool withComments, bool namedGenerics = false);
+    const TStrings& InstanceMap(int n, bool withComments, bool namedGenerics = false,
+                                const std::string& label = "map_XXX");
     const TStrings& TestbenchMap(int n);
     std::string ConfigLine(int n) const;
 
