@@ -94,15 +94,14 @@ TOutcome WriteTestbenchSkeleton(const std::string& designPath, const TStrings& d
     if (out == designPath)
         return Failed("Die Testbench \"" + out + "\" würde die Datei selbst überschreiben.");
     if (IsDirectory(out)) return Failed(FolderAsOutputMessage(out));
-    TSignal design = TSignal::FromLines(designLines);
-    if (const TWriteResult r = BuildTestbench(design, out); !r)
+    if (const TWriteResult r = BuildTestbench(ScanEntity(designLines), out); !r)
         return Failed(WriteFailureMessage("Die Testbench", out, r.error));
     return TOutcome{true, {}, out};
 }
 
 TOutcome WriteVhdlTestbench(const std::string& designPath, const TStrings& designLines,
                             const TMayOverwrite& mayOverwrite) {
-    const TSignal design = TSignal::FromLines(designLines);
+    const TEntity design = ScanEntity(designLines);
     const std::string out = VhdlTestbenchFileName(designPath, design);
     switch (CheckVhdlTestbench(designPath, design)) {
     case TVhdlTestbenchRefusal::NoEntityName:
@@ -124,13 +123,13 @@ TOutcome InsertComponentCommand(const std::string& componentPath, const std::str
     case TInsertOutcome::Inserted:
         return TOutcome{true, {}, targetPath};
     case TInsertOutcome::ComponentUnreadable:
-        return Failed("Die Komponente \"" + componentPath +
-                      "\" kann nicht gelesen werden; es wird nichts eingefügt.");
+        return Failed(ReadFailureMessage("Die Komponente", componentPath, r.error) +
+                      "; es wird nichts eingefügt.");
     case TInsertOutcome::NoEntityName:
         return Failed("In \"" + componentPath +
                       "\" steht keine Entity mit Namen; es wird nichts eingefügt.");
     case TInsertOutcome::TargetUnreadable:
-        return Failed("Die Zieldatei \"" + targetPath + "\" kann nicht gelesen werden.");
+        return Failed(ReadFailureMessage("Die Zieldatei", targetPath, r.error));
     case TInsertOutcome::TargetEmpty:
         return Failed("Die Zieldatei \"" + targetPath + "\" ist leer.");
     case TInsertOutcome::WriteFailed:

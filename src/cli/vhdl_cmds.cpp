@@ -4,16 +4,15 @@
 
 #include "app/commands.h"
 #include "cli/cli.h"
+#include "vhdl/emitters.h"
 #include "vhdl/insert.h"
 #include "vhdl/testbench.h"
-#include "vhdl/u_signals.h"
 
 namespace korvalt::cli {
 
 static int Scan(const TArgs& args) {
     if (args.size() != 1) throw TCliError("Aufruf: korvalt-cli scan DATEI");
-    const TSignal s = TSignal::FromLines(ReadInputFile(args[0], "Die Datei"));
-    for (const auto& line : ScanListing(s))
+    for (const auto& line : ScanListing(ScanEntity(ReadInputFile(args[0], "Die Datei"))))
         PrintLine(line);
     return 0;
 }

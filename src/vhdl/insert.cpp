@@ -7,8 +7,8 @@
 
 #include "common/ascii.h"
 #include "common/paths.h"
+#include "vhdl/emitters.h"
 #include "vhdl/keywords.h"
-#include "vhdl/u_signals.h"
 
 namespace korvalt {
 
@@ -18,10 +18,10 @@ namespace {
 // the signals and constants of its architectures' declarative parts.
 std::set<std::string> DeclaredNames(const TStrings& targetLines) {
     std::set<std::string> names;
-    const TSignal target = TSignal::FromLines(targetLines);
-    for (const auto& p : target.Ports())
-        names.insert(UpperCase(TrimBlanks(TSignal::PortName(p))));
-    for (const auto& g : target.Generics())
+    const TEntity target = ScanEntity(targetLines);
+    for (const TPort& p : target.ports)
+        names.insert(UpperCase(p.name));
+    for (const auto& g : target.generics)
         names.insert(UpperCase(g.name));
     std::string code;
     bool declarative = false;
@@ -57,18 +57,15 @@ std::set<std::string> DeclaredNames(const TStrings& targetLines) {
 }
 
 // A constant per generic and a signal per port that the target does not declare.
-TStrings Declarations(const TSignal& component, std::set<std::string> declared) {
+TStrings Declarations(const TEntity& component, std::set<std::string> declared) {
     TStrings out;
-    for (const TGeneric& g : component.Generics())
+    for (const TGeneric& g : component.generics)
         if (declared.insert(UpperCase(g.name)).second)
-            out.push_back("constant " + g.name + " : " + g.type +
-                          " := " + TSignal::GenericValue(g) + ";" +
+            out.push_back("constant " + g.name + " : " + g.type + " := " + GenericValue(g) + ";" +
                           (g.value.empty() ? " -- Wert muss gesetzt werden" : ""));
-    for (const auto& p : component.Ports()) {
-        const std::string name = TrimBlanks(TSignal::PortName(p));
-        if (!name.empty() && declared.insert(UpperCase(name)).second)
-            out.push_back("signal " + name + " : " + TSignal::PortType(p) + ";");
-    }
+    for (const TPort& p : component.ports)
+        if (!p.name.empty() && declared.insert(UpperCase(p.name)).second)
+            out.push_back("signal " + p.name + " : " + p.type + ";");
     return out;
 }
 
@@ -101,15 +98,15 @@ std::string InstanceLabel(const TStrings& targetLines) {
 
 TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLines,
                        bool withComments, bool withSignals) {
-    TSignal component = TSignal::FromLines(componentLines);
-    const std::string config = component.ConfigLine(0);
-    TStrings decl = component.ComponentDecl(0);
+    const TEntity component = ScanEntity(componentLines);
+    const std::string config = ConfigLine(component, 0);
+    TStrings decl = ComponentDecl(component, 0);
     if (withSignals) {
         const TStrings more = Declarations(component, DeclaredNames(targetLines));
         decl.insert(decl.end(), more.begin(), more.end());
     }
     const TStrings instance =
-        component.InstanceMap(3, withComments, withSignals, InstanceLabel(targetLines));
+        InstanceMap(component, 3, withComments, withSignals, InstanceLabel(targetLines));
 
     TStrings out;
     out.reserve(targetLines.size() + decl.size() + instance.size() + 4);
@@ -143,11 +140,12 @@ TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLin
 TInsertResult InsertComponent(const std::string& componentPath, const std::string& targetPath,
                               bool withComments, bool withSignals) {
     TStrings componentLines;
-    if (!ReadLines(componentPath, componentLines)) return {TInsertOutcome::ComponentUnreadable, ""};
-    if (TSignal::FromLines(componentLines).EntityName().empty())
-        return {TInsertOutcome::NoEntityName, ""};
+    if (const TReadResult r = ReadLines(componentPath, componentLines); !r)
+        return {TInsertOutcome::ComponentUnreadable, r.error};
+    if (ScanEntity(componentLines).name.empty()) return {TInsertOutcome::NoEntityName, ""};
     std::string bytes;
-    if (!ReadFileBytes(targetPath, bytes)) return {TInsertOutcome::TargetUnreadable, ""};
+    if (const TReadResult r = ReadFileBytes(targetPath, bytes); !r)
+        return {TInsertOutcome::TargetUnreadable, r.error};
     const TStrings targetLines = SplitLines(bytes);
     if (targetLines.empty()) return {TInsertOutcome::TargetEmpty, ""};
     const bool crlf = bytes.find("\r\n") != std::string::npos;

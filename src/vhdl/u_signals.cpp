@@ -1,6 +1,6 @@
-// The entity scanner and the emitters of TSignal.
+// The entity scanner.
 //
-// Scan reads the file line by line into three texts: the entity stretch (lines
+// ScanEntity reads the lines one by one into three texts: the entity stretch (lines
 // from one naming ENTITY through the next naming END, each followed by "|"),
 // the process text (lines from PROCESS through END, comments left out, run
 // together) and the last architecture header. The entity name, the ports and
@@ -9,6 +9,7 @@
 // its text, so a scan takes time linear in the file's size.
 #include "vhdl/u_signals.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_set>
 
@@ -134,7 +135,7 @@ std::string Collapse(std::string_view text) {
         if (white && (out.empty() || out.back() == ' ')) continue;
         out += white ? ' ' : c;
     }
-    return TSignal::TrimRightBlanks(out);
+    return TrimRightBlanks(out);
 }
 
 // Drops a leading word (upper case) and the blank behind it.
@@ -151,45 +152,10 @@ struct TSensitivity {
     std::string event; // upper + "'EVENT"
 };
 
-} // namespace
-
-TSignal::TSignal(const std::string& path) {
-    Scan(path);
-}
-
-TSignal TSignal::FromLines(const TStrings& lines) {
-    TSignal s;
-    s.ScanLines(lines);
-    return s;
-}
-
-void TSignal::Scan(const std::string& path) {
-    TStrings lines;
-    if (!ReadLines(path, lines)) return;
-    ScanLines(lines);
-}
-
-std::string TSignal::Spaces(int n) {
-    return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : "";
-}
-
-std::string TSignal::TrimLeftBlanks(std::string_view s) {
-    std::size_t b = 0;
-    while (b < s.size() && s[b] == ' ')
-        ++b;
-    return std::string(s.substr(b));
-}
-
-std::string TSignal::TrimRightBlanks(std::string_view s) {
-    std::size_t e = s.size();
-    while (e > 0 && s[e - 1] == ' ')
-        --e;
-    return std::string(s.substr(0, e));
-}
-
-int TSignal::DirectionFlags(std::string_view declaration) {
+// The mode word after the first ":"; no mode word means in.
+TDirection DirectionOf(std::string_view declaration) {
     const std::size_t colon = declaration.find(':');
-    if (colon == npos) return 0;
+    if (colon == npos) return TDirection::None;
     std::size_t b = colon + 1;
     while (b < declaration.size() && (declaration[b] == ' ' || declaration[b] == '\t'))
         ++b;
@@ -197,18 +163,21 @@ int TSignal::DirectionFlags(std::string_view declaration) {
     while (e < declaration.size() && IsWordChar(declaration[e]))
         ++e;
     const std::string mode = UpperCase(declaration.substr(b, e - b));
-    if (mode == "IN") return DirIn;
-    if (mode == "OUT" || mode == "BUFFER" || mode == "INOUT") return DirOut;
-    if (mode == "LINKAGE") return 0;
-    return DirIn; // no mode word: VHDL's default mode is in
+    if (mode == "OUT") return TDirection::Out;
+    if (mode == "BUFFER") return TDirection::Buffer;
+    if (mode == "INOUT") return TDirection::InOut;
+    if (mode == "LINKAGE") return TDirection::Linkage;
+    return TDirection::In; // "in", or no mode word: VHDL's default mode is in
 }
 
-std::string TSignal::PortName(std::string_view declaration) {
+// The text before the first ":" without trailing blanks; empty without ":".
+std::string PortName(std::string_view declaration) {
     const std::size_t colon = declaration.find(':');
     return colon == npos ? std::string() : TrimRightBlanks(declaration.substr(0, colon));
 }
 
-std::string TSignal::PortType(std::string_view declaration) {
+// The text after ":" without its mode word and ";".
+std::string PortType(std::string_view declaration) {
     const std::size_t colon = declaration.find(':');
     if (colon == npos) return "";
     std::string_view rest = declaration.substr(colon + 1);
@@ -225,7 +194,36 @@ std::string TSignal::PortType(std::string_view declaration) {
     return TrimBlanks(type);
 }
 
-std::string TSignal::Placeholder(std::string_view type) {
+} // namespace
+
+bool IsInput(const TPort& p) {
+    return p.direction == TDirection::In;
+}
+
+bool IsOutput(const TPort& p) {
+    return p.direction == TDirection::Out || p.direction == TDirection::Buffer ||
+           p.direction == TDirection::InOut;
+}
+
+std::string Spaces(int n) {
+    return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : "";
+}
+
+std::string TrimLeftBlanks(std::string_view s) {
+    std::size_t b = 0;
+    while (b < s.size() && s[b] == ' ')
+        ++b;
+    return std::string(s.substr(b));
+}
+
+std::string TrimRightBlanks(std::string_view s) {
+    std::size_t e = s.size();
+    while (e > 0 && s[e - 1] == ' ')
+        --e;
+    return std::string(s.substr(0, e));
+}
+
+std::string Placeholder(std::string_view type) {
     const std::string written = TrimBlanks(type);
     const std::string up = UpperCase(written);
     std::size_t e = 0;
@@ -260,11 +258,13 @@ std::string TSignal::Placeholder(std::string_view type) {
     return e == up.size() && e > 0 ? written + "'left" : "(others => '0')";
 }
 
-std::string TSignal::GenericValue(const TGeneric& g) {
+std::string GenericValue(const TGeneric& g) {
     return g.value.empty() ? Placeholder(g.type) : g.value;
 }
 
-void TSignal::AddPort(const std::string& text, int flags) {
+namespace {
+
+void AddPort(TEntity& e, const std::string& text, TDirection direction) {
     std::string port = text;
     // A trailing signal kind "bus" goes; names and types holding these letters stay.
     const std::size_t semi = port.find(';');
@@ -277,142 +277,24 @@ void TSignal::AddPort(const std::string& text, int flags) {
     if (start > 0 && SameText(std::string_view(port).substr(start, end - start), "BUS"))
         port = TrimRightBlanks(std::string_view(port).substr(0, start)) + ";";
 
-    Ports_.push_back(port);
-    if (flags == DirIn) Inputs_.push_back(port);
-    if (flags == DirOut) Outputs_.push_back(port);
-    if (flags == (DirIn | DirOut)) {
-        Inputs_.push_back(port);
-        Outputs_.push_back("#" + port);
-    }
+    e.ports.push_back({TrimBlanks(PortName(port)), direction, PortType(port), port});
 }
 
-void TSignal::ScanLines(const TStrings& lines) {
-    Inputs_.clear();
-    Outputs_.clear();
-    OutLines_.clear();
-    std::string entity, entityUp, process, archLine, archUp;
-    std::vector<std::size_t> processLines; // where each line starts in the process text
-    bool inEntity = false, inProcess = false;
-    for (const std::string& line : lines) {
-        const std::string up = CodeUpper(line);
-        if (HasWord(up, "ENTITY")) inEntity = true;
-        if (inEntity) {
-            entity += line;
-            entity += '|';
-            entityUp += up;
-            entityUp += '|';
-        }
-        const bool hasEnd = HasWord(up, "END");
-        if (hasEnd) inEntity = false;
-        if (HasWord(up, "PROCESS")) inProcess = true;
-        if (inProcess) {
-            processLines.push_back(process.size());
-            process.append(line, 0, CommentStart(line));
-        }
-        if (hasEnd) inProcess = false;
-        // "end architecture rtl;" closes an architecture, it does not name one.
-        if (HasWord(up, "ARCHITECTURE") && !FirstWordIs(up, "END")) {
-            archLine = line;
-            archUp = up;
-        }
-    }
-    ScanArchitecture(archLine, archUp);
-    ScanPorts(entity, entityUp);
-    ScanClockAndReset(process, processLines, true);
-    EdgeClockSignal_ = ClockSignal_;
-    EdgeResetSignal_ = ResetSignal_;
-    if (EdgeClockSignal_.empty()) EdgeClockSignal_ = FirstEdgeCall(process);
-    ScanClockAndReset(process, processLines, false);
-}
-
-void TSignal::ScanArchitecture(const std::string& line, const std::string& lineUp) {
+// The architecture's name in its header line; empty when there is none.
+std::string ScanArchitecture(const std::string& line, const std::string& lineUp) {
     const std::size_t p = FindWord(lineUp, "ARCHITECTURE");
-    if (p == npos) return;
+    if (p == npos) return "";
     std::size_t b = p + 13; // the keyword and the character after it
-    if (b >= line.size()) return;
+    if (b >= line.size()) return "";
     while (b < line.size() && line[b] == ' ')
         ++b;
     const std::size_t of = lineUp.find(" OF ", b);
-    if (of == npos) return;
-    std::string name = TrimRightBlanks(std::string_view(line).substr(b, of - b));
-    if (!name.empty()) ArchName_ = name;
+    if (of == npos) return "";
+    return TrimRightBlanks(std::string_view(line).substr(b, of - b));
 }
 
-void TSignal::ScanPorts(const std::string& entity, const std::string& entityUp) {
-    // Positions are found in entityUp (comments blanked) and cut from entity.
-    const std::string_view text(entity);
-    std::size_t o = 0;
-    const std::size_t ent = FindWord(entityUp, "ENTITY");
-    o = ent == npos ? 5 : ent + 6;
-    if (o > text.size()) o = text.size();
-    if (const std::size_t is = FindWord(entityUp, "IS", o); is != npos) {
-        EntityName_ = TrimBlanks(text.substr(o, is - o));
-        o = is + 2;
-    }
-
-    // The entity's own END ends the search: a PORT behind it is an instance's port map.
-    std::size_t end = FindWord(entityUp, "END", o);
-    if (end == npos) end = text.size();
-    if (const std::size_t g = FindWord(entityUp, "GENERIC", o); g < end) {
-        const std::size_t open = entityUp.find('(', g);
-        if (open < end) {
-            const std::size_t close = std::min(MatchingClose(entityUp, open), end);
-            // Comments blanked, letters as written.
-            std::string code = entity;
-            for (std::size_t i = 0; i < code.size(); ++i)
-                if (entityUp[i] == ' ') code[i] = ' ';
-            ScanGenerics(code, open + 1, close);
-            o = close; // a generic clause is never read as ports
-        }
-    }
-    const std::size_t port = FindWord(entityUp, "PORT", o);
-    if (port >= end) return;             // no port clause
-    o = std::min(port + 5, text.size()); // the keyword and the "(" or blank after it
-    while (o < end && (text[o] == ' ' || text[o] == '('))
-        ++o;
-    while (end > o && entityUp[end - 1] != ')')
-        --end;
-    if (end - o <= 1) return;
-    --end; // the ")" that closed the port list
-    while (end > o && text[end - 1] == ' ')
-        --end;
-    // The ";" put back gives the last port the terminator the ")" took its place of.
-    const std::string region = std::string(text.substr(o, end - o)) + ";|";
-
-    std::size_t pos = 0;
-    while (pos < region.size()) {
-        const std::size_t bar = region.find('|', pos);
-        if (bar == npos) break;
-        std::string line = TrimLeftBlanks(std::string_view(region).substr(pos, bar - pos));
-        line = TrimRightBlanks(std::string_view(line).substr(0, CommentStart(line)));
-        for (std::string piece : SplitDeclarations(line)) {
-            if (const std::size_t k = FindWord(UpperCase(piece), "BUFFER"); k != npos)
-                piece = piece.substr(0, k) + "out" + piece.substr(k + 6);
-            const int flags = DirectionFlags(piece);
-            if (piece.find(',') == npos) {
-                AddPort(piece, flags);
-            } else {
-                // Several names share one declaration: each gets the text from ":" on.
-                const std::size_t colon = piece.find(':');
-                const std::string names = colon == npos ? "" : piece.substr(0, colon);
-                const std::string rest = colon == npos ? piece : piece.substr(colon);
-                std::size_t b = 0;
-                while (b < names.size()) {
-                    std::size_t comma = names.find(',', b);
-                    if (comma == npos) comma = names.size();
-                    if (comma > b)
-                        AddPort(TrimRightBlanks(std::string_view(names).substr(b, comma - b)) +
-                                    " " + rest,
-                                flags);
-                    b = comma + 1;
-                }
-            }
-        }
-        pos = bar + 1;
-    }
-}
-
-void TSignal::ScanGenerics(const std::string& code, std::size_t open, std::size_t close) {
+void ScanGenerics(std::vector<TGeneric>& generics, const std::string& code, std::size_t open,
+                  std::size_t close) {
     std::size_t start = open;
     int depth = 0;
     bool inString = false;
@@ -443,13 +325,15 @@ void TSignal::ScanGenerics(const std::string& code, std::size_t open, std::size_
             std::size_t comma = names.find(',', b);
             if (comma == npos) comma = names.size();
             if (const std::string name = TrimBlanks(names.substr(b, comma - b)); !name.empty())
-                Generics_.push_back({name, type, value});
+                generics.push_back({name, type, value});
             b = comma + 1;
         }
     }
 }
 
-TStrings TSignal::SplitDeclarations(const std::string& line) {
+// A port line split at each ";" outside brackets into its declarations, each
+// keeping its ";" and without leading blanks; a single declaration stays whole.
+TStrings SplitDeclarations(const std::string& line) {
     TStrings parts;
     std::size_t start = 0;
     int depth = 0;
@@ -467,16 +351,97 @@ TStrings TSignal::SplitDeclarations(const std::string& line) {
     return parts;
 }
 
+void ScanPorts(TEntity& e, const std::string& entity, const std::string& entityUp) {
+    // Positions are found in entityUp (comments blanked) and cut from entity.
+    const std::string_view text(entity);
+    std::size_t o = 0;
+    const std::size_t ent = FindWord(entityUp, "ENTITY");
+    o = ent == npos ? 5 : ent + 6;
+    if (o > text.size()) o = text.size();
+    if (const std::size_t is = FindWord(entityUp, "IS", o); is != npos) {
+        e.name = TrimBlanks(text.substr(o, is - o));
+        o = is + 2;
+    }
+
+    // The entity's own END ends the search: a PORT behind it is an instance's port map.
+    std::size_t end = FindWord(entityUp, "END", o);
+    if (end == npos) end = text.size();
+    if (const std::size_t g = FindWord(entityUp, "GENERIC", o); g < end) {
+        const std::size_t open = entityUp.find('(', g);
+        if (open < end) {
+            const std::size_t close = std::min(MatchingClose(entityUp, open), end);
+            // Comments blanked, letters as written.
+            std::string code = entity;
+            for (std::size_t i = 0; i < code.size(); ++i)
+                if (entityUp[i] == ' ') code[i] = ' ';
+            ScanGenerics(e.generics, code, open + 1, close);
+            o = close; // a generic clause is never read as ports
+        }
+    }
+    const std::size_t port = FindWord(entityUp, "PORT", o);
+    if (port >= end) return;             // no port clause
+    o = std::min(port + 5, text.size()); // the keyword and the "(" or blank after it
+    while (o < end && (text[o] == ' ' || text[o] == '('))
+        ++o;
+    while (end > o && entityUp[end - 1] != ')')
+        --end;
+    if (end - o <= 1) return;
+    --end; // the ")" that closed the port list
+    while (end > o && text[end - 1] == ' ')
+        --end;
+    // The ";" put back gives the last port the terminator the ")" took its place of.
+    const std::string region = std::string(text.substr(o, end - o)) + ";|";
+
+    std::size_t pos = 0;
+    while (pos < region.size()) {
+        const std::size_t bar = region.find('|', pos);
+        if (bar == npos) break;
+        std::string line = TrimLeftBlanks(std::string_view(region).substr(pos, bar - pos));
+        line = TrimRightBlanks(std::string_view(line).substr(0, CommentStart(line)));
+        for (std::string piece : SplitDeclarations(line)) {
+            const bool buffer = DirectionOf(piece) == TDirection::Buffer;
+            if (const std::size_t k = FindWord(UpperCase(piece), "BUFFER"); k != npos)
+                piece = piece.substr(0, k) + "out" + piece.substr(k + 6);
+            TDirection direction = DirectionOf(piece);
+            if (buffer && direction == TDirection::Out) direction = TDirection::Buffer;
+            if (piece.find(',') == npos) {
+                AddPort(e, piece, direction);
+            } else {
+                // Several names share one declaration: each gets the text from ":" on.
+                const std::size_t colon = piece.find(':');
+                const std::string names = colon == npos ? "" : piece.substr(0, colon);
+                const std::string rest = colon == npos ? piece : piece.substr(colon);
+                std::size_t b = 0;
+                while (b < names.size()) {
+                    std::size_t comma = names.find(',', b);
+                    if (comma == npos) comma = names.size();
+                    if (comma > b)
+                        AddPort(e,
+                                TrimRightBlanks(std::string_view(names).substr(b, comma - b)) +
+                                    " " + rest,
+                                direction);
+                    b = comma + 1;
+                }
+            }
+        }
+        pos = bar + 1;
+    }
+}
+
 // The clock is the first sensitivity entry found with its event attribute in
 // an if condition; a reset survives only as the condition of an if statement
 // whose elsif (or else) branch is followed by the clock.
 constexpr std::size_t MaxSensitivityEntries = 256;
 
-void TSignal::ScanClockAndReset(const std::string& process,
-                                const std::vector<std::size_t>& lineStarts, bool edgeCalls) {
-    if (process.empty()) return;
-    ClockSignal_.clear();
-    ResetSignal_.clear();
+// Clock and reset, each as "+" or "-" and the name as the sensitivity list writes it.
+struct TRoles {
+    std::string clock, reset;
+};
+
+TRoles ScanClockAndReset(const std::string& process, const std::vector<std::size_t>& lineStarts,
+                         bool edgeCalls) {
+    TRoles found;
+    if (process.empty()) return found;
     const std::string upper = UpperCase(process);
     std::size_t a = upper.find("PROCESS");
     a = a == npos ? upper.size() : a + 7;
@@ -502,18 +467,18 @@ void TSignal::ScanClockAndReset(const std::string& process,
             b = comma + 1;
         }
     }
-    if (entries.empty()) return; // no entry can be recorded: both stay empty
+    if (entries.empty()) return found; // no entry can be recorded: both stay empty
 
     auto classify = [&](std::string_view cond) {
         const char sign = cond.find('1') != npos ? '+' : '-';
         for (const auto& e : entries) {
-            if (!ClockSignal_.empty() && !ResetSignal_.empty()) return;
+            if (!found.clock.empty() && !found.reset.empty()) return;
             if (const char edge = edgeCalls ? EdgeOf(cond, TrimBlanks(e.upper)) : 0; edge) {
-                if (ClockSignal_.empty()) ClockSignal_ = edge + e.written;
+                if (found.clock.empty()) found.clock = edge + e.written;
                 continue;
             }
             if (e.upper.size() > cond.size() || cond.find(e.upper) == npos) continue;
-            std::string& role = cond.find(e.event) != npos ? ClockSignal_ : ResetSignal_;
+            std::string& role = cond.find(e.event) != npos ? found.clock : found.reset;
             if (role.empty()) role = sign + e.written;
         }
     };
@@ -532,7 +497,7 @@ void TSignal::ScanClockAndReset(const std::string& process,
         std::size_t k = t.Next(TCursor::Elsif);
         if (k == npos) k = t.Next(TCursor::Else);
         if (k == npos) {
-            ResetSignal_.clear();
+            found.reset.clear();
             if (const std::size_t m = t.Next(TCursor::End); m != npos) {
                 t.Advance(m + 1);
                 if (const std::size_t j = t.Next(TCursor::Semicolon); j != npos) t.Advance(j + 1);
@@ -540,7 +505,7 @@ void TSignal::ScanClockAndReset(const std::string& process,
                 t.Advance(t.Size());
             }
         } else {
-            if (ClockSignal_.empty()) {
+            if (found.clock.empty()) {
                 t.Advance(k + 1);
                 if (const std::size_t blank = t.Text().find(' ', t.o); blank != npos)
                     t.Advance(blank + 1);
@@ -552,209 +517,58 @@ void TSignal::ScanClockAndReset(const std::string& process,
             if (m == npos) m = t.Next(TCursor::Else);
             if (m != npos) t.Advance(m);
         }
-        if (!ClockSignal_.empty()) break;
+        if (!found.clock.empty()) break;
     }
-    if (ClockSignal_.empty()) ResetSignal_.clear();
+    if (found.clock.empty()) found.reset.clear();
+    return found;
 }
 
-TStrings TSignal::DeclaredPorts() const {
-    TStrings ports = Inputs_;
-    for (const auto& o : Outputs_)
-        if (o.empty() || o[0] != '#') ports.push_back(o);
-    return ports;
+TSignalRef Ref(const std::string& recorded) {
+    if (recorded.empty()) return {};
+    const std::string written = recorded.substr(1);
+    return {TrimBlanks(written), written, recorded[0] == '+'};
 }
 
-const TStrings& TSignal::PortClause(int n) {
-    OutLines_.clear();
-    const std::string indent = Spaces(n);
-    const TStrings ports = DeclaredPorts();
-    if (ports.empty()) return OutLines_; // no ports, no port clause
-    OutLines_.push_back(indent + "   PORT(");
-    for (std::size_t i = 0; i < ports.size(); ++i) {
-        std::string line = "         " + ports[i];
-        if (i + 1 == ports.size()) line = line.substr(0, line.find(';'));
-        OutLines_.push_back(indent + line);
-    }
-    OutLines_.push_back(indent + "        );");
-    return OutLines_;
-}
+} // namespace
 
-const TStrings& TSignal::InputSignals(int n) {
-    OutLines_.clear();
-    for (const auto& in : Inputs_)
-        OutLines_.push_back(Spaces(n) + "Signal " + in);
-    return OutLines_;
-}
-
-const TStrings& TSignal::OutputSignals(int n) {
-    OutLines_.clear();
-    for (const auto& out : Outputs_)
-        if (out.empty() || out[0] != '#') OutLines_.push_back(Spaces(n) + "Signal " + out);
-    return OutLines_;
-}
-
-const TStrings& TSignal::GenericClause(int n) {
-    OutLines_.clear();
-    if (Generics_.empty()) return OutLines_;
-    const std::string I = Spaces(n);
-    OutLines_.push_back(I + "   GENERIC(");
-    for (std::size_t i = 0; i < Generics_.size(); ++i) {
-        const TGeneric& g = Generics_[i];
-        std::string line = I + "         " + g.name + " : " + g.type;
-        if (!g.value.empty()) line += " := " + g.value;
-        OutLines_.push_back(i + 1 < Generics_.size() ? line + ";" : line);
-    }
-    OutLines_.push_back(I + "        );");
-    return OutLines_;
-}
-
-const TStrings& TSignal::ComponentDecl(int n) {
-    TStrings lines{Spaces(n) + "component " + EntityName_};
-    GenericClause(n); // each clause fills OutLines_ in turn
-    lines.insert(lines.end(), OutLines_.begin(), OutLines_.end());
-    PortClause(n);
-    lines.insert(lines.end(), OutLines_.begin(), OutLines_.end());
-    lines.push_back(Spaces(n) + "end component;");
-    OutLines_ = std::move(lines);
-    return OutLines_;
-}
-
-const TStrings& TSignal::StimulusProcesses(int n) {
-    OutLines_.clear();
-    const std::string I = Spaces(n), J = Spaces(n + 8);
-    auto levels = [](const std::string& signal) {
-        return signal[0] == '+' ? std::pair<std::string, std::string>{"'0'", "'1'"}
-                                : std::pair<std::string, std::string>{"'1'", "'0'"};
-    };
-    if (!ResetSignal_.empty()) {
-        // The active level first, for 50 ns, then the inactive one for the rest of the run.
-        const auto [b, a] = levels(ResetSignal_);
-        const std::string name = ResetSignal_.substr(1);
-        OutLines_.push_back(I + "prst: PROCESS");
-        OutLines_.push_back(I + "      BEGIN");
-        OutLines_.push_back(J + name + " <= " + a + "; wait for 50 ns;");
-        OutLines_.push_back(J + name + " <= " + b + "; wait;");
-        OutLines_.push_back(I + "      END PROCESS prst;");
-        OutLines_.push_back("");
-    }
-    if (!ClockSignal_.empty()) {
-        const auto [a, b] = levels(ClockSignal_);
-        const std::string name = ClockSignal_.substr(1);
-        OutLines_.push_back(I + "pclk: PROCESS");
-        OutLines_.push_back(I + "      BEGIN");
-        OutLines_.push_back(J + name + " <= " + a + "; wait for tb_time;");
-        OutLines_.push_back(J + name + " <= " + b + "; wait for tb_time;");
-        OutLines_.push_back(I + "      END PROCESS pclk;");
-    }
-    return OutLines_;
-}
-
-// Positional association: the ports in the order the component declaration
-// lists them, so each signal reaches the port of its name.
-// Generics are associated by name, before the ports: with their defaults (a
-// placeholder and a note where there is none) or with constants of their names.
-const TStrings& TSignal::InstanceMap(int n, bool withComments, bool namedGenerics,
-                                     const std::string& label) {
-    OutLines_.clear();
-    TStrings ports;
-    for (const auto& p : DeclaredPorts())
-        if (p.find(':') != npos) ports.push_back(p);
-    if (ports.empty() && Generics_.empty()) return OutLines_;
-    const std::string lead = Spaces(n) + label + " : " + EntityName_ + " ";
-    std::string oneLine = lead, unset;
-    if (!Generics_.empty()) {
-        const std::string head = lead + "generic map(";
-        const std::string C = Spaces(static_cast<int>(head.size()));
-        OutLines_.push_back(head);
-        oneLine = head;
-        for (std::size_t i = 0; i < Generics_.size(); ++i) {
-            const TGeneric& g = Generics_[i];
-            std::string assoc = g.name + " => " + (namedGenerics ? g.name : GenericValue(g));
-            if (i + 1 < Generics_.size()) assoc += ",";
-            oneLine += assoc;
-            if (!namedGenerics && g.value.empty()) {
-                assoc += " -- Wert muss gesetzt werden";
-                unset += (unset.empty() ? "" : ", ") + g.name;
-            }
-            OutLines_.push_back(C + assoc);
+TEntity ScanEntity(const TStrings& lines) {
+    std::string entity, entityUp, process, archLine, archUp;
+    std::vector<std::size_t> processLines; // where each line starts in the process text
+    bool inEntity = false, inProcess = false;
+    for (const std::string& line : lines) {
+        const std::string up = CodeUpper(line);
+        if (HasWord(up, "ENTITY")) inEntity = true;
+        if (inEntity) {
+            entity += line;
+            entity += '|';
+            entityUp += up;
+            entityUp += '|';
         }
-        OutLines_.push_back(C + ")");
-        oneLine += ")";
-        if (ports.empty()) {
-            OutLines_.back() += ";";
-            if (!withComments)
-                OutLines_.assign(
-                    1, oneLine + ";" +
-                           (unset.empty() ? "" : " -- Wert muss gesetzt werden: " + unset));
-            return OutLines_;
+        const bool hasEnd = HasWord(up, "END");
+        if (hasEnd) inEntity = false;
+        if (HasWord(up, "PROCESS")) inProcess = true;
+        if (inProcess) {
+            processLines.push_back(process.size());
+            process.append(line, 0, CommentStart(line));
         }
-        oneLine += " ";
-    }
-    const std::string head =
-        (Generics_.empty() ? lead : Spaces(static_cast<int>(lead.size()))) + "port map(";
-    const std::string C = Spaces(static_cast<int>(head.size()));
-    oneLine += "port map(";
-    OutLines_.push_back(head);
-    for (std::size_t i = 0; i < ports.size(); ++i) {
-        const std::string& p = ports[i];
-        std::string name = PortName(p);
-        if (i + 1 < ports.size()) name += ",";
-        if (withComments) {
-            std::string comment = p.substr(p.find(':') + 1);
-            if (!comment.empty() && comment.back() == ';') comment.pop_back();
-            name += " -- " + comment;
+        if (hasEnd) inProcess = false;
+        // "end architecture rtl;" closes an architecture, it does not name one.
+        if (HasWord(up, "ARCHITECTURE") && !FirstWordIs(up, "END")) {
+            archLine = line;
+            archUp = up;
         }
-        OutLines_.push_back(C + name);
-        oneLine += name;
     }
-    OutLines_.push_back(C + ");");
-    if (!withComments)
-        OutLines_.assign(1, oneLine + ");" +
-                                (unset.empty() ? "" : " -- Wert muss gesetzt werden: " + unset));
-    return OutLines_;
-}
-
-const TStrings& TSignal::TestbenchMap(int n) {
-    OutLines_.clear();
-    TStrings ports;
-    for (const auto& p : Ports_)
-        if (p.find(':') != npos) ports.push_back(p);
-    if (ports.empty()) return OutLines_;
-    const std::string head = Spaces(n) + "map_tb" + " : " + EntityName_ + " port map(";
-    const std::string C = Spaces(static_cast<int>(head.size()));
-    std::string line = head;
-    for (std::size_t i = 0; i < ports.size(); ++i) {
-        if (line.size() > 50) {
-            OutLines_.push_back(line);
-            line = C;
-        }
-        const std::string name = PortName(ports[i]);
-        line += name + "=>" + name;
-        if (i + 1 < ports.size()) line += ",";
-    }
-    OutLines_.push_back(line + ");");
-    return OutLines_;
-}
-
-std::string TSignal::ConfigLine(int n) const {
-    if (EntityName_.empty()) return "";
-    return Spaces(n) + "for all : " + EntityName_ + " use entity work." + EntityName_ + "(" +
-           ArchName_ + ");";
-}
-
-TStrings ScanListing(const TSignal& s) {
-    TStrings out{"entity: " + s.EntityName(), "architecture: " + s.ArchName(),
-                 "clock: " + s.ClockSignal(), "reset: " + s.ResetSignal()};
-    for (const auto& g : s.Generics())
-        out.push_back("generic: " + g.name + " : " + g.type +
-                      (g.value.empty() ? "" : " := " + g.value));
-    for (const auto& p : s.Ports())
-        out.push_back("port: " + p);
-    for (const auto& p : s.Inputs())
-        out.push_back("input: " + p);
-    for (const auto& p : s.Outputs())
-        out.push_back("output: " + p);
-    return out;
+    TEntity e;
+    e.architecture = ScanArchitecture(archLine, archUp);
+    ScanPorts(e, entity, entityUp);
+    TRoles edge = ScanClockAndReset(process, processLines, true);
+    if (edge.clock.empty()) edge.clock = FirstEdgeCall(process);
+    const TRoles event = ScanClockAndReset(process, processLines, false);
+    e.clock = Ref(event.clock);
+    e.reset = Ref(event.reset);
+    e.edgeClock = Ref(edge.clock);
+    e.edgeReset = Ref(edge.reset);
+    return e;
 }
 
 } // namespace korvalt
