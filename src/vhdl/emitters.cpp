@@ -20,6 +20,13 @@ std::string WrittenName(const std::string& declaration) {
     return TrimRightBlanks(std::string_view(declaration).substr(0, declaration.find(':')));
 }
 
+// A declaration with its ";": the source's last port has none when ");" stands
+// on a line of its own, and it need not stay last once inputs go first.
+std::string Terminated(const std::string& declaration) {
+    const std::string text = TrimRightBlanks(declaration);
+    return !text.empty() && text.back() == ';' ? declaration : text + ";";
+}
+
 } // namespace
 
 TStrings PortClause(const TEntity& e, int n) {
@@ -30,7 +37,10 @@ TStrings PortClause(const TEntity& e, int n) {
     out.push_back(indent + "   PORT(");
     for (std::size_t i = 0; i < ports.size(); ++i) {
         std::string line = "         " + ports[i];
-        if (i + 1 == ports.size()) line = line.substr(0, line.find(';'));
+        if (i + 1 == ports.size())
+            line = line.substr(0, line.find(';'));
+        else
+            line = Terminated(line);
         out.push_back(indent + line);
     }
     out.push_back(indent + "        );");
@@ -40,14 +50,14 @@ TStrings PortClause(const TEntity& e, int n) {
 TStrings InputSignals(const TEntity& e, int n) {
     TStrings out;
     for (const TPort& p : e.ports)
-        if (IsInput(p)) out.push_back(Spaces(n) + "Signal " + p.declaration);
+        if (IsInput(p)) out.push_back(Spaces(n) + "Signal " + Terminated(p.declaration));
     return out;
 }
 
 TStrings OutputSignals(const TEntity& e, int n) {
     TStrings out;
     for (const TPort& p : e.ports)
-        if (IsOutput(p)) out.push_back(Spaces(n) + "Signal " + p.declaration);
+        if (IsOutput(p)) out.push_back(Spaces(n) + "Signal " + Terminated(p.declaration));
     return out;
 }
 
