@@ -70,14 +70,12 @@ TOutcome TemplateSectionBody(const std::string& templatePath, const std::string&
     const Tsrctemp reader(templatePath);
     if (const TReadResult& r = reader.ReadResult(); !r)
         return Failed(ReadFailureMessage("Die Vorlage", templatePath, r.error));
-    for (const std::string& s : reader.Sections()) {
-        if (!SameText(s, section)) continue;
-        reader.GetBody(body, s);
-        if (body.empty())
-            return Failed("Der Abschnitt \"" + Cp1252ToUtf8(s) + "\" hat keinen Rumpf.");
-        return {};
-    }
-    return Failed("Die Vorlage hat keinen Abschnitt \"" + Cp1252ToUtf8(section) + "\".");
+    const TTemplateSection* s = reader.Find(section);
+    if (!s) return Failed("Die Vorlage hat keinen Abschnitt \"" + Cp1252ToUtf8(section) + "\".");
+    body = s->BodyText();
+    if (body.empty())
+        return Failed("Der Abschnitt \"" + Cp1252ToUtf8(s->name) + "\" hat keinen Rumpf.");
+    return {};
 }
 
 TOutcome GenerateModule(const std::string& templatePath, const std::string& section,
