@@ -15,7 +15,6 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
-#include <algorithm>
 
 #include "app/catalogue.h"
 #include "app/commands.h"
@@ -356,7 +355,10 @@ void TMainForm::MenuSelectClick(int index) {
         return;
     }
     for (const TTemplateSection& section : reader.Sections())
-        Sections_.push_back({section, {}});
+        Sections_.push_back(
+            {section,
+             static_cast<std::size_t>(reader.Find(section.name) - &reader.Sections()[0]),
+             {}});
     for (TFinding& f : CheckTemplate(reader.Sections()))
         (f.section == NoLine ? FileFindings_ : Sections_[f.section].findings)
             .push_back(std::move(f));
@@ -443,14 +445,10 @@ std::vector<TParam> TMainForm::GridParams() const {
 
 void TMainForm::UpdatePreview() {
     if (!VorschauCheckBox->isChecked()) return;
-    // The body generation writes: that of the first section of the name.
     TStrings body;
-    if (const TTemplateSection* section = SelectedSection(); section && !TemplateFile_.empty()) {
-        const auto first = std::find_if(Sections_.begin(), Sections_.end(), [&](const auto& s) {
-            return SameText(s.section.name, section->name);
-        });
-        body = first->section.BodyText();
-    }
+    const int s = SubAuswahlCB->currentIndex();
+    if (!TemplateFile_.empty() && s >= 0 && static_cast<std::size_t>(s) < Sections_.size())
+        body = Sections_[Sections_[static_cast<std::size_t>(s)].bodyOf].section.BodyText();
     // Expanded exactly as "Erzeuge HDL Datei" does, for the name the prompt proposes.
     const std::string proposal = LowerCase(FileNamePart(TemplateFile_));
     ExpandTemplate(OutputPath(WorkingDir_, proposal), body, GridParams());

@@ -111,6 +111,7 @@ class TMainForm : public QMainWindow {
     // template check, and the findings about the file as a whole.
     struct TShownSection {
         TTemplateSection section;
+        std::size_t bodyOf = 0; // the section whose body is written: the first of the name
         std::vector<TFinding> findings;
     };
     std::vector<TShownSection> Sections_;
