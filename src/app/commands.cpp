@@ -70,6 +70,11 @@ TOutcome TemplateSectionBody(const std::string& templatePath, const std::string&
     const Tsrctemp reader(templatePath);
     if (const TReadResult& r = reader.ReadResult(); !r)
         return Failed(ReadFailureMessage("Die Vorlage", templatePath, r.error));
+    return TemplateSectionBody(reader, section, body);
+}
+
+TOutcome TemplateSectionBody(const Tsrctemp& reader, const std::string& section, TStrings& body) {
+    body.clear();
     const TTemplateSection* s = reader.Find(section);
     if (!s) return Failed("Die Vorlage hat keinen Abschnitt \"" + Cp1252ToUtf8(section) + "\".");
     body = s->BodyText();
@@ -78,11 +83,8 @@ TOutcome TemplateSectionBody(const std::string& templatePath, const std::string&
     return {};
 }
 
-TOutcome GenerateModule(const std::string& templatePath, const std::string& section,
-                        const std::vector<TParam>& params, const std::string& outputPath,
-                        const TMayOverwrite& mayOverwrite) {
-    TStrings body;
-    if (TOutcome o = TemplateSectionBody(templatePath, section, body); !o) return o;
+TOutcome GenerateModule(TStrings body, const std::vector<TParam>& params,
+                        const std::string& outputPath, const TMayOverwrite& mayOverwrite) {
     ExpandTemplate(outputPath, body, params);
     return WriteOutput("Die Datei", outputPath, body, mayOverwrite);
 }

@@ -86,9 +86,10 @@ static int Expand(const TArgs& args) {
                             "\" hat keinen Parameter \"" + arg.substr(0, eq) + "\".");
     }
 
-    if (const TOutcome o = GenerateModule(positional[0], section->name, ParamsFromRows(rows), out);
-        !o)
-        throw TCliError(o.message);
+    TStrings body;
+    TOutcome o = TemplateSectionBody(reader, section->name, body);
+    if (o) o = GenerateModule(std::move(body), ParamsFromRows(rows), out);
+    if (!o) throw TCliError(o.message);
     return 0;
 }
 

@@ -493,7 +493,7 @@ void TMainForm::makeHDLBTNClick() {
     std::string name = PathFromQ(Dialogs().AskFileName(this, PathToQ(proposal)));
     if (name.empty()) name = proposal;
     const std::string path = OutputPath(WorkingDir_, name);
-    const TOutcome o = GenerateModule(TemplateFile_, section, GridParams(), path,
+    const TOutcome o = GenerateModule(std::move(body), GridParams(), path,
                                       [this](const std::string&) { return AskOverwrite(this); });
     if (ShowOutcome(this, o))
         SetStatusText("Fertig");
