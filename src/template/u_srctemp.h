@@ -8,10 +8,10 @@
 //   other     commentary outside a body, body text inside one
 // A section runs from its header to the next header. Its declaration area
 // follows the header up to "<", an empty line or the next header; commentary
-// there is the section's description. Its body is found as generation has
-// always found it: from the first "<" line after the header up to a ">" line
-// or the end of the file, even where a "#" line stands in between (the
-// template check reports such a body as not closed). Line numbers count from 1.
+// there is the section's description. Its body is what generation writes:
+// from the first "<" line after the header up to a ">" line or the end of the
+// file, even where a "#" line stands in between (the template check reports
+// such a body as not closed). Line numbers count from 1.
 #pragma once
 
 #include <cstddef>
