@@ -76,6 +76,7 @@ void THelpWindow::ShowTopic(const QString& topic) {
     current_ = name;
     lastShown = this;
     show();
+    browser_->setFocus(); // the page keys scroll at once
     raise();
     activateWindow();
 }

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QDialog>
 #include <QPointer>
 #include <QScrollBar>
@@ -63,7 +64,7 @@ TEST(Help, OpenedFromTheEditorBelongsToItAndCanBeUsedBesideIt) {
         TAutomatForm editor;
         editor.Init(dir.Path(), dir.Path(), true);
         QTimer::singleShot(0, [&] {
-            QTest::keyClick(&editor, Qt::Key_F1);
+            editor.findChild<QAction*>("Hilfe1")->trigger();
             help = THelpWindow::Instance();
             topic = help->CurrentTopic();
             owned = help->parentWidget() == &editor;
