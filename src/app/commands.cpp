@@ -85,6 +85,8 @@ TOutcome GenerateModule(const std::string& templatePath, const std::string& sect
                         const TMayOverwrite& mayOverwrite) {
     TStrings body;
     if (TOutcome o = TemplateSectionBody(templatePath, section, body); !o) return o;
+    if (const std::string problem = NameMarkerProblem(body, outputPath); !problem.empty())
+        return Failed(problem + " Es wurde keine Datei geschrieben.");
     ExpandTemplate(outputPath, body, params);
     return WriteOutput("Die Datei", outputPath, body, mayOverwrite);
 }

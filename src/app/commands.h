@@ -45,7 +45,8 @@ std::string FolderAsOutputMessage(const std::string& path);
 TOutcome TemplateSectionBody(const std::string& templatePath, const std::string& section,
                              TStrings& body);
 // Expands the section with the parameter values and writes it to outputPath
-// (whose name up to the first "." replaces |NAME|).
+// (whose name up to the first "." replaces |NAME|). A name that is no VHDL
+// identifier is refused where the section writes |NAME|.
 TOutcome GenerateModule(const std::string& templatePath, const std::string& section,
                         const std::vector<TParam>& params, const std::string& outputPath,
                         const TMayOverwrite& mayOverwrite = {});

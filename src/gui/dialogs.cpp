@@ -35,9 +35,11 @@ void TDialogs::ShowMessage(QWidget* parent, const QString& caption, const QStrin
     QMessageBox::warning(parent, caption, text);
 }
 
-QString TDialogs::AskFileName(QWidget* parent, const QString& proposal) {
+QString TDialogs::AskFileName(QWidget* parent, const QString& proposal,
+                              const std::function<QString(const QString&)>& check) {
     TDateinameForm form(parent);
     form.SetFileName(proposal);
+    form.SetNameCheck(check);
     Dialogs().ExecModal(&form);
     return form.GetFileName();
 }

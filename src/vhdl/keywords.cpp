@@ -1,8 +1,6 @@
 // Whole-word keyword search on comment-blanked, upper-cased VHDL lines.
 #include "vhdl/keywords.h"
 
-#include <unordered_set>
-
 #include "common/ascii.h"
 
 namespace korvalt {
@@ -41,27 +39,6 @@ bool FirstWordIs(std::string_view text, std::string_view word) {
     while (e < text.size() && IsWordChar(text[e]))
         ++e;
     return SameText(text.substr(b, e - b), word);
-}
-
-bool IsVhdlReservedWord(std::string_view name) {
-    // The reserved words of VHDL-2008, upper case.
-    // clang-format off
-    static const std::unordered_set<std::string> words = {
-    "ABS", "ACCESS", "AFTER", "ALIAS", "ALL", "AND", "ARCHITECTURE", "ARRAY", "ASSERT", "ASSUME",
-    "ASSUME_GUARANTEE", "ATTRIBUTE", "BEGIN", "BLOCK", "BODY", "BUFFER", "BUS", "CASE",
-    "COMPONENT", "CONFIGURATION", "CONSTANT", "CONTEXT", "COVER", "DEFAULT", "DISCONNECT",
-    "DOWNTO", "ELSE", "ELSIF", "END", "ENTITY", "EXIT", "FAIRNESS", "FILE", "FOR", "FORCE",
-    "FUNCTION", "GENERATE", "GENERIC", "GROUP", "GUARDED", "IF", "IMPURE", "IN", "INERTIAL",
-    "INOUT", "IS", "LABEL", "LIBRARY", "LINKAGE", "LITERAL", "LOOP", "MAP", "MOD", "NAND", "NEW",
-    "NEXT", "NOR", "NOT", "NULL", "OF", "ON", "OPEN", "OR", "OTHERS", "OUT", "PACKAGE",
-    "PARAMETER", "PORT", "POSTPONED", "PROCEDURE", "PROCESS", "PROPERTY", "PROTECTED", "PURE",
-    "RANGE", "RECORD", "REGISTER", "REJECT", "RELEASE", "REM", "REPORT", "RESTRICT",
-    "RESTRICT_GUARANTEE", "RETURN", "ROL", "ROR", "SELECT", "SEQUENCE", "SEVERITY", "SHARED",
-    "SIGNAL", "SLA", "SLL", "SRA", "SRL", "STRONG", "SUBTYPE", "THEN", "TO", "TRANSPORT", "TYPE",
-    "UNAFFECTED", "UNITS", "UNTIL", "USE", "VARIABLE", "VMODE", "VPROP", "VUNIT", "WAIT", "WHEN",
-    "WHILE", "WITH", "XNOR", "XOR"};
-    // clang-format on
-    return words.count(UpperCase(name)) > 0;
 }
 
 } // namespace korvalt
