@@ -127,11 +127,14 @@ std::size_t MatchingClose(std::string_view text, std::size_t open) {
     return npos;
 }
 
-// Runs of blanks, tabs and line marks "|" become one blank; both ends are trimmed.
-std::string Collapse(std::string_view text) {
+// Runs of blanks, tabs and line marks "|" become one blank; both ends are
+// trimmed. mask is the text's upper-cased copy with literals masked: blanks
+// inside a string stay as written.
+std::string Collapse(std::string_view text, std::string_view mask) {
     std::string out;
-    for (const char c : text) {
-        const bool white = c == ' ' || c == '\t' || c == '|';
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i], m = mask[i];
+        const bool white = m == ' ' || m == '\t' || m == '|';
         if (white && (out.empty() || out.back() == ' ')) continue;
         out += white ? ' ' : c;
     }
@@ -293,18 +296,18 @@ std::string ScanArchitecture(const std::string& line, const std::string& lineUp)
     return TrimRightBlanks(std::string_view(line).substr(b, of - b));
 }
 
-void ScanGenerics(std::vector<TGeneric>& generics, const std::string& code, std::size_t open,
-                  std::size_t close) {
+// The generic clause between open and close: code holds the letters as written,
+// mask its upper-cased copy with comments blanked and literals masked.
+void ScanGenerics(std::vector<TGeneric>& generics, const std::string& code, const std::string& mask,
+                  std::size_t open, std::size_t close) {
     std::size_t start = open;
     int depth = 0;
-    bool inString = false;
     for (std::size_t i = open; i <= close; ++i) {
-        if (i < close && code[i] == '"') inString = !inString;
-        if (i < close && inString) continue;
-        if (i < close && code[i] == '(') ++depth;
-        if (i < close && code[i] == ')' && depth > 0) --depth;
-        if (i < close && (code[i] != ';' || depth > 0)) continue;
-        const std::string decl = Collapse(std::string_view(code).substr(start, i - start));
+        if (i < close && mask[i] == '(') ++depth;
+        if (i < close && mask[i] == ')' && depth > 0) --depth;
+        if (i < close && (mask[i] != ';' || depth > 0)) continue;
+        const std::string decl = Collapse(std::string_view(code).substr(start, i - start),
+                                          std::string_view(mask).substr(start, i - start));
         start = i + 1;
         const std::string_view d = DropWord(decl, "CONSTANT");
         const std::size_t colon = d.find(':');
@@ -374,7 +377,7 @@ void ScanPorts(TEntity& e, const std::string& entity, const std::string& entityU
             std::string code = entity;
             for (std::size_t i = 0; i < code.size(); ++i)
                 if (entityUp[i] == ' ') code[i] = ' ';
-            ScanGenerics(e.generics, code, open + 1, close);
+            ScanGenerics(e.generics, code, entityUp, open + 1, close);
             o = close; // a generic clause is never read as ports
         }
     }
