@@ -89,30 +89,6 @@ std::string_view EdgeArgument(std::string_view text, std::size_t p, std::size_t 
     return arg;
 }
 
-// "+" for a rising_edge call on signal (upper case, no blanks around it) in
-// cond, "-" for a falling_edge call, 0 for none.
-char EdgeOf(std::string_view cond, std::string_view signal) {
-    for (const auto& [name, sign] : {std::pair{std::string_view("RISING_EDGE"), '+'},
-                                     std::pair{std::string_view("FALLING_EDGE"), '-'}})
-        for (std::size_t p = FindWord(cond, name); p != npos; p = FindWord(cond, name, p + 1))
-            if (EdgeArgument(cond, p, name.size()) == signal) return sign;
-    return 0;
-}
-
-// "+" or "-" and the signal of the first rising_edge or falling_edge call of
-// the process text, as written; empty when there is none.
-std::string FirstEdgeCall(const std::string& process) {
-    const std::string up = UpperCase(process);
-    const std::size_t r = FindWord(up, "RISING_EDGE"), f = FindWord(up, "FALLING_EDGE");
-    const std::size_t p = std::min(r, f);
-    if (p == npos) return "";
-    const std::size_t length = p == r ? 11 : 12;
-    const std::string_view arg = EdgeArgument(up, p, length);
-    if (arg.empty() || arg.find_first_of("(,'\"") != npos) return "";
-    const std::size_t at = static_cast<std::size_t>(arg.data() - up.data());
-    return (p == r ? "+" : "-") + process.substr(at, arg.size());
-}
-
 // The position of the ")" that closes the "(" at open, or npos.
 // Brackets inside string literals do not count.
 std::size_t MatchingClose(std::string_view text, std::size_t open) {
@@ -198,6 +174,32 @@ std::string PortType(std::string_view declaration) {
 }
 
 } // namespace
+
+bool NamedLikeReset(std::string_view name, bool& high) {
+    std::string n = UpperCase(name);
+    auto cut = [&n](std::string_view tail) {
+        if (n.size() <= tail.size() || n.compare(n.size() - tail.size(), tail.size(), tail) != 0)
+            return false;
+        n.resize(n.size() - tail.size());
+        return true;
+    };
+    if (!cut("_IN")) cut("_I");
+    // The word stands alone or behind "_": "burst" is no reset.
+    auto endsIn = [](std::string_view s, std::string_view w) {
+        return s.size() >= w.size() && s.substr(s.size() - w.size()) == w &&
+               (s.size() == w.size() || s[s.size() - w.size() - 1] == '_');
+    };
+    for (const std::string_view w : {"RST", "RESET", "ARST", "SRST"}) {
+        const std::string nw = "N" + std::string(w);
+        for (const std::string_view low : {"_N", "N"})
+            if (n.size() > low.size() && n.compare(n.size() - low.size(), low.size(), low) == 0 &&
+                endsIn(std::string_view(n).substr(0, n.size() - low.size()), w))
+                return high = false, true;
+        if (endsIn(n, nw)) return high = false, true;
+        if (endsIn(n, w)) return high = true, true;
+    }
+    return false;
+}
 
 bool IsInput(const TPort& p) {
     return p.direction == TDirection::In;
@@ -441,8 +443,7 @@ struct TRoles {
     std::string clock, reset;
 };
 
-TRoles ScanClockAndReset(const std::string& process, const std::vector<std::size_t>& lineStarts,
-                         bool edgeCalls) {
+TRoles ScanClockAndReset(const std::string& process, const std::vector<std::size_t>& lineStarts) {
     TRoles found;
     if (process.empty()) return found;
     const std::string upper = UpperCase(process);
@@ -476,10 +477,6 @@ TRoles ScanClockAndReset(const std::string& process, const std::vector<std::size
         const char sign = cond.find('1') != npos ? '+' : '-';
         for (const auto& e : entries) {
             if (!found.clock.empty() && !found.reset.empty()) return;
-            if (const char edge = edgeCalls ? EdgeOf(cond, TrimBlanks(e.upper)) : 0; edge) {
-                if (found.clock.empty()) found.clock = edge + e.written;
-                continue;
-            }
             if (e.upper.size() > cond.size() || cond.find(e.upper) == npos) continue;
             std::string& role = cond.find(e.event) != npos ? found.clock : found.reset;
             if (role.empty()) role = sign + e.written;
@@ -526,6 +523,146 @@ TRoles ScanClockAndReset(const std::string& process, const std::vector<std::size
     return found;
 }
 
+// The identifier a reset condition tests ("(rstn_i = '0')", "not rst", "rst = '1'"),
+// upper case, and its level: the literal compared with, "not", or else the name.
+bool ResetCondition(std::string_view cond, std::string& name, bool& high) {
+    std::size_t b = 0;
+    while (b < cond.size() && !IsWordChar(cond[b]))
+        ++b;
+    std::size_t e = b;
+    while (e < cond.size() && IsWordChar(cond[e]))
+        ++e;
+    bool negated = false;
+    if (cond.substr(b, e - b) == "NOT") {
+        negated = true;
+        for (b = e; b < cond.size() && !IsWordChar(cond[b]);)
+            ++b;
+        for (e = b; e < cond.size() && IsWordChar(cond[e]);)
+            ++e;
+    }
+    if (e == b) return false;
+    name = std::string(cond.substr(b, e - b));
+    if (cond.find("'1'") != npos)
+        high = true;
+    else if (cond.find("'0'") != npos)
+        high = false;
+    else if (negated)
+        high = false;
+    else if (!NamedLikeReset(name, high))
+        high = true;
+    return true;
+}
+
+// A port that can be driven with '0' and '1'.
+bool IsBitPort(const TPort& p) {
+    std::string mark = UpperCase(p.type.substr(0, p.type.find_first_of(" \t(:")));
+    if (const std::size_t dot = mark.rfind('.'); dot != npos) mark = mark.substr(dot + 1);
+    return IsInput(p) && (mark == "STD_LOGIC" || mark == "STD_ULOGIC" || mark == "BIT");
+}
+
+const TPort* InputNamed(const TEntity& e, std::string_view upper) {
+    for (const TPort& p : e.ports)
+        if (IsBitPort(p) && UpperCase(p.name) == upper) return &p;
+    return nullptr;
+}
+
+// The word before position p, upper case ("END" before "END PROCESS").
+std::string_view WordBefore(std::string_view up, std::size_t p) {
+    while (p > 0 && !IsWordChar(up[p - 1]))
+        --p;
+    std::size_t b = p;
+    while (b > 0 && IsWordChar(up[b - 1]))
+        --b;
+    return up.substr(b, p - b);
+}
+
+// Clock and reset for the runnable testbench, from the first process whose
+// body shows a clock edge.
+void ScanClockProcess(TEntity& e, const TStrings& lines) {
+    std::string up;
+    for (const std::string& line : lines) {
+        up += CodeUpper(line);
+        up += ' ';
+    }
+    for (std::size_t p = FindWord(up, "PROCESS"); p != npos; p = FindWord(up, "PROCESS", p + 1)) {
+        if (WordBefore(up, p) == "END") continue;
+        std::size_t end = FindWord(up, "PROCESS", p + 1);
+        while (end != npos && WordBefore(up, end) != "END")
+            end = FindWord(up, "PROCESS", end + 1);
+        if (end == npos) end = up.size();
+        const std::size_t begin = FindWord(up, "BEGIN", p);
+        if (begin >= end) continue;
+        const std::string_view body = std::string_view(up).substr(begin + 5, end - begin - 5);
+
+        // The first edge: an edge call or an event attribute.
+        std::size_t edge = npos, length = 0;
+        std::string clock;
+        bool rising = true;
+        for (const auto& [call, up_] : {std::pair{std::string_view("RISING_EDGE"), true},
+                                        std::pair{std::string_view("FALLING_EDGE"), false}})
+            for (std::size_t k = FindWord(body, call); k != npos; k = FindWord(body, call, k + 1))
+                if (const auto arg = EdgeArgument(body, k, call.size()); !arg.empty() && k < edge) {
+                    edge = k, length = call.size(), clock = std::string(arg), rising = up_;
+                    break;
+                }
+        if (const std::size_t k = body.find("'EVENT"); k != npos && k < edge) {
+            const std::string_view name = WordBefore(body, k + 1);
+            if (!name.empty() && name.data() + name.size() == body.data() + k)
+                edge = k, length = 6, clock = std::string(name), rising = true;
+        }
+        if (edge == npos) continue;
+        std::size_t then = FindWord(body, "THEN", edge);
+        if (then == npos) then = body.size();
+        std::size_t condStart = edge;
+        for (const char* key : {"IF", "ELSIF", "UNTIL"})
+            for (std::size_t k = FindWord(body, key); k != npos && k < edge;
+                 k = FindWord(body, key, k + 1))
+                if (WordBefore(body, k) != "END" && (condStart == edge || k > condStart))
+                    condStart = k;
+        const std::string_view cond = body.substr(condStart, then - condStart);
+        if (length == 6 && cond.find("'0'") != npos && cond.find("'1'") == npos) rising = false;
+        if (const TPort* c = InputNamed(e, clock)) e.edgeClock = {c->name, c->name, rising};
+
+        std::string name;
+        bool high = true;
+        // Asynchronous: the if statement's first condition, when the edge is its elsif.
+        const std::size_t firstIf = FindWord(body, "IF");
+        if (firstIf < condStart && FindWord(body, "ELSIF", firstIf) == condStart) {
+            const std::size_t t = FindWord(body, "THEN", firstIf);
+            if (t < condStart &&
+                ResetCondition(body.substr(firstIf + 2, t - firstIf - 2), name, high))
+                if (const TPort* r = InputNamed(e, name)) {
+                    e.edgeReset = {r->name, r->name, high};
+                    e.resetKind = TResetKind::Async;
+                }
+        }
+        // Synchronous: the first condition inside the edge, for a name that says reset.
+        if (!e.edgeReset && then < body.size()) {
+            std::size_t k = FindWord(body, "IF", then);
+            while (k != npos && WordBefore(body, k) == "END")
+                k = FindWord(body, "IF", k + 1);
+            const std::size_t t = k == npos ? npos : FindWord(body, "THEN", k);
+            bool named = false;
+            if (t != npos && ResetCondition(body.substr(k + 2, t - k - 2), name, high) &&
+                NamedLikeReset(name, named))
+                if (const TPort* r = InputNamed(e, name)) {
+                    e.edgeReset = {r->name, r->name, high};
+                    e.resetKind = TResetKind::Sync;
+                }
+        }
+        break;
+    }
+    if (!e.edgeReset)
+        for (const TPort& p : e.ports) {
+            bool high = true;
+            if (IsBitPort(p) && NamedLikeReset(p.name, high)) {
+                e.edgeReset = {p.name, p.name, high};
+                e.resetKind = TResetKind::ByName;
+                break;
+            }
+        }
+}
+
 TSignalRef Ref(const std::string& recorded) {
     if (recorded.empty()) return {};
     const std::string written = recorded.substr(1);
@@ -564,13 +701,10 @@ TEntity ScanEntity(const TStrings& lines) {
     TEntity e;
     e.architecture = ScanArchitecture(archLine, archUp);
     ScanPorts(e, entity, entityUp);
-    TRoles edge = ScanClockAndReset(process, processLines, true);
-    if (edge.clock.empty()) edge.clock = FirstEdgeCall(process);
-    const TRoles event = ScanClockAndReset(process, processLines, false);
+    const TRoles event = ScanClockAndReset(process, processLines);
     e.clock = Ref(event.clock);
     e.reset = Ref(event.reset);
-    e.edgeClock = Ref(edge.clock);
-    e.edgeReset = Ref(edge.reset);
+    ScanClockProcess(e, lines);
     return e;
 }
 

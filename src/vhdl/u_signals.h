@@ -55,15 +55,26 @@ struct TSignalRef {
     bool operator==(const TSignalRef&) const = default;
 };
 
+// How the runnable testbench found its reset: tested before the clock edge,
+// as the first condition inside it, or by the input's name alone.
+enum class TResetKind { None, Async, Sync, ByName };
+
 struct TEntity {
     std::string name, architecture;
     std::vector<TGeneric> generics;
     std::vector<TPort> ports;
     TSignalRef clock, reset; // as the testbench skeleton reads them
-    // As the runnable testbench reads them: a clock written as a rising_edge
-    // or falling_edge call counts too.
+    // As the runnable testbench reads them, from the first process with a clock
+    // edge (a rising_edge or falling_edge call, or the event attribute); both
+    // are inputs of the entity.
     TSignalRef edgeClock, edgeReset;
+    TResetKind resetKind = TResetKind::None;
 };
+
+// Whether a port's name says reset: after a trailing "_i" or "_in", it is or
+// ends in rst, reset, arst or srst; with "n" or "_n" behind or an "n" in front
+// (nrst) the reset is active low. Sets high to the active level.
+bool NamedLikeReset(std::string_view name, bool& high);
 
 // Scans a file's lines (without their line ends).
 TEntity ScanEntity(const TStrings& lines);

@@ -1,4 +1,5 @@
 #include "vhdl/emitters.h"
+#include "vhdl/testbench.h"
 
 #include <gtest/gtest.h>
 
@@ -83,7 +84,12 @@ TEST(Emitters, FragmentsOfSmallEntities) {
          [](const TEntity& s, int i) { return InstanceMap(s, i, true); }},
         {"TestbenchMap", TestbenchMap},
         {"ComponentDecl", ComponentDecl},
-        {"StimulusProcesses", StimulusProcesses}};
+        {"StimulusProcesses", StimulusProcesses},
+        // The runnable testbench's header: the clock and reset it assumed.
+        {"Assumed", [](const TEntity& s, int) {
+             const TStrings tb = VhdlTestbenchLines(s, {});
+             return TStrings(tb.begin() + 1, tb.begin() + 3);
+         }}};
     const TStrings lines = SplitLines(ReadBytes(DataPath("vhdl/emitter_cases.txt")));
     int cases = 0;
     for (std::size_t i = 1; i < lines.size(); ++cases) {
