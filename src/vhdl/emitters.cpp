@@ -203,8 +203,9 @@ TStrings TestbenchMap(const TEntity& e, int n) {
 
 std::string ConfigLine(const TEntity& e, int n) {
     if (e.name.empty()) return "";
-    return Spaces(n) + "for all : " + e.name + " use entity work." + e.name + "(" + e.architecture +
-           ");";
+    // Without an architecture the line names the entity alone: "work.x()" does not analyse.
+    const std::string arch = e.architecture.empty() ? "" : "(" + e.architecture + ")";
+    return Spaces(n) + "for all : " + e.name + " use entity work." + e.name + arch + ";";
 }
 
 TStrings ScanListing(const TEntity& e) {
