@@ -64,8 +64,11 @@ TStrings Declarations(const TEntity& component, std::set<std::string> declared) 
             out.push_back("constant " + g.name + " : " + g.type + " := " + GenericValue(g) + ";" +
                           (g.value.empty() ? " -- Wert muss gesetzt werden" : ""));
     for (const TPort& p : component.ports)
-        if (!p.name.empty() && declared.insert(UpperCase(p.name)).second)
-            out.push_back("signal " + p.name + " : " + p.type + ";");
+        if (!p.name.empty() && declared.insert(UpperCase(p.name)).second) {
+            bool guessed = false;
+            const std::string type = SignalType(p.type, guessed);
+            out.push_back("signal " + p.name + " : " + type + ";" + (guessed ? WidthNote() : ""));
+        }
     return out;
 }
 

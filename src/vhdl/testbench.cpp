@@ -134,7 +134,10 @@ TStrings VhdlTestbenchLines(const TEntity& design, const TStrings& context) {
             seen = seen || SameText(n, name);
         if (seen) continue;
         names.push_back(name);
-        out.push_back("   signal " + name + " : " + p.type + InitialValue(p.type) + ";");
+        bool guessed = false;
+        const std::string type = SignalType(p.type, guessed);
+        out.push_back("   signal " + name + " : " + type + InitialValue(type) + ";" +
+                      (guessed ? WidthNote() : ""));
     }
     // The scan names clock and reset only among the inputs.
     const std::string clock = c.name, reset = r.name;

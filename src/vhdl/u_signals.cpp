@@ -14,6 +14,7 @@
 #include <unordered_set>
 
 #include "common/ascii.h"
+#include "common/cp1252.h"
 #include "common/textfile.h"
 #include "vhdl/keywords.h"
 
@@ -261,6 +262,23 @@ std::string Placeholder(std::string_view type) {
     if (mark == "REAL") return "0.0";
     // Another type mark: its first value (an enumeration's first literal).
     return e == up.size() && e > 0 ? written + "'left" : "(others => '0')";
+}
+
+std::string SignalType(std::string_view portType, bool& guessed) {
+    const std::string type = TrimBlanks(portType);
+    const std::size_t e = type.find_first_of(" \t(:");
+    std::string mark = UpperCase(type.substr(0, e));
+    if (const std::size_t dot = mark.rfind('.'); dot != npos) mark = mark.substr(dot + 1);
+    guessed = (e == npos || type[e] != '(') &&
+              (mark == "STD_LOGIC_VECTOR" || mark == "STD_ULOGIC_VECTOR" || mark == "BIT_VECTOR" ||
+               mark == "SIGNED" || mark == "UNSIGNED");
+    if (!guessed) return std::string(portType);
+    const std::size_t cut = e == npos ? type.size() : e;
+    return type.substr(0, cut) + "(7 downto 0)" + type.substr(cut);
+}
+
+std::string WidthNote() {
+    return Utf8ToCp1252(" -- Breite prüfen");
 }
 
 std::string GenericValue(const TGeneric& g) {

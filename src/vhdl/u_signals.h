@@ -84,6 +84,11 @@ std::string TrimLeftBlanks(std::string_view s);
 std::string TrimRightBlanks(std::string_view s);
 // A value a generic without default can take, for the types a VHDL tool knows.
 std::string Placeholder(std::string_view type);
+// A signal's type for a port's type: a vector type without bounds gets
+// (7 downto 0), and guessed is set, so that the signal declaration analyses.
+std::string SignalType(std::string_view portType, bool& guessed);
+// The comment behind a signal whose width was guessed, in the code page of written files.
+std::string WidthNote();
 // The generic's default, or the placeholder of its type.
 std::string GenericValue(const TGeneric& g);
 
