@@ -208,6 +208,35 @@ std::string ConfigLine(const TEntity& e, int n) {
     return Spaces(n) + "for all : " + e.name + " use entity work." + e.name + arch + ";";
 }
 
+TStrings PlaceholderFunctions(const TEntity& e, int n) {
+    TStrings out;
+    for (const TGeneric& g : e.generics)
+        if (const std::string f = PlaceholderFunction(g); !f.empty()) out.push_back(Spaces(n) + f);
+    return out;
+}
+
+TStrings GenericNotes(const TEntity& e) {
+    TStrings out;
+    auto list = [](const TStrings& names) {
+        std::string text;
+        for (const auto& n : names)
+            text += (text.empty() ? "" : ", ") + n;
+        return text;
+    };
+    TStrings unset;
+    for (const TGeneric& g : e.generics)
+        if (g.value.empty()) unset.push_back(g.name);
+    if (!unset.empty())
+        out.push_back(
+            "Diese Generics brauchen einen Wert (Platzhalter eingetragen): " + list(unset) + ".");
+    TStrings open = e.genericTypes;
+    open.insert(open.end(), e.genericSubprograms.begin(), e.genericSubprograms.end());
+    if (!open.empty())
+        out.push_back("Diese Generics werden nicht zugeordnet: " + list(open) +
+                      "; das Ergebnis muss von Hand ergänzt werden.");
+    return out;
+}
+
 TStrings ScanListing(const TEntity& e) {
     // Clock and reset as "+" or "-" (edge or active level) and the name as written.
     auto role = [](const TSignalRef& r) {

@@ -22,6 +22,12 @@ TStrings InstanceMap(const TEntity& e, int n, bool withComments, bool namedGener
                      const std::string& label = "map_XXX");
 TStrings TestbenchMap(const TEntity& e, int n);
 std::string ConfigLine(const TEntity& e, int n);
+// The placeholder functions of the generics whose type this program does not know.
+TStrings PlaceholderFunctions(const TEntity& e, int n);
+// What the designer must complete after a testbench or an insertion, one German
+// line each: the generics that need a value, and those no value can be
+// associated with (generic types, subprograms without a default).
+TStrings GenericNotes(const TEntity& e);
 
 // What the scan recorded, one "label: value" line each: entity, architecture,
 // clock, reset, then every generic, port, input and output.

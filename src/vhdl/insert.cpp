@@ -104,6 +104,8 @@ TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLin
     const TEntity component = ScanEntity(componentLines);
     const std::string config = ConfigLine(component, 0);
     TStrings decl = ComponentDecl(component, 0);
+    const TStrings functions = PlaceholderFunctions(component, 0);
+    decl.insert(decl.end(), functions.begin(), functions.end());
     if (withSignals) {
         const TStrings more = Declarations(component, DeclaredNames(targetLines));
         decl.insert(decl.end(), more.begin(), more.end());
@@ -145,7 +147,8 @@ TInsertResult InsertComponent(const std::string& componentPath, const std::strin
     TStrings componentLines;
     if (const TReadResult r = ReadLines(componentPath, componentLines); !r)
         return {TInsertOutcome::ComponentUnreadable, r.error};
-    if (ScanEntity(componentLines).name.empty()) return {TInsertOutcome::NoEntityName, ""};
+    const TEntity component = ScanEntity(componentLines);
+    if (component.name.empty()) return {TInsertOutcome::NoEntityName, "", {}};
     std::string bytes;
     if (const TReadResult r = ReadFileBytes(targetPath, bytes); !r)
         return {TInsertOutcome::TargetUnreadable, r.error};
@@ -156,8 +159,8 @@ TInsertResult InsertComponent(const std::string& componentPath, const std::strin
     const TWriteResult written =
         SaveLines(targetPath, InsertedLines(componentLines, targetLines, withComments, withSignals),
                   crlf ? "\r\n" : "\n");
-    if (!written) return {TInsertOutcome::WriteFailed, written.error};
-    return {};
+    if (!written) return {TInsertOutcome::WriteFailed, written.error, {}};
+    return {TInsertOutcome::Inserted, "", component};
 }
 
 TStrings ListComponents(const std::string& folder, const std::string& targetPath) {

@@ -121,6 +121,8 @@ TStrings VhdlTestbenchLines(const TEntity& design, const TStrings& context) {
     out.insert(out.end(), {"", "entity " + e + "_tb is", "end entity " + e + "_tb;", "",
                            "architecture sim of " + e + "_tb is",
                            "   constant tb_periode : time := 20 ns; -- Taktperiode"});
+    const TStrings functions = PlaceholderFunctions(design, 3);
+    out.insert(out.end(), functions.begin(), functions.end());
     for (const TGeneric& g : design.generics)
         out.push_back("   constant " + g.name + " : " + g.type + " := " + GenericValue(g) + ";" +
                       (g.value.empty() ? " -- Wert muss gesetzt werden" : ""));

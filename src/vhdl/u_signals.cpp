@@ -260,8 +260,8 @@ std::string Placeholder(std::string_view type) {
     if (mark == "TIME") return "10 ns";
     if (mark == "STRING") return "\"\"";
     if (mark == "REAL") return "0.0";
-    // Another type mark: its first value (an enumeration's first literal).
-    return e == up.size() && e > 0 ? written + "'left" : "(others => '0')";
+    // Another type mark: the placeholder function's call (GenericValue) gives its value.
+    return e == up.size() && e > 0 ? "" : "(others => '0')";
 }
 
 std::string SignalType(std::string_view portType, bool& guessed) {
@@ -282,7 +282,16 @@ std::string WidthNote() {
 }
 
 std::string GenericValue(const TGeneric& g) {
-    return g.value.empty() ? Placeholder(g.type) : g.value;
+    if (!g.value.empty()) return g.value;
+    const std::string value = Placeholder(g.type);
+    return value.empty() ? "WERT_EINTRAGEN_" + g.name : value;
+}
+
+std::string PlaceholderFunction(const TGeneric& g) {
+    if (!g.value.empty() || !Placeholder(g.type).empty()) return "";
+    const std::string type = TrimBlanks(g.type);
+    return "function WERT_EINTRAGEN_" + g.name + " return " + type + " is variable v : " + type +
+           "; begin return v; end function;";
 }
 
 namespace {
@@ -318,8 +327,9 @@ std::string ScanArchitecture(const std::string& line, const std::string& lineUp)
 
 // The generic clause between open and close: code holds the letters as written,
 // mask its upper-cased copy with comments blanked and literals masked.
-void ScanGenerics(std::vector<TGeneric>& generics, const std::string& code, const std::string& mask,
-                  std::size_t open, std::size_t close) {
+void ScanGenerics(std::vector<TGeneric>& generics, TStrings& types, TStrings& subprograms,
+                  const std::string& code, const std::string& mask, std::size_t open,
+                  std::size_t close) {
     std::size_t start = open;
     int depth = 0;
     for (std::size_t i = open; i <= close; ++i) {
@@ -329,9 +339,29 @@ void ScanGenerics(std::vector<TGeneric>& generics, const std::string& code, cons
         const std::string decl = Collapse(std::string_view(code).substr(start, i - start),
                                           std::string_view(mask).substr(start, i - start));
         start = i + 1;
+        // A generic type, subprogram or package: named, since no value fits it.
+        const std::string declUp = UpperCase(decl);
+        std::size_t w = 0;
+        while (w < declUp.size() && IsWordChar(declUp[w]))
+            ++w;
+        const std::string first = declUp.substr(0, w);
+        if (first == "TYPE" || first == "FUNCTION" || first == "PROCEDURE" || first == "PURE" ||
+            first == "IMPURE" || first == "PACKAGE") {
+            std::string rest = TrimLeftBlanks(std::string_view(decl).substr(w));
+            for (const std::string_view kind : {"FUNCTION", "PROCEDURE"})
+                rest = TrimLeftBlanks(DropWord(rest, kind));
+            std::size_t n = 0;
+            while (n < rest.size() && IsWordChar(rest[n]))
+                ++n;
+            if (first == "TYPE")
+                types.push_back(rest.substr(0, n));
+            else if (declUp.find("IS <>") == npos && declUp.find("IS<>") == npos)
+                subprograms.push_back(rest.substr(0, n));
+            continue;
+        }
         const std::string_view d = DropWord(decl, "CONSTANT");
         const std::size_t colon = d.find(':');
-        if (colon == npos) continue; // a generic type or subprogram: not a value
+        if (colon == npos) continue;
         const std::string afterColon = TrimBlanks(d.substr(colon + 1));
         const std::string_view rest = DropWord(afterColon, "IN");
         std::size_t assign = npos;
@@ -397,7 +427,8 @@ void ScanPorts(TEntity& e, const std::string& entity, const std::string& entityU
             std::string code = entity;
             for (std::size_t i = 0; i < code.size(); ++i)
                 if (entityUp[i] == ' ') code[i] = ' ';
-            ScanGenerics(e.generics, code, entityUp, open + 1, close);
+            ScanGenerics(e.generics, e.genericTypes, e.genericSubprograms, code, entityUp, open + 1,
+                         close);
             o = close; // a generic clause is never read as ports
         }
     }

@@ -62,6 +62,9 @@ enum class TResetKind { None, Async, Sync, ByName };
 struct TEntity {
     std::string name, architecture;
     std::vector<TGeneric> generics;
+    // Generic types, and generic subprograms and packages without a default
+    // (is <>): no value can be associated with them.
+    TStrings genericTypes, genericSubprograms;
     std::vector<TPort> ports;
     TSignalRef clock, reset; // as the testbench skeleton reads them
     // As the runnable testbench reads them, from the first process with a clock
@@ -89,7 +92,11 @@ std::string Placeholder(std::string_view type);
 std::string SignalType(std::string_view portType, bool& guessed);
 // The comment behind a signal whose width was guessed, in the code page of written files.
 std::string WidthNote();
-// The generic's default, or the placeholder of its type.
+// The generic's default, or the placeholder of its type; for a type this
+// program does not know (a record from a package, an enumeration), the call of
+// a function WERT_EINTRAGEN_<name> that PlaceholderFunction writes.
 std::string GenericValue(const TGeneric& g);
+// That function's declaration, one line; empty when the generic needs none.
+std::string PlaceholderFunction(const TGeneric& g);
 
 } // namespace korvalt
