@@ -1,6 +1,10 @@
 // The emitters: each writes its fragment from the typed entity alone.
 #include "vhdl/emitters.h"
 
+#include <algorithm>
+
+#include "common/ascii.h"
+
 namespace korvalt {
 
 namespace {
@@ -120,7 +124,7 @@ TStrings StimulusProcesses(const TEntity& e, int n) {
 // Generics are associated by name, before the ports: with their defaults (a
 // placeholder and a note where there is none) or with constants of their names.
 TStrings InstanceMap(const TEntity& e, int n, bool withComments, bool namedGenerics,
-                     const std::string& label) {
+                     const std::string& label, const TStrings& byValue) {
     TStrings out;
     TStrings ports;
     for (const auto& p : DeclaredPorts(e))
@@ -135,10 +139,12 @@ TStrings InstanceMap(const TEntity& e, int n, bool withComments, bool namedGener
         oneLine = head;
         for (std::size_t i = 0; i < e.generics.size(); ++i) {
             const TGeneric& g = e.generics[i];
-            std::string assoc = g.name + " => " + (namedGenerics ? g.name : GenericValue(g));
+            const bool named = namedGenerics && std::find(byValue.begin(), byValue.end(),
+                                                          UpperCase(g.name)) == byValue.end();
+            std::string assoc = g.name + " => " + (named ? g.name : GenericValue(g));
             if (i + 1 < e.generics.size()) assoc += ",";
             oneLine += assoc;
-            if (!namedGenerics && g.value.empty()) {
+            if (!named && g.value.empty()) {
                 assoc += " -- Wert muss gesetzt werden";
                 unset += (unset.empty() ? "" : ", ") + g.name;
             }

@@ -57,10 +57,18 @@ std::set<std::string> DeclaredNames(const TStrings& targetLines) {
 }
 
 // A constant per generic and a signal per port that the target does not declare.
-TStrings Declarations(const TEntity& component, std::set<std::string> declared) {
+// A generic named like the component or one of its ports gets no constant (the
+// name would be declared twice): its name goes to byValue, and the instance
+// associates it with its value.
+TStrings Declarations(const TEntity& component, std::set<std::string> declared, TStrings& byValue) {
     TStrings out;
+    std::set<std::string> taken{UpperCase(component.name)};
+    for (const TPort& p : component.ports)
+        taken.insert(UpperCase(p.name));
     for (const TGeneric& g : component.generics)
-        if (declared.insert(UpperCase(g.name)).second)
+        if (taken.count(UpperCase(g.name)) && !declared.count(UpperCase(g.name)))
+            byValue.push_back(UpperCase(g.name));
+        else if (declared.insert(UpperCase(g.name)).second)
             out.push_back("constant " + g.name + " : " + g.type + " := " + GenericValue(g) + ";" +
                           (g.value.empty() ? " -- Wert muss gesetzt werden" : ""));
     for (const TPort& p : component.ports)
@@ -106,12 +114,13 @@ TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLin
     TStrings decl = ComponentDecl(component, 0);
     const TStrings functions = PlaceholderFunctions(component, 0);
     decl.insert(decl.end(), functions.begin(), functions.end());
+    TStrings byValue;
     if (withSignals) {
-        const TStrings more = Declarations(component, DeclaredNames(targetLines));
+        const TStrings more = Declarations(component, DeclaredNames(targetLines), byValue);
         decl.insert(decl.end(), more.begin(), more.end());
     }
     const TStrings instance =
-        InstanceMap(component, 3, withComments, withSignals, InstanceLabel(targetLines));
+        InstanceMap(component, 3, withComments, withSignals, InstanceLabel(targetLines), byValue);
 
     TStrings out;
     out.reserve(targetLines.size() + decl.size() + instance.size() + 4);
