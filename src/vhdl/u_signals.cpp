@@ -433,7 +433,16 @@ void ScanPorts(TEntity& e, const std::string& entity, const std::string& entityU
         }
     }
     const std::size_t port = FindWord(entityUp, "PORT", o);
-    if (port >= end) return;             // no port clause
+    if (port >= end) return; // no port clause
+    // The port clause ends at the ")" matching its "(": declarations behind it, in
+    // the entity's own declarative part, are no ports.
+    if (std::size_t open = port + 4; open < end) {
+        while (open < end && (entityUp[open] == ' ' || entityUp[open] == '|'))
+            ++open;
+        if (open < end && entityUp[open] == '(')
+            if (const std::size_t close = MatchingClose(entityUp, open); close < end)
+                end = close + 1;
+    }
     o = std::min(port + 5, text.size()); // the keyword and the "(" or blank after it
     while (o < end && (text[o] == ' ' || text[o] == '('))
         ++o;
@@ -447,12 +456,22 @@ void ScanPorts(TEntity& e, const std::string& entity, const std::string& entityU
     const std::string region = std::string(text.substr(o, end - o)) + ";|";
 
     std::size_t pos = 0;
+    std::string names; // a list of names that goes on in the next line ("a," then "b : bit;")
     while (pos < region.size()) {
         const std::size_t bar = region.find('|', pos);
         if (bar == npos) break;
         std::string line = TrimLeftBlanks(std::string_view(region).substr(pos, bar - pos));
         line = TrimRightBlanks(std::string_view(line).substr(0, CommentStart(line)));
+        pos = bar + 1;
+        if (!line.empty() && line.back() == ',' && line.find(':') == npos) {
+            names += line + " ";
+            continue;
+        }
+        line = names + line;
+        names.clear();
         for (std::string piece : SplitDeclarations(line)) {
+            // "signal r : in bit": the object class is no part of the name.
+            piece = std::string(DropWord(piece, "SIGNAL"));
             const bool buffer = DirectionOf(piece) == TDirection::Buffer;
             if (const std::size_t k = FindWord(UpperCase(piece), "BUFFER"); k != npos)
                 piece = piece.substr(0, k) + "out" + piece.substr(k + 6);
@@ -478,7 +497,6 @@ void ScanPorts(TEntity& e, const std::string& entity, const std::string& entityU
                 }
             }
         }
-        pos = bar + 1;
     }
 }
 
