@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "common/ascii.h"
+#include "common/cp1252.h"
 
 namespace korvalt {
 
@@ -239,7 +240,7 @@ TStrings GenericNotes(const TEntity& e) {
     open.insert(open.end(), e.genericSubprograms.begin(), e.genericSubprograms.end());
     if (!open.empty())
         out.push_back("Diese Generics werden nicht zugeordnet: " + list(open) +
-                      "; das Ergebnis muss von Hand ergänzt werden.");
+                      Utf8ToCp1252("; das Ergebnis muss von Hand ergänzt werden."));
     return out;
 }
 

@@ -26,8 +26,8 @@ std::string ConfigLine(const TEntity& e, int n);
 // The placeholder functions of the generics whose type this program does not know.
 TStrings PlaceholderFunctions(const TEntity& e, int n);
 // What the designer must complete after a testbench or an insertion, one German
-// line each: the generics that need a value, and those no value can be
-// associated with (generic types, subprograms without a default).
+// line each in the code page of the scanned files: the generics that need a value, and those no
+// value can be associated with (generic types, subprograms without a default).
 TStrings GenericNotes(const TEntity& e);
 
 // What the scan recorded, one "label: value" line each: entity, architecture,

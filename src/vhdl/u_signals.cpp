@@ -351,6 +351,8 @@ void ScanGenerics(std::vector<TGeneric>& generics, TStrings& types, TStrings& su
             for (const std::string_view kind : {"FUNCTION", "PROCEDURE"})
                 rest = TrimLeftBlanks(DropWord(rest, kind));
             std::size_t n = 0;
+            if (!rest.empty() && rest[0] == '"') // an operator: "<"
+                n = std::min(rest.find('"', 1) + 1, rest.size());
             while (n < rest.size() && IsWordChar(rest[n]))
                 ++n;
             if (first == "TYPE")

@@ -108,6 +108,7 @@ TEST(Emitters, FragmentsOfSmallEntities) {
          [](const TStrings& text) {
              return InsertedLines(text, {"architecture a of t is", "begin", "end a;"}, false);
          }},
+        {"Notes", [](const TStrings& text) { return GenericNotes(ScanEntity(text)); }},
         {"InsertedWithSignals", [](const TStrings& text) {
              return InsertedLines(text, {"architecture a of t is", "begin", "end a;"}, false, true);
          }}};
