@@ -26,6 +26,7 @@ struct TOutcome {
     bool ok = true;
     std::string message; // German; empty when ok or when the user said no
     std::string written; // the file written, when ok
+    std::string notice;  // German; what the user must complete in the file written
     explicit operator bool() const { return ok; }
 };
 

@@ -123,6 +123,9 @@ bool AskOverwrite(QWidget* parent) {
 bool ShowOutcome(QWidget* parent, const TOutcome& outcome) {
     if (!outcome.message.empty())
         Dialogs().ShowMessage(parent, "Fehler", QString::fromLocal8Bit(outcome.message));
+    // What the user must complete in the file written, in one message.
+    if (outcome.ok && !outcome.notice.empty())
+        Dialogs().ShowMessage(parent, "Hinweis", QString::fromUtf8(outcome.notice));
     return outcome.ok;
 }
 
