@@ -85,9 +85,23 @@ TOutcome TemplateSectionBody(const Tsrctemp& reader, const std::string& section,
 
 TOutcome GenerateModule(TStrings body, const std::vector<TParam>& params,
                         const std::string& outputPath, const TMayOverwrite& mayOverwrite) {
+    if (const std::string problem = NameMarkerProblem(body, outputPath); !problem.empty())
+        return Failed(problem + " Es wurde keine Datei geschrieben.");
     ExpandTemplate(outputPath, body, params);
     return WriteOutput("Die Datei", outputPath, body, mayOverwrite);
 }
+
+namespace {
+
+// The generics the user must complete, as one text of German lines (UTF-8).
+std::string Notice(const TEntity& design) {
+    std::string text;
+    for (const std::string& line : GenericNotes(design))
+        text += (text.empty() ? "" : "\n") + Cp1252ToUtf8(line);
+    return text;
+}
+
+} // namespace
 
 TOutcome WriteTestbenchSkeleton(const std::string& designPath, const TStrings& designLines) {
     const std::string out = TestbenchFileName(designPath);
@@ -112,8 +126,10 @@ TOutcome WriteVhdlTestbench(const std::string& designPath, const TStrings& desig
     case TVhdlTestbenchRefusal::None:
         break;
     }
-    return WriteOutput("Die Testbench", out, VhdlTestbenchLines(design, ContextClause(designLines)),
-                       mayOverwrite);
+    TOutcome o = WriteOutput("Die Testbench", out,
+                             VhdlTestbenchLines(design, ContextClause(designLines)), mayOverwrite);
+    if (o && !o.written.empty()) o.notice = Notice(design);
+    return o;
 }
 
 TOutcome InsertComponentCommand(const std::string& componentPath, const std::string& targetPath,
@@ -121,7 +137,7 @@ TOutcome InsertComponentCommand(const std::string& componentPath, const std::str
     const TInsertResult r = InsertComponent(componentPath, targetPath, withComments, withSignals);
     switch (r.outcome) {
     case TInsertOutcome::Inserted:
-        return TOutcome{true, {}, targetPath};
+        return TOutcome{true, {}, targetPath, Notice(r.component)};
     case TInsertOutcome::ComponentUnreadable:
         return Failed(ReadFailureMessage("Die Komponente", componentPath, r.error) +
                       "; es wird nichts eingefügt.");

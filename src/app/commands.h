@@ -27,6 +27,7 @@ struct TOutcome {
     bool ok = true;
     std::string message; // German; empty when ok or when the user said no
     std::string written; // the file written, when ok
+    std::string notice;  // German; what the user must complete in the file written
     explicit operator bool() const { return ok; }
 };
 
@@ -47,7 +48,8 @@ TOutcome TemplateSectionBody(const std::string& templatePath, const std::string&
                              TStrings& body);
 TOutcome TemplateSectionBody(const Tsrctemp& reader, const std::string& section, TStrings& body);
 // Expands a section's body with the parameter values and writes it to
-// outputPath (whose name up to the first "." replaces |NAME|).
+// outputPath (whose name up to the first "." replaces |NAME|). A name that is
+// no VHDL identifier is refused where the body writes |NAME|.
 TOutcome GenerateModule(TStrings body, const std::vector<TParam>& params,
                         const std::string& outputPath, const TMayOverwrite& mayOverwrite = {});
 

@@ -32,6 +32,7 @@ static int Testbench(const TArgs& args) {
     const TOutcome o = vhdl ? WriteVhdlTestbench(file, lines) : WriteTestbenchSkeleton(file, lines);
     if (!o) throw TCliError(o.message);
     std::cout << o.written << '\n';
+    if (!o.notice.empty()) std::cerr << o.notice << '\n';
     return 0;
 }
 
@@ -50,8 +51,9 @@ static int Insert(const TArgs& args) {
         throw TCliError("Aufruf: korvalt-cli insert KOMPONENTE ZIEL [--no-comments] [--signals]");
     const std::string& component = files[0];
     const std::string& target = files[1];
-    if (const TOutcome o = InsertComponentCommand(component, target, comments, signals); !o)
-        throw TCliError(o.message);
+    const TOutcome o = InsertComponentCommand(component, target, comments, signals);
+    if (!o) throw TCliError(o.message);
+    if (!o.notice.empty()) std::cerr << o.notice << '\n';
     return 0;
 }
 

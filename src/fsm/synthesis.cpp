@@ -102,7 +102,10 @@ void MooreOutputs(const TAutomat& a, TStrings& out) {
                       (found == outputOf.end() ? std::string() : found->second) + ";");
         first = false;
     }
-    if (!a.Ausgangstabelle.empty()) out.push_back(std::string(12, ' ') + "end if;");
+    if (a.Ausgangstabelle.empty()) return;
+    // A state without an output row must still assign y, or synthesis infers a latch.
+    out.push_back(std::string(12, ' ') + "else y <= yx;");
+    out.push_back(std::string(12, ' ') + "end if;");
 }
 
 void MealyCases(const TAutomat& a, TStrings& out) {
@@ -182,6 +185,9 @@ TStrings BuildAutomatVhdl(const TAutomat& a, const std::string& entity) {
     out.push_back("-- Ausgangsmatrix");
     for (const auto& y : a.Ausgangsmatrix)
         out.push_back("   " + MakeConstantLine(y, b.yh));
+    if (!mealy && !a.Ausgangstabelle.empty())
+        out.push_back("   constant yx : std_logic_vector" + Range(b.yh) + " := \"" +
+                      std::string(static_cast<std::size_t>(b.yh) + 1, '-') + "\";");
     if (mealy) {
         // The don't-care output is as wide as the first output's pattern; an
         // empty pattern is written as zeros of the full width, so it counts so.

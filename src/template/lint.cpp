@@ -8,6 +8,8 @@
 #include "common/ascii.h"
 #include "common/cp1252.h"
 #include "common/intread.h"
+#include "common/paths.h"
+#include "common/vhdlname.h"
 #include "template/expand.h"
 #include "template/u_srctemp.h"
 
@@ -75,7 +77,8 @@ class TChecker {
   public:
     explicit TChecker(const std::vector<TTemplateSection>& sections) : sections_(sections) {}
 
-    std::vector<TFinding> Run() {
+    std::vector<TFinding> Run(std::string_view fileName) {
+        if (!fileName.empty()) CheckFileName(fileName);
         if (sections_.empty())
             findings_.push_back(
                 {NoLine, "", 0,
@@ -197,6 +200,26 @@ class TChecker {
                                std::to_string(r->hi) + ".");
     }
 
+    // The prompt proposes the file name lower-cased; |NAME| takes it up to the first ".".
+    void CheckFileName(std::string_view fileName) {
+        const std::string file = FileNamePart(fileName);
+        const std::string base = BaseNameBeforeDot(LowerCase(file));
+        if (IsVhdlIdentifier(base)) return;
+        for (const TTemplateSection& s : sections_) {
+            if (!s.OwnBodyOpen()) continue;
+            TStrings body;
+            for (std::size_t n = s.bodyOpen + 1; n < (s.OwnBodyClose() ? s.bodyClose : s.end); ++n)
+                body.push_back(s.Line(n));
+            if (!UsesNameMarker(body)) continue;
+            findings_.push_back(
+                {NoLine, "", 0,
+                 Utf8ToCp1252(
+                     "Der Dateiname \"" + file + "\" schlägt für |NAME| den Namen \"" + base +
+                     "\" vor; das ist kein gültiger VHDL-Bezeichner: " + IdentifierRuleText)});
+            return;
+        }
+    }
+
     const std::vector<TTemplateSection>& sections_;
     std::vector<TFinding> findings_;
     std::size_t section_ = NoLine;
@@ -205,8 +228,9 @@ class TChecker {
 
 } // namespace
 
-std::vector<TFinding> CheckTemplate(const std::vector<TTemplateSection>& sections) {
-    return TChecker(sections).Run();
+std::vector<TFinding> CheckTemplate(const std::vector<TTemplateSection>& sections,
+                                    std::string_view fileName) {
+    return TChecker(sections).Run(fileName);
 }
 
 std::string FindingText(const TFinding& f) {

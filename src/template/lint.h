@@ -2,8 +2,9 @@
 // only in a generated file: markers that name no parameter, parameters that no
 // marker uses, repeat and decrement markers that misbehave somewhere in their
 // parameter's range, defaults outside their own range, sections without a body
-// or with an unclosed one, sections sharing a name, and declarations that are
-// not read because an empty line stands before them.
+// or with an unclosed one, sections sharing a name, declarations that are not
+// read because an empty line stands before them, and a file name that proposes
+// no valid entity name for |NAME|.
 //
 // Sections are taken as the reader types them (u_srctemp.h), each with the
 // lines up to the next header. Line numbers count from 1.
@@ -30,7 +31,11 @@ struct TFinding {
     std::string message;  // names the marker or parameter concerned (Windows-1252)
 };
 
-std::vector<TFinding> CheckTemplate(const std::vector<TTemplateSection>& sections);
+// fileName, when given, is the template's file name: it is what the name prompt
+// proposes, so its part before the first "." must be a VHDL identifier when a
+// section writes |NAME|.
+std::vector<TFinding> CheckTemplate(const std::vector<TTemplateSection>& sections,
+                                    std::string_view fileName = {});
 // "Zeile 12, Abschnitt "Zaehler": ..." (Windows-1252).
 std::string FindingText(const TFinding& finding);
 

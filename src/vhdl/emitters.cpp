@@ -1,6 +1,11 @@
 // The emitters: each writes its fragment from the typed entity alone.
 #include "vhdl/emitters.h"
 
+#include <algorithm>
+
+#include "common/ascii.h"
+#include "common/cp1252.h"
+
 namespace korvalt {
 
 namespace {
@@ -120,7 +125,7 @@ TStrings StimulusProcesses(const TEntity& e, int n) {
 // Generics are associated by name, before the ports: with their defaults (a
 // placeholder and a note where there is none) or with constants of their names.
 TStrings InstanceMap(const TEntity& e, int n, bool withComments, bool namedGenerics,
-                     const std::string& label) {
+                     const std::string& label, const TStrings& byValue) {
     TStrings out;
     TStrings ports;
     for (const auto& p : DeclaredPorts(e))
@@ -135,10 +140,12 @@ TStrings InstanceMap(const TEntity& e, int n, bool withComments, bool namedGener
         oneLine = head;
         for (std::size_t i = 0; i < e.generics.size(); ++i) {
             const TGeneric& g = e.generics[i];
-            std::string assoc = g.name + " => " + (namedGenerics ? g.name : GenericValue(g));
+            const bool named = namedGenerics && std::find(byValue.begin(), byValue.end(),
+                                                          UpperCase(g.name)) == byValue.end();
+            std::string assoc = g.name + " => " + (named ? g.name : GenericValue(g));
             if (i + 1 < e.generics.size()) assoc += ",";
             oneLine += assoc;
-            if (!namedGenerics && g.value.empty()) {
+            if (!named && g.value.empty()) {
                 assoc += " -- Wert muss gesetzt werden";
                 unset += (unset.empty() ? "" : ", ") + g.name;
             }
@@ -203,8 +210,38 @@ TStrings TestbenchMap(const TEntity& e, int n) {
 
 std::string ConfigLine(const TEntity& e, int n) {
     if (e.name.empty()) return "";
-    return Spaces(n) + "for all : " + e.name + " use entity work." + e.name + "(" + e.architecture +
-           ");";
+    // Without an architecture the line names the entity alone: "work.x()" does not analyse.
+    const std::string arch = e.architecture.empty() ? "" : "(" + e.architecture + ")";
+    return Spaces(n) + "for all : " + e.name + " use entity work." + e.name + arch + ";";
+}
+
+TStrings PlaceholderFunctions(const TEntity& e, int n) {
+    TStrings out;
+    for (const TGeneric& g : e.generics)
+        if (const std::string f = PlaceholderFunction(g); !f.empty()) out.push_back(Spaces(n) + f);
+    return out;
+}
+
+TStrings GenericNotes(const TEntity& e) {
+    TStrings out;
+    auto list = [](const TStrings& names) {
+        std::string text;
+        for (const auto& n : names)
+            text += (text.empty() ? "" : ", ") + n;
+        return text;
+    };
+    TStrings unset;
+    for (const TGeneric& g : e.generics)
+        if (g.value.empty()) unset.push_back(g.name);
+    if (!unset.empty())
+        out.push_back(
+            "Diese Generics brauchen einen Wert (Platzhalter eingetragen): " + list(unset) + ".");
+    TStrings open = e.genericTypes;
+    open.insert(open.end(), e.genericSubprograms.begin(), e.genericSubprograms.end());
+    if (!open.empty())
+        out.push_back("Diese Generics werden nicht zugeordnet: " + list(open) +
+                      Utf8ToCp1252("; das Ergebnis muss von Hand ergänzt werden."));
+    return out;
 }
 
 TStrings ScanListing(const TEntity& e) {

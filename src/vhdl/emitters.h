@@ -17,11 +17,18 @@ TStrings GenericClause(const TEntity& e, int n);
 TStrings ComponentDecl(const TEntity& e, int n);
 // The skeleton's reset pulse and clock, for the clock and reset the scan found.
 TStrings StimulusProcesses(const TEntity& e, int n);
-// namedGenerics: each generic is associated with a constant of its own name.
+// namedGenerics: each generic is associated with a constant of its own name,
+// except those named in byValue (upper case), whose names are taken otherwise.
 TStrings InstanceMap(const TEntity& e, int n, bool withComments, bool namedGenerics = false,
-                     const std::string& label = "map_XXX");
+                     const std::string& label = "map_XXX", const TStrings& byValue = {});
 TStrings TestbenchMap(const TEntity& e, int n);
 std::string ConfigLine(const TEntity& e, int n);
+// The placeholder functions of the generics whose type this program does not know.
+TStrings PlaceholderFunctions(const TEntity& e, int n);
+// What the designer must complete after a testbench or an insertion, one German
+// line each in the code page of the scanned files: the generics that need a value, and those no
+// value can be associated with (generic types, subprograms without a default).
+TStrings GenericNotes(const TEntity& e);
 
 // What the scan recorded, one "label: value" line each: entity, architecture,
 // clock, reset, then every generic, port, input and output.

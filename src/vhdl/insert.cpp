@@ -57,15 +57,26 @@ std::set<std::string> DeclaredNames(const TStrings& targetLines) {
 }
 
 // A constant per generic and a signal per port that the target does not declare.
-TStrings Declarations(const TEntity& component, std::set<std::string> declared) {
+// A generic named like the component or one of its ports gets no constant (the
+// name would be declared twice): its name goes to byValue, and the instance
+// associates it with its value.
+TStrings Declarations(const TEntity& component, std::set<std::string> declared, TStrings& byValue) {
     TStrings out;
+    std::set<std::string> taken{UpperCase(component.name)};
+    for (const TPort& p : component.ports)
+        taken.insert(UpperCase(p.name));
     for (const TGeneric& g : component.generics)
-        if (declared.insert(UpperCase(g.name)).second)
+        if (taken.count(UpperCase(g.name)) && !declared.count(UpperCase(g.name)))
+            byValue.push_back(UpperCase(g.name));
+        else if (declared.insert(UpperCase(g.name)).second)
             out.push_back("constant " + g.name + " : " + g.type + " := " + GenericValue(g) + ";" +
                           (g.value.empty() ? " -- Wert muss gesetzt werden" : ""));
     for (const TPort& p : component.ports)
-        if (!p.name.empty() && declared.insert(UpperCase(p.name)).second)
-            out.push_back("signal " + p.name + " : " + p.type + ";");
+        if (!p.name.empty() && declared.insert(UpperCase(p.name)).second) {
+            bool guessed = false;
+            const std::string type = SignalType(p.type, guessed);
+            out.push_back("signal " + p.name + " : " + type + ";" + (guessed ? WidthNote() : ""));
+        }
     return out;
 }
 
@@ -101,12 +112,15 @@ TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLin
     const TEntity component = ScanEntity(componentLines);
     const std::string config = ConfigLine(component, 0);
     TStrings decl = ComponentDecl(component, 0);
+    const TStrings functions = PlaceholderFunctions(component, 0);
+    decl.insert(decl.end(), functions.begin(), functions.end());
+    TStrings byValue;
     if (withSignals) {
-        const TStrings more = Declarations(component, DeclaredNames(targetLines));
+        const TStrings more = Declarations(component, DeclaredNames(targetLines), byValue);
         decl.insert(decl.end(), more.begin(), more.end());
     }
     const TStrings instance =
-        InstanceMap(component, 3, withComments, withSignals, InstanceLabel(targetLines));
+        InstanceMap(component, 3, withComments, withSignals, InstanceLabel(targetLines), byValue);
 
     TStrings out;
     out.reserve(targetLines.size() + decl.size() + instance.size() + 4);
@@ -142,7 +156,8 @@ TInsertResult InsertComponent(const std::string& componentPath, const std::strin
     TStrings componentLines;
     if (const TReadResult r = ReadLines(componentPath, componentLines); !r)
         return {TInsertOutcome::ComponentUnreadable, r.error};
-    if (ScanEntity(componentLines).name.empty()) return {TInsertOutcome::NoEntityName, ""};
+    const TEntity component = ScanEntity(componentLines);
+    if (component.name.empty()) return {TInsertOutcome::NoEntityName, "", {}};
     std::string bytes;
     if (const TReadResult r = ReadFileBytes(targetPath, bytes); !r)
         return {TInsertOutcome::TargetUnreadable, r.error};
@@ -153,8 +168,8 @@ TInsertResult InsertComponent(const std::string& componentPath, const std::strin
     const TWriteResult written =
         SaveLines(targetPath, InsertedLines(componentLines, targetLines, withComments, withSignals),
                   crlf ? "\r\n" : "\n");
-    if (!written) return {TInsertOutcome::WriteFailed, written.error};
-    return {};
+    if (!written) return {TInsertOutcome::WriteFailed, written.error, {}};
+    return {TInsertOutcome::Inserted, "", component};
 }
 
 TStrings ListComponents(const std::string& folder, const std::string& targetPath) {

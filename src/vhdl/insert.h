@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/textfile.h"
+#include "vhdl/u_signals.h"
 
 namespace korvalt {
 
@@ -25,6 +26,7 @@ enum class TInsertOutcome {
 struct TInsertResult {
     TInsertOutcome outcome = TInsertOutcome::Inserted;
     std::string error; // the system's reason where a file could not be read or written
+    TEntity component; // as scanned
 };
 
 // The target's lines with the insertions made, the component scanned from its lines.

@@ -108,16 +108,27 @@ std::string InitialValue(const std::string& type) {
 TStrings VhdlTestbenchLines(const TEntity& design, const TStrings& context) {
     const std::string& e = design.name;
     TStrings out{"-- Testbench zu " + e + " (VHDL-2008), geschrieben von Korvalt"};
+    // What the testbench assumed about clock and reset, for the designer to check.
+    const TSignalRef& c = design.edgeClock;
+    const TSignalRef& r = design.edgeReset;
+    out.push_back("-- Takt: " + (c ? c.name + (c.high ? ", steigende Flanke" : ", fallende Flanke")
+                                   : std::string("keiner erkannt")));
+    const char* kinds[] = {"", "asynchron", "synchron", "nach dem Namen"};
+    out.push_back("-- Reset: " + (r ? r.name + ", aktiv " + (r.high ? "'1', " : "'0', ") +
+                                          kinds[static_cast<int>(design.resetKind)]
+                                    : std::string("keiner erkannt")));
     out.insert(out.end(), context.begin(), context.end());
     out.insert(out.end(), {"", "entity " + e + "_tb is", "end entity " + e + "_tb;", "",
                            "architecture sim of " + e + "_tb is",
                            "   constant tb_periode : time := 20 ns; -- Taktperiode"});
+    const TStrings functions = PlaceholderFunctions(design, 3);
+    out.insert(out.end(), functions.begin(), functions.end());
     for (const TGeneric& g : design.generics)
         out.push_back("   constant " + g.name + " : " + g.type + " := " + GenericValue(g) + ";" +
                       (g.value.empty() ? " -- Wert muss gesetzt werden" : ""));
 
-    // One signal per port under the port's name; clock and reset only when they are inputs.
-    TStrings names, inputs;
+    // One signal per port under the port's name.
+    TStrings names;
     for (const TPort& p : design.ports) {
         const std::string& name = p.name;
         bool seen = name.empty();
@@ -125,16 +136,13 @@ TStrings VhdlTestbenchLines(const TEntity& design, const TStrings& context) {
             seen = seen || SameText(n, name);
         if (seen) continue;
         names.push_back(name);
-        if (IsInput(p)) inputs.push_back(UpperCase(name));
-        out.push_back("   signal " + name + " : " + p.type + InitialValue(p.type) + ";");
+        bool guessed = false;
+        const std::string type = SignalType(p.type, guessed);
+        out.push_back("   signal " + name + " : " + type + InitialValue(type) + ";" +
+                      (guessed ? WidthNote() : ""));
     }
-    auto driven = [&](const TSignalRef& recorded) {
-        for (const auto& in : inputs)
-            if (in == UpperCase(recorded.name)) return recorded.name;
-        return std::string();
-    };
-    const std::string clock = driven(design.edgeClock);
-    const std::string reset = clock.empty() ? "" : driven(design.edgeReset);
+    // The scan names clock and reset only among the inputs.
+    const std::string clock = c.name, reset = r.name;
 
     out.insert(out.end(), {"begin", "", "   tb_dut : entity work." + e});
     if (!design.generics.empty()) {
@@ -160,7 +168,6 @@ TStrings VhdlTestbenchLines(const TEntity& design, const TStrings& context) {
     };
     if (!clock.empty()) {
         // The first edge, the active one, comes after half a period.
-        const TSignalRef& c = design.edgeClock;
         out.insert(out.end(), {"", "   tb_takt : process", "   begin",
                                "      " + clock + " <= " + level(c, false) + ";",
                                "      wait for tb_periode / 2;",
@@ -168,7 +175,6 @@ TStrings VhdlTestbenchLines(const TEntity& design, const TStrings& context) {
                                "      wait for tb_periode / 2;", "   end process tb_takt;"});
     }
     if (!reset.empty()) {
-        const TSignalRef& r = design.edgeReset;
         out.insert(out.end(), {"", "   tb_reset : process", "   begin",
                                "      " + reset + " <= " + level(r, true) + ";",
                                "      wait for 3 * tb_periode;",

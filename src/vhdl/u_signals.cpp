@@ -14,6 +14,7 @@
 #include <unordered_set>
 
 #include "common/ascii.h"
+#include "common/cp1252.h"
 #include "common/textfile.h"
 #include "vhdl/keywords.h"
 
@@ -89,30 +90,6 @@ std::string_view EdgeArgument(std::string_view text, std::size_t p, std::size_t 
     return arg;
 }
 
-// "+" for a rising_edge call on signal (upper case, no blanks around it) in
-// cond, "-" for a falling_edge call, 0 for none.
-char EdgeOf(std::string_view cond, std::string_view signal) {
-    for (const auto& [name, sign] : {std::pair{std::string_view("RISING_EDGE"), '+'},
-                                     std::pair{std::string_view("FALLING_EDGE"), '-'}})
-        for (std::size_t p = FindWord(cond, name); p != npos; p = FindWord(cond, name, p + 1))
-            if (EdgeArgument(cond, p, name.size()) == signal) return sign;
-    return 0;
-}
-
-// "+" or "-" and the signal of the first rising_edge or falling_edge call of
-// the process text, as written; empty when there is none.
-std::string FirstEdgeCall(const std::string& process) {
-    const std::string up = UpperCase(process);
-    const std::size_t r = FindWord(up, "RISING_EDGE"), f = FindWord(up, "FALLING_EDGE");
-    const std::size_t p = std::min(r, f);
-    if (p == npos) return "";
-    const std::size_t length = p == r ? 11 : 12;
-    const std::string_view arg = EdgeArgument(up, p, length);
-    if (arg.empty() || arg.find_first_of("(,'\"") != npos) return "";
-    const std::size_t at = static_cast<std::size_t>(arg.data() - up.data());
-    return (p == r ? "+" : "-") + process.substr(at, arg.size());
-}
-
 // The position of the ")" that closes the "(" at open, or npos.
 // Brackets inside string literals do not count.
 std::size_t MatchingClose(std::string_view text, std::size_t open) {
@@ -127,11 +104,14 @@ std::size_t MatchingClose(std::string_view text, std::size_t open) {
     return npos;
 }
 
-// Runs of blanks, tabs and line marks "|" become one blank; both ends are trimmed.
-std::string Collapse(std::string_view text) {
+// Runs of blanks, tabs and line marks "|" become one blank; both ends are
+// trimmed. mask is the text's upper-cased copy with literals masked: blanks
+// inside a string stay as written.
+std::string Collapse(std::string_view text, std::string_view mask) {
     std::string out;
-    for (const char c : text) {
-        const bool white = c == ' ' || c == '\t' || c == '|';
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i], m = mask[i];
+        const bool white = m == ' ' || m == '\t' || m == '|';
         if (white && (out.empty() || out.back() == ' ')) continue;
         out += white ? ' ' : c;
     }
@@ -196,6 +176,32 @@ std::string PortType(std::string_view declaration) {
 
 } // namespace
 
+bool NamedLikeReset(std::string_view name, bool& high) {
+    std::string n = UpperCase(name);
+    auto cut = [&n](std::string_view tail) {
+        if (n.size() <= tail.size() || n.compare(n.size() - tail.size(), tail.size(), tail) != 0)
+            return false;
+        n.resize(n.size() - tail.size());
+        return true;
+    };
+    if (!cut("_IN")) cut("_I");
+    // The word stands alone or behind "_": "burst" is no reset.
+    auto endsIn = [](std::string_view s, std::string_view w) {
+        return s.size() >= w.size() && s.substr(s.size() - w.size()) == w &&
+               (s.size() == w.size() || s[s.size() - w.size() - 1] == '_');
+    };
+    for (const std::string_view w : {"RST", "RESET", "ARST", "SRST"}) {
+        const std::string nw = "N" + std::string(w);
+        for (const std::string_view low : {"_N", "N"})
+            if (n.size() > low.size() && n.compare(n.size() - low.size(), low.size(), low) == 0 &&
+                endsIn(std::string_view(n).substr(0, n.size() - low.size()), w))
+                return high = false, true;
+        if (endsIn(n, nw)) return high = false, true;
+        if (endsIn(n, w)) return high = true, true;
+    }
+    return false;
+}
+
 bool IsInput(const TPort& p) {
     return p.direction == TDirection::In;
 }
@@ -254,12 +260,38 @@ std::string Placeholder(std::string_view type) {
     if (mark == "TIME") return "10 ns";
     if (mark == "STRING") return "\"\"";
     if (mark == "REAL") return "0.0";
-    // Another type mark: its first value (an enumeration's first literal).
-    return e == up.size() && e > 0 ? written + "'left" : "(others => '0')";
+    // Another type mark: the placeholder function's call (GenericValue) gives its value.
+    return e == up.size() && e > 0 ? "" : "(others => '0')";
+}
+
+std::string SignalType(std::string_view portType, bool& guessed) {
+    const std::string type = TrimBlanks(portType);
+    const std::size_t e = type.find_first_of(" \t(:");
+    std::string mark = UpperCase(type.substr(0, e));
+    if (const std::size_t dot = mark.rfind('.'); dot != npos) mark = mark.substr(dot + 1);
+    guessed = (e == npos || type[e] != '(') &&
+              (mark == "STD_LOGIC_VECTOR" || mark == "STD_ULOGIC_VECTOR" || mark == "BIT_VECTOR" ||
+               mark == "SIGNED" || mark == "UNSIGNED");
+    if (!guessed) return std::string(portType);
+    const std::size_t cut = e == npos ? type.size() : e;
+    return type.substr(0, cut) + "(7 downto 0)" + type.substr(cut);
+}
+
+std::string WidthNote() {
+    return Utf8ToCp1252(" -- Breite prüfen");
 }
 
 std::string GenericValue(const TGeneric& g) {
-    return g.value.empty() ? Placeholder(g.type) : g.value;
+    if (!g.value.empty()) return g.value;
+    const std::string value = Placeholder(g.type);
+    return value.empty() ? "WERT_EINTRAGEN_" + g.name : value;
+}
+
+std::string PlaceholderFunction(const TGeneric& g) {
+    if (!g.value.empty() || !Placeholder(g.type).empty()) return "";
+    const std::string type = TrimBlanks(g.type);
+    return "function WERT_EINTRAGEN_" + g.name + " return " + type + " is variable v : " + type +
+           "; begin return v; end function;";
 }
 
 namespace {
@@ -293,22 +325,45 @@ std::string ScanArchitecture(const std::string& line, const std::string& lineUp)
     return TrimRightBlanks(std::string_view(line).substr(b, of - b));
 }
 
-void ScanGenerics(std::vector<TGeneric>& generics, const std::string& code, std::size_t open,
+// The generic clause between open and close: code holds the letters as written,
+// mask its upper-cased copy with comments blanked and literals masked.
+void ScanGenerics(std::vector<TGeneric>& generics, TStrings& types, TStrings& subprograms,
+                  const std::string& code, const std::string& mask, std::size_t open,
                   std::size_t close) {
     std::size_t start = open;
     int depth = 0;
-    bool inString = false;
     for (std::size_t i = open; i <= close; ++i) {
-        if (i < close && code[i] == '"') inString = !inString;
-        if (i < close && inString) continue;
-        if (i < close && code[i] == '(') ++depth;
-        if (i < close && code[i] == ')' && depth > 0) --depth;
-        if (i < close && (code[i] != ';' || depth > 0)) continue;
-        const std::string decl = Collapse(std::string_view(code).substr(start, i - start));
+        if (i < close && mask[i] == '(') ++depth;
+        if (i < close && mask[i] == ')' && depth > 0) --depth;
+        if (i < close && (mask[i] != ';' || depth > 0)) continue;
+        const std::string decl = Collapse(std::string_view(code).substr(start, i - start),
+                                          std::string_view(mask).substr(start, i - start));
         start = i + 1;
+        // A generic type, subprogram or package: named, since no value fits it.
+        const std::string declUp = UpperCase(decl);
+        std::size_t w = 0;
+        while (w < declUp.size() && IsWordChar(declUp[w]))
+            ++w;
+        const std::string first = declUp.substr(0, w);
+        if (first == "TYPE" || first == "FUNCTION" || first == "PROCEDURE" || first == "PURE" ||
+            first == "IMPURE" || first == "PACKAGE") {
+            std::string rest = TrimLeftBlanks(std::string_view(decl).substr(w));
+            for (const std::string_view kind : {"FUNCTION", "PROCEDURE"})
+                rest = TrimLeftBlanks(DropWord(rest, kind));
+            std::size_t n = 0;
+            if (!rest.empty() && rest[0] == '"') // an operator: "<"
+                n = std::min(rest.find('"', 1) + 1, rest.size());
+            while (n < rest.size() && IsWordChar(rest[n]))
+                ++n;
+            if (first == "TYPE")
+                types.push_back(rest.substr(0, n));
+            else if (declUp.find("IS <>") == npos && declUp.find("IS<>") == npos)
+                subprograms.push_back(rest.substr(0, n));
+            continue;
+        }
         const std::string_view d = DropWord(decl, "CONSTANT");
         const std::size_t colon = d.find(':');
-        if (colon == npos) continue; // a generic type or subprogram: not a value
+        if (colon == npos) continue;
         const std::string afterColon = TrimBlanks(d.substr(colon + 1));
         const std::string_view rest = DropWord(afterColon, "IN");
         std::size_t assign = npos;
@@ -374,12 +429,22 @@ void ScanPorts(TEntity& e, const std::string& entity, const std::string& entityU
             std::string code = entity;
             for (std::size_t i = 0; i < code.size(); ++i)
                 if (entityUp[i] == ' ') code[i] = ' ';
-            ScanGenerics(e.generics, code, open + 1, close);
+            ScanGenerics(e.generics, e.genericTypes, e.genericSubprograms, code, entityUp, open + 1,
+                         close);
             o = close; // a generic clause is never read as ports
         }
     }
     const std::size_t port = FindWord(entityUp, "PORT", o);
-    if (port >= end) return;             // no port clause
+    if (port >= end) return; // no port clause
+    // The port clause ends at the ")" matching its "(": declarations behind it, in
+    // the entity's own declarative part, are no ports.
+    if (std::size_t open = port + 4; open < end) {
+        while (open < end && (entityUp[open] == ' ' || entityUp[open] == '|'))
+            ++open;
+        if (open < end && entityUp[open] == '(')
+            if (const std::size_t close = MatchingClose(entityUp, open); close < end)
+                end = close + 1;
+    }
     o = std::min(port + 5, text.size()); // the keyword and the "(" or blank after it
     while (o < end && (text[o] == ' ' || text[o] == '('))
         ++o;
@@ -393,12 +458,22 @@ void ScanPorts(TEntity& e, const std::string& entity, const std::string& entityU
     const std::string region = std::string(text.substr(o, end - o)) + ";|";
 
     std::size_t pos = 0;
+    std::string names; // a list of names that goes on in the next line ("a," then "b : bit;")
     while (pos < region.size()) {
         const std::size_t bar = region.find('|', pos);
         if (bar == npos) break;
         std::string line = TrimLeftBlanks(std::string_view(region).substr(pos, bar - pos));
         line = TrimRightBlanks(std::string_view(line).substr(0, CommentStart(line)));
+        pos = bar + 1;
+        if (!line.empty() && line.back() == ',' && line.find(':') == npos) {
+            names += line + " ";
+            continue;
+        }
+        line = names + line;
+        names.clear();
         for (std::string piece : SplitDeclarations(line)) {
+            // "signal r : in bit": the object class is no part of the name.
+            piece = std::string(DropWord(piece, "SIGNAL"));
             const bool buffer = DirectionOf(piece) == TDirection::Buffer;
             if (const std::size_t k = FindWord(UpperCase(piece), "BUFFER"); k != npos)
                 piece = piece.substr(0, k) + "out" + piece.substr(k + 6);
@@ -424,7 +499,6 @@ void ScanPorts(TEntity& e, const std::string& entity, const std::string& entityU
                 }
             }
         }
-        pos = bar + 1;
     }
 }
 
@@ -438,8 +512,7 @@ struct TRoles {
     std::string clock, reset;
 };
 
-TRoles ScanClockAndReset(const std::string& process, const std::vector<std::size_t>& lineStarts,
-                         bool edgeCalls) {
+TRoles ScanClockAndReset(const std::string& process, const std::vector<std::size_t>& lineStarts) {
     TRoles found;
     if (process.empty()) return found;
     const std::string upper = UpperCase(process);
@@ -473,10 +546,6 @@ TRoles ScanClockAndReset(const std::string& process, const std::vector<std::size
         const char sign = cond.find('1') != npos ? '+' : '-';
         for (const auto& e : entries) {
             if (!found.clock.empty() && !found.reset.empty()) return;
-            if (const char edge = edgeCalls ? EdgeOf(cond, TrimBlanks(e.upper)) : 0; edge) {
-                if (found.clock.empty()) found.clock = edge + e.written;
-                continue;
-            }
             if (e.upper.size() > cond.size() || cond.find(e.upper) == npos) continue;
             std::string& role = cond.find(e.event) != npos ? found.clock : found.reset;
             if (role.empty()) role = sign + e.written;
@@ -523,6 +592,146 @@ TRoles ScanClockAndReset(const std::string& process, const std::vector<std::size
     return found;
 }
 
+// The identifier a reset condition tests ("(rstn_i = '0')", "not rst", "rst = '1'"),
+// upper case, and its level: the literal compared with, "not", or else the name.
+bool ResetCondition(std::string_view cond, std::string& name, bool& high) {
+    std::size_t b = 0;
+    while (b < cond.size() && !IsWordChar(cond[b]))
+        ++b;
+    std::size_t e = b;
+    while (e < cond.size() && IsWordChar(cond[e]))
+        ++e;
+    bool negated = false;
+    if (cond.substr(b, e - b) == "NOT") {
+        negated = true;
+        for (b = e; b < cond.size() && !IsWordChar(cond[b]);)
+            ++b;
+        for (e = b; e < cond.size() && IsWordChar(cond[e]);)
+            ++e;
+    }
+    if (e == b) return false;
+    name = std::string(cond.substr(b, e - b));
+    if (cond.find("'1'") != npos)
+        high = true;
+    else if (cond.find("'0'") != npos)
+        high = false;
+    else if (negated)
+        high = false;
+    else if (!NamedLikeReset(name, high))
+        high = true;
+    return true;
+}
+
+// A port that can be driven with '0' and '1'.
+bool IsBitPort(const TPort& p) {
+    std::string mark = UpperCase(p.type.substr(0, p.type.find_first_of(" \t(:")));
+    if (const std::size_t dot = mark.rfind('.'); dot != npos) mark = mark.substr(dot + 1);
+    return IsInput(p) && (mark == "STD_LOGIC" || mark == "STD_ULOGIC" || mark == "BIT");
+}
+
+const TPort* InputNamed(const TEntity& e, std::string_view upper) {
+    for (const TPort& p : e.ports)
+        if (IsBitPort(p) && UpperCase(p.name) == upper) return &p;
+    return nullptr;
+}
+
+// The word before position p, upper case ("END" before "END PROCESS").
+std::string_view WordBefore(std::string_view up, std::size_t p) {
+    while (p > 0 && !IsWordChar(up[p - 1]))
+        --p;
+    std::size_t b = p;
+    while (b > 0 && IsWordChar(up[b - 1]))
+        --b;
+    return up.substr(b, p - b);
+}
+
+// Clock and reset for the runnable testbench, from the first process whose
+// body shows a clock edge.
+void ScanClockProcess(TEntity& e, const TStrings& lines) {
+    std::string up;
+    for (const std::string& line : lines) {
+        up += CodeUpper(line);
+        up += ' ';
+    }
+    for (std::size_t p = FindWord(up, "PROCESS"); p != npos; p = FindWord(up, "PROCESS", p + 1)) {
+        if (WordBefore(up, p) == "END") continue;
+        std::size_t end = FindWord(up, "PROCESS", p + 1);
+        while (end != npos && WordBefore(up, end) != "END")
+            end = FindWord(up, "PROCESS", end + 1);
+        if (end == npos) end = up.size();
+        const std::size_t begin = FindWord(up, "BEGIN", p);
+        if (begin >= end) continue;
+        const std::string_view body = std::string_view(up).substr(begin + 5, end - begin - 5);
+
+        // The first edge: an edge call or an event attribute.
+        std::size_t edge = npos, length = 0;
+        std::string clock;
+        bool rising = true;
+        for (const auto& [call, up_] : {std::pair{std::string_view("RISING_EDGE"), true},
+                                        std::pair{std::string_view("FALLING_EDGE"), false}})
+            for (std::size_t k = FindWord(body, call); k != npos; k = FindWord(body, call, k + 1))
+                if (const auto arg = EdgeArgument(body, k, call.size()); !arg.empty() && k < edge) {
+                    edge = k, length = call.size(), clock = std::string(arg), rising = up_;
+                    break;
+                }
+        if (const std::size_t k = body.find("'EVENT"); k != npos && k < edge) {
+            const std::string_view name = WordBefore(body, k + 1);
+            if (!name.empty() && name.data() + name.size() == body.data() + k)
+                edge = k, length = 6, clock = std::string(name), rising = true;
+        }
+        if (edge == npos) continue;
+        std::size_t then = FindWord(body, "THEN", edge);
+        if (then == npos) then = body.size();
+        std::size_t condStart = edge;
+        for (const char* key : {"IF", "ELSIF", "UNTIL"})
+            for (std::size_t k = FindWord(body, key); k != npos && k < edge;
+                 k = FindWord(body, key, k + 1))
+                if (WordBefore(body, k) != "END" && (condStart == edge || k > condStart))
+                    condStart = k;
+        const std::string_view cond = body.substr(condStart, then - condStart);
+        if (length == 6 && cond.find("'0'") != npos && cond.find("'1'") == npos) rising = false;
+        if (const TPort* c = InputNamed(e, clock)) e.edgeClock = {c->name, c->name, rising};
+
+        std::string name;
+        bool high = true;
+        // Asynchronous: the if statement's first condition, when the edge is its elsif.
+        const std::size_t firstIf = FindWord(body, "IF");
+        if (firstIf < condStart && FindWord(body, "ELSIF", firstIf) == condStart) {
+            const std::size_t t = FindWord(body, "THEN", firstIf);
+            if (t < condStart &&
+                ResetCondition(body.substr(firstIf + 2, t - firstIf - 2), name, high))
+                if (const TPort* r = InputNamed(e, name)) {
+                    e.edgeReset = {r->name, r->name, high};
+                    e.resetKind = TResetKind::Async;
+                }
+        }
+        // Synchronous: the first condition inside the edge, for a name that says reset.
+        if (!e.edgeReset && then < body.size()) {
+            std::size_t k = FindWord(body, "IF", then);
+            while (k != npos && WordBefore(body, k) == "END")
+                k = FindWord(body, "IF", k + 1);
+            const std::size_t t = k == npos ? npos : FindWord(body, "THEN", k);
+            bool named = false;
+            if (t != npos && ResetCondition(body.substr(k + 2, t - k - 2), name, high) &&
+                NamedLikeReset(name, named))
+                if (const TPort* r = InputNamed(e, name)) {
+                    e.edgeReset = {r->name, r->name, high};
+                    e.resetKind = TResetKind::Sync;
+                }
+        }
+        break;
+    }
+    if (!e.edgeReset)
+        for (const TPort& p : e.ports) {
+            bool high = true;
+            if (IsBitPort(p) && NamedLikeReset(p.name, high)) {
+                e.edgeReset = {p.name, p.name, high};
+                e.resetKind = TResetKind::ByName;
+                break;
+            }
+        }
+}
+
 TSignalRef Ref(const std::string& recorded) {
     if (recorded.empty()) return {};
     const std::string written = recorded.substr(1);
@@ -561,13 +770,10 @@ TEntity ScanEntity(const TStrings& lines) {
     TEntity e;
     e.architecture = ScanArchitecture(archLine, archUp);
     ScanPorts(e, entity, entityUp);
-    TRoles edge = ScanClockAndReset(process, processLines, true);
-    if (edge.clock.empty()) edge.clock = FirstEdgeCall(process);
-    const TRoles event = ScanClockAndReset(process, processLines, false);
+    const TRoles event = ScanClockAndReset(process, processLines);
     e.clock = Ref(event.clock);
     e.reset = Ref(event.reset);
-    e.edgeClock = Ref(edge.clock);
-    e.edgeReset = Ref(edge.reset);
+    ScanClockProcess(e, lines);
     return e;
 }
 

@@ -55,15 +55,29 @@ struct TSignalRef {
     bool operator==(const TSignalRef&) const = default;
 };
 
+// How the runnable testbench found its reset: tested before the clock edge,
+// as the first condition inside it, or by the input's name alone.
+enum class TResetKind { None, Async, Sync, ByName };
+
 struct TEntity {
     std::string name, architecture;
     std::vector<TGeneric> generics;
+    // Generic types, and generic subprograms and packages without a default
+    // (is <>): no value can be associated with them.
+    TStrings genericTypes, genericSubprograms;
     std::vector<TPort> ports;
     TSignalRef clock, reset; // as the testbench skeleton reads them
-    // As the runnable testbench reads them: a clock written as a rising_edge
-    // or falling_edge call counts too.
+    // As the runnable testbench reads them, from the first process with a clock
+    // edge (a rising_edge or falling_edge call, or the event attribute); both
+    // are inputs of the entity.
     TSignalRef edgeClock, edgeReset;
+    TResetKind resetKind = TResetKind::None;
 };
+
+// Whether a port's name says reset: after a trailing "_i" or "_in", it is or
+// ends in rst, reset, arst or srst; with "n" or "_n" behind or an "n" in front
+// (nrst) the reset is active low. Sets high to the active level.
+bool NamedLikeReset(std::string_view name, bool& high);
 
 // Scans a file's lines (without their line ends).
 TEntity ScanEntity(const TStrings& lines);
@@ -73,7 +87,16 @@ std::string TrimLeftBlanks(std::string_view s);
 std::string TrimRightBlanks(std::string_view s);
 // A value a generic without default can take, for the types a VHDL tool knows.
 std::string Placeholder(std::string_view type);
-// The generic's default, or the placeholder of its type.
+// A signal's type for a port's type: a vector type without bounds gets
+// (7 downto 0), and guessed is set, so that the signal declaration analyses.
+std::string SignalType(std::string_view portType, bool& guessed);
+// The comment behind a signal whose width was guessed, in the code page of written files.
+std::string WidthNote();
+// The generic's default, or the placeholder of its type; for a type this
+// program does not know (a record from a package, an enumeration), the call of
+// a function WERT_EINTRAGEN_<name> that PlaceholderFunction writes.
 std::string GenericValue(const TGeneric& g);
+// That function's declaration, one line; empty when the generic needs none.
+std::string PlaceholderFunction(const TGeneric& g);
 
 } // namespace korvalt

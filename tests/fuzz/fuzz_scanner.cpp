@@ -22,6 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     VhdlTestbenchLines(s, ContextClause(lines));
     TestbenchMap(s, 3);
     ConfigLine(s, 0);
+    PlaceholderFunctions(s, 3);
+    GenericNotes(s);
     TestbenchLines(s);
     return 0;
 }
