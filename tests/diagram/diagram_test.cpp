@@ -23,9 +23,10 @@ std::string Join(const std::vector<int>& v) {
 // The graph as lines of text, with the grid rows a double-click selects.
 TStrings Dump(const TAutomat& model) {
     TAutomat a = model;
-    const TStateGraph g = BuildStateGraph(a);
+    const TMachine m = ReadMachine(a);
+    const TStateGraph g = BuildStateGraph(m);
     bool modified = false;
-    const CellTable table = BuildGrid(a, TabAutomatentabelle, modified);
+    const CellTable table = BuildGrid(a, TPart::Automatentabelle, modified);
     TStrings out;
     for (int i = 0; i < int(g.nodes.size()); ++i) {
         const TGraphNode& n = g.nodes[std::size_t(i)];
@@ -40,7 +41,7 @@ TStrings Dump(const TAutomat& model) {
         for (const auto& l : e.labels)
             line += " [" + l + "]";
         out.push_back(line + " rows " + Join(e.rows) + " grid " +
-                      Join(EdgeTableRows(model, g, i, table)) + (e.warning ? " warning" : ""));
+                      Join(EdgeTableRows(m, g, i, table)) + (e.warning ? " warning" : ""));
     }
     if (g.leftOut) out.push_back("left out " + std::to_string(g.leftOut));
     return out;
@@ -86,7 +87,7 @@ TEST(StateGraph, NodesEdgesLabelsAndGridRowsAsInTheCaseFile) {
 // The worked examples: DOT text as expected, and the laid-out drawing read back.
 TEST(StateDiagram, WorkedExamplesExportLayOutAndRenderEveryNodeAndArrow) {
     for (const TAutomat& a : {MooreExample(), MealyExample()}) {
-        const TStateGraph g = BuildStateGraph(a);
+        const TStateGraph g = BuildStateGraph(ReadMachine(a));
         const std::string name = a.Moore ? "moore" : "mealy";
         TTempDir dir;
         ASSERT_TRUE(SaveDiagram(g, dir.File("x.dot"), DiagramFormatOf("X.DOT")));
@@ -123,10 +124,10 @@ TEST(StateDiagram, WorkedExamplesExportLayOutAndRenderEveryNodeAndArrow) {
 }
 
 TEST(StateDiagram, LayoutTextOfAnotherGraphIsRefused) {
-    const TStateGraph moore = BuildStateGraph(MooreExample());
+    const TStateGraph moore = BuildStateGraph(ReadMachine(MooreExample()));
     const TRenderResult xdot = RenderDot(DiagramDotLines(moore), "xdot");
     ASSERT_TRUE(xdot);
-    EXPECT_FALSE(ReadLayout(xdot.data, BuildStateGraph(MealyExample())));
+    EXPECT_FALSE(ReadLayout(xdot.data, BuildStateGraph(ReadMachine(MealyExample()))));
     EXPECT_FALSE(ReadLayout("digraph { a -> b }", moore));
     EXPECT_FALSE(ReadLayout(std::string(3000, '{'), moore));
 }

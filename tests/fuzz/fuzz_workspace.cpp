@@ -7,6 +7,7 @@
 
 #include "fsm/automat.h"
 #include "fsm/automat_tb.h"
+#include "fsm/grid.h"
 #include "fsm/workspace.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -15,25 +16,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         korvalt::TAutomat a;
         a.Moore = moore;
         korvalt::LoadWorkspaceText(a, text);
-        korvalt::BuildAutomatTestbench(a, "f");
-        for (int tab = 0; tab <= 3; ++tab) {
-            auto view = korvalt::ShowIdentifierList(a, tab);
+        korvalt::BuildAutomatTestbench(korvalt::ReadMachine(a), "f");
+        using korvalt::TPart;
+        for (TPart part : {TPart::Eingangsmatrix, TPart::Ausgangsmatrix, TPart::Zustandsmatrix,
+                           TPart::TaktReset}) {
+            auto view = korvalt::ShowIdentifierList(a, part);
             const std::string reset =
                 view.resetIndex >= 0 ? view.resetChoices[view.resetIndex] : "";
-            korvalt::ApplyIdentifierLines(a, tab, view.lines, view.widthText, reset, view.resetLow,
+            korvalt::ApplyIdentifierLines(a, part, view.lines, view.widthText, reset, view.resetLow,
                                           view.clockLow);
         }
-        for (int tab = 0; tab <= 4; ++tab) {
+        for (TPart part : {TPart::Eingangsmatrix, TPart::Ausgangsmatrix, TPart::Zustandsmatrix,
+                           TPart::Automatentabelle, TPart::Ausgangstabelle}) {
             bool modified = false;
-            korvalt::CellTable t = korvalt::BuildGrid(a, tab, modified);
+            korvalt::CellTable t = korvalt::BuildGrid(a, part, modified);
             for (int r = 1; r < t.RowCount() && r < 8; ++r)
                 for (int c = 0; c < t.ColCount() && c < 4; ++c)
-                    for (const auto& item : korvalt::PopupItems(a, tab, t, c, r)) {
+                    for (const auto& item : korvalt::PopupItems(a, part, t, c, r)) {
                         korvalt::CellTable copy = t;
                         korvalt::ApplyPopupItem(copy, c, r, item);
                     }
-            korvalt::StoreGrid(a, tab, t);
-            t = korvalt::BuildGrid(a, tab, modified);
+            korvalt::StoreGrid(a, part, t);
+            t = korvalt::BuildGrid(a, part, modified);
         }
         korvalt::WorkspaceLines(a);
     }
