@@ -85,24 +85,37 @@ TOutcome GenerateModule(const std::string& templatePath, const std::string& sect
                         const TMayOverwrite& mayOverwrite) {
     TStrings body;
     if (TOutcome o = TemplateSectionBody(templatePath, section, body); !o) return o;
+    if (const std::string problem = NameMarkerProblem(body, outputPath); !problem.empty())
+        return Failed(problem + " Es wurde keine Datei geschrieben.");
     ExpandTemplate(outputPath, body, params);
     return WriteOutput("Die Datei", outputPath, body, mayOverwrite);
 }
+
+namespace {
+
+// The generics the user must complete, as one text of German lines (UTF-8).
+std::string Notice(const TEntity& design) {
+    std::string text;
+    for (const std::string& line : GenericNotes(design))
+        text += (text.empty() ? "" : "\n") + Cp1252ToUtf8(line);
+    return text;
+}
+
+} // namespace
 
 TOutcome WriteTestbenchSkeleton(const std::string& designPath, const TStrings& designLines) {
     const std::string out = TestbenchFileName(designPath);
     if (out == designPath)
         return Failed("Die Testbench \"" + out + "\" würde die Datei selbst überschreiben.");
     if (IsDirectory(out)) return Failed(FolderAsOutputMessage(out));
-    TSignal design = TSignal::FromLines(designLines);
-    if (const TWriteResult r = BuildTestbench(design, out); !r)
+    if (const TWriteResult r = BuildTestbench(ScanEntity(designLines), out); !r)
         return Failed(WriteFailureMessage("Die Testbench", out, r.error));
     return TOutcome{true, {}, out};
 }
 
 TOutcome WriteVhdlTestbench(const std::string& designPath, const TStrings& designLines,
                             const TMayOverwrite& mayOverwrite) {
-    const TSignal design = TSignal::FromLines(designLines);
+    const TEntity design = ScanEntity(designLines);
     const std::string out = VhdlTestbenchFileName(designPath, design);
     switch (CheckVhdlTestbench(designPath, design)) {
     case TVhdlTestbenchRefusal::NoEntityName:
@@ -113,8 +126,10 @@ TOutcome WriteVhdlTestbench(const std::string& designPath, const TStrings& desig
     case TVhdlTestbenchRefusal::None:
         break;
     }
-    return WriteOutput("Die Testbench", out, VhdlTestbenchLines(design, ContextClause(designLines)),
-                       mayOverwrite);
+    TOutcome o = WriteOutput("Die Testbench", out,
+                             VhdlTestbenchLines(design, ContextClause(designLines)), mayOverwrite);
+    if (o && !o.written.empty()) o.notice = Notice(design);
+    return o;
 }
 
 TOutcome InsertComponentCommand(const std::string& componentPath, const std::string& targetPath,
@@ -122,15 +137,15 @@ TOutcome InsertComponentCommand(const std::string& componentPath, const std::str
     const TInsertResult r = InsertComponent(componentPath, targetPath, withComments, withSignals);
     switch (r.outcome) {
     case TInsertOutcome::Inserted:
-        return TOutcome{true, {}, targetPath};
+        return TOutcome{true, {}, targetPath, Notice(r.component)};
     case TInsertOutcome::ComponentUnreadable:
-        return Failed("Die Komponente \"" + componentPath +
-                      "\" kann nicht gelesen werden; es wird nichts eingefügt.");
+        return Failed(ReadFailureMessage("Die Komponente", componentPath, r.error) +
+                      "; es wird nichts eingefügt.");
     case TInsertOutcome::NoEntityName:
         return Failed("In \"" + componentPath +
                       "\" steht keine Entity mit Namen; es wird nichts eingefügt.");
     case TInsertOutcome::TargetUnreadable:
-        return Failed("Die Zieldatei \"" + targetPath + "\" kann nicht gelesen werden.");
+        return Failed(ReadFailureMessage("Die Zieldatei", targetPath, r.error));
     case TInsertOutcome::TargetEmpty:
         return Failed("Die Zieldatei \"" + targetPath + "\" ist leer.");
     case TInsertOutcome::WriteFailed:

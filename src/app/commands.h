@@ -25,6 +25,7 @@ struct TOutcome {
     bool ok = true;
     std::string message; // German; empty when ok or when the user said no
     std::string written; // the file written, when ok
+    std::string notice;  // German; what the user must complete in the file written
     explicit operator bool() const { return ok; }
 };
 
@@ -44,7 +45,8 @@ std::string FolderAsOutputMessage(const std::string& path);
 TOutcome TemplateSectionBody(const std::string& templatePath, const std::string& section,
                              TStrings& body);
 // Expands the section with the parameter values and writes it to outputPath
-// (whose name up to the first "." replaces |NAME|).
+// (whose name up to the first "." replaces |NAME|). A name that is no VHDL
+// identifier is refused where the section writes |NAME|.
 TOutcome GenerateModule(const std::string& templatePath, const std::string& section,
                         const std::vector<TParam>& params, const std::string& outputPath,
                         const TMayOverwrite& mayOverwrite = {});

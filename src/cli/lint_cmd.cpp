@@ -173,7 +173,7 @@ static int Lint(const TArgs& args) {
             throw TCliError("Die Vorlage hat keinen Abschnitt \"" + positional[1] + "\".");
     }
     std::vector<TFinding> findings;
-    for (auto& f : CheckTemplate(lines))
+    for (auto& f : CheckTemplate(lines, path))
         if (wanted.empty() || SameText(f.sectionName, wanted)) findings.push_back(std::move(f));
     if (ghdl && !TGhdlTrial().Run(path, reader, wanted, findings))
         std::cerr << "korvalt-cli: GHDL ist nicht installiert; die Abschnitte werden nicht "
@@ -197,8 +197,9 @@ const TCommand lintCommand{"lint", Lint, R"(  korvalt-cli lint [--ghdl] VORLAGE 
       Prüft die Vorlage (oder nur den Abschnitt): Platzhalter ohne Parameter,
       Parameter ohne Platzhalter, Wiederholungen und |P-| an den Grenzen des
       Bereichs, Vorgabewerte außerhalb des Bereichs, fehlende oder offene
-      Rümpfe, doppelte Abschnittsnamen, verschobene Deklarationen. Je Befund
-      eine Zeile VORLAGE:ZEILE: Abschnitt "NAME": Befund.
+      Rümpfe, doppelte Abschnittsnamen, verschobene Deklarationen und einen
+      Dateinamen, der für |NAME| keinen gültigen VHDL-Bezeichner ergibt. Je
+      Befund eine Zeile VORLAGE:ZEILE: Abschnitt "NAME": Befund.
       --ghdl übersetzt zusätzlich jeden Abschnitt mit GHDL, bei den
       Vorgabewerten und an beiden Enden jedes Bereichs.
       Rückgabewert 0 ohne Befund, 1 mit Befunden, 2 wenn die Vorlage nicht

@@ -111,7 +111,8 @@ const TCommand expandCommand{"expand", Expand,
       Erzeugt die VHDL-Datei AUSGABE aus dem Abschnitt (Groß-/Kleinschreibung
       egal). Nicht genannte Parameter behalten ihren Vorgabewert; ein Wert
       besteht aus Ziffern und muss im deklarierten Bereich liegen. |NAME|
-      wird durch den Dateinamen von AUSGABE bis zum ersten "." ersetzt.
+      wird durch den Dateinamen von AUSGABE bis zum ersten "." ersetzt; ist
+      dieser kein gültiger VHDL-Bezeichner, wird nichts geschrieben.
 )"};
 } // namespace
 

@@ -4,16 +4,15 @@
 
 #include "app/commands.h"
 #include "cli/cli.h"
+#include "vhdl/emitters.h"
 #include "vhdl/insert.h"
 #include "vhdl/testbench.h"
-#include "vhdl/u_signals.h"
 
 namespace korvalt::cli {
 
 static int Scan(const TArgs& args) {
     if (args.size() != 1) throw TCliError("Aufruf: korvalt-cli scan DATEI");
-    const TSignal s = TSignal::FromLines(ReadInputFile(args[0], "Die Datei"));
-    for (const auto& line : ScanListing(s))
+    for (const auto& line : ScanListing(ScanEntity(ReadInputFile(args[0], "Die Datei"))))
         PrintLine(line);
     return 0;
 }
@@ -33,6 +32,7 @@ static int Testbench(const TArgs& args) {
     const TOutcome o = vhdl ? WriteVhdlTestbench(file, lines) : WriteTestbenchSkeleton(file, lines);
     if (!o) throw TCliError(o.message);
     std::cout << o.written << '\n';
+    if (!o.notice.empty()) std::cerr << o.notice << '\n';
     return 0;
 }
 
@@ -51,8 +51,9 @@ static int Insert(const TArgs& args) {
         throw TCliError("Aufruf: korvalt-cli insert KOMPONENTE ZIEL [--no-comments] [--signals]");
     const std::string& component = files[0];
     const std::string& target = files[1];
-    if (const TOutcome o = InsertComponentCommand(component, target, comments, signals); !o)
-        throw TCliError(o.message);
+    const TOutcome o = InsertComponentCommand(component, target, comments, signals);
+    if (!o) throw TCliError(o.message);
+    if (!o.notice.empty()) std::cerr << o.notice << '\n';
     return 0;
 }
 

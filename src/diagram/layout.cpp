@@ -3,9 +3,14 @@
 #include <graphviz/cgraph.h>
 #include <graphviz/gvc.h>
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
+#include <clocale>
+#include <cstdlib>
 #include <map>
 #include <memory>
+#include <span>
+#include <type_traits>
 
 #include "common/ascii.h"
 
@@ -26,11 +31,40 @@ int KeepError(char* message) {
 // One context for the program's life: creating one loads the plugin list.
 GVC_t* Context() {
     static GVC_t* gvc = [] {
-        agseterr(AGMAX);
+        agseterr(AGERR); // errors to KeepError, warnings kept quiet
         agseterrf(KeepError);
         return gvContext();
     }();
     return gvc;
+}
+
+// The layout engines Graphviz has installed. gvPluginList lost its unused
+// fourth parameter in later Graphviz versions; either form is called.
+template <typename TList> std::vector<std::string> InstalledEngines(TList list, GVC_t* gvc) {
+    int count = 0;
+    char** names = nullptr;
+    if constexpr (std::is_invocable_v<TList, GVC_t*, const char*, int*>)
+        names = list(gvc, "layout", &count);
+    else
+        names = list(gvc, "layout", &count, nullptr);
+    std::vector<std::string> engines;
+    for (int i = 0; names && i < count; ++i) {
+        engines.push_back(names[i]);
+        std::free(names[i]);
+    }
+    std::free(names);
+    return engines;
+}
+
+// Why Graphviz cannot lay out with engine, or "" when it can.
+std::string MissingEngine(GVC_t* gvc, const std::string& engine) {
+    const auto engines = InstalledEngines(gvPluginList, gvc);
+    if (std::find(engines.begin(), engines.end(), engine) != engines.end()) return "";
+    std::string installed;
+    for (const auto& e : engines)
+        installed += (installed.empty() ? "" : ", ") + e;
+    return "Graphviz fehlt das Anordnungsverfahren \"" + engine + "\" (" +
+           (installed.empty() ? "keines installiert" : "installiert: " + installed) + ")";
 }
 
 struct TGraphCloser {
@@ -45,25 +79,62 @@ std::string Joined(const TStrings& lines) {
     return text;
 }
 
+// Graphviz reads the numbers of the DOT text (sizes, distances) and writes
+// coordinates with the C library, which follows the process's number locale:
+// under a German one "0.3" would be read as 0 and coordinates written with a
+// decimal comma. Graphviz runs in the C locale, and is put back afterwards.
+class TNumbersInCLocale {
+  public:
+    TNumbersInCLocale() {
+        if (const char* current = std::setlocale(LC_NUMERIC, nullptr)) saved_ = current;
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    ~TNumbersInCLocale() { std::setlocale(LC_NUMERIC, saved_.c_str()); }
+    TNumbersInCLocale(const TNumbersInCLocale&) = delete;
+    TNumbersInCLocale& operator=(const TNumbersInCLocale&) = delete;
+
+  private:
+    std::string saved_ = "C";
+};
+
 std::string Attr(void* object, const char* name) {
     const char* v = agget(object, const_cast<char*>(name));
     return v ? v : "";
 }
 
+// Numbers of the layout text are read whatever the locale.
+bool ReadNumber(std::string_view text, double& value) {
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc() && stop == end;
+}
+
+// Comma-separated numbers, exactly as many as values holds.
+bool ReadNumbers(std::string_view text, std::span<double> values) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::size_t comma = i + 1 < values.size() ? text.find(',') : text.size();
+        if (comma == std::string_view::npos || !ReadNumber(text.substr(0, comma), values[i]))
+            return false;
+        text.remove_prefix(std::min(comma + 1, text.size()));
+    }
+    return true;
+}
+
 // "x,y" as a point; false when the text is not two numbers.
-bool ReadPoint(const std::string& text, double bottom, TDiagramPoint& p) {
-    double x = 0, y = 0;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%lf,%lf%c", &x, &y, &tail) != 2) return false;
-    p = {x, bottom - y};
+bool ReadPoint(std::string_view text, double bottom, TDiagramPoint& p) {
+    double xy[2];
+    if (!ReadNumbers(text, xy)) return false;
+    p = {xy[0], bottom - xy[1]};
     return true;
 }
 
 std::optional<TNodePlace> ReadNode(Agnode_t* n, double bottom) {
     TNodePlace place;
-    if (!ReadPoint(Attr(n, "pos"), bottom, place.centre)) return std::nullopt;
-    place.width = std::atof(Attr(n, "width").c_str()) * 72;
-    place.height = std::atof(Attr(n, "height").c_str()) * 72;
+    if (!ReadPoint(Attr(n, "pos"), bottom, place.centre) ||
+        !ReadNumber(Attr(n, "width"), place.width) || !ReadNumber(Attr(n, "height"), place.height))
+        return std::nullopt;
+    place.width *= 72;
+    place.height *= 72;
     return place;
 }
 
@@ -74,7 +145,7 @@ std::optional<TEdgePlace> ReadEdge(Agedge_t* e, double bottom) {
     for (std::size_t start = 0; start < pos.size();) {
         std::size_t end = pos.find_first_of(" ;", start);
         if (end == std::string::npos) end = pos.size();
-        const std::string item = pos.substr(start, end - start);
+        const std::string_view item = std::string_view(pos).substr(start, end - start);
         start = end + 1;
         if (item.empty()) continue;
         TDiagramPoint p;
@@ -98,6 +169,7 @@ std::optional<TEdgePlace> ReadEdge(Agedge_t* e, double bottom) {
 
 TRenderResult RenderDot(const TStrings& dotLines, const char* format) {
     TRenderResult result;
+    const TNumbersInCLocale numbers;
     GVC_t* gvc = Context();
     graphvizError.clear();
     TGraphPtr g(agmemread(Joined(dotLines).c_str()));
@@ -105,8 +177,12 @@ TRenderResult RenderDot(const TStrings& dotLines, const char* format) {
         result.error = graphvizError.empty() ? "DOT-Text unlesbar" : graphvizError;
         return result;
     }
-    if (gvLayout(gvc, g.get(), "dot") != 0) {
-        result.error = graphvizError.empty() ? "Anordnung fehlgeschlagen" : graphvizError;
+    std::string engine = Attr(g.get(), "layout");
+    if (engine.empty()) engine = "dot";
+    if (result.error = MissingEngine(gvc, engine); !result.error.empty()) return result;
+    if (gvLayout(gvc, g.get(), engine.c_str()) != 0) {
+        result.error = "Anordnung mit Graphviz' " + engine + " fehlgeschlagen" +
+                       (graphvizError.empty() ? "" : ": " + graphvizError);
         return result;
     }
     char* data = nullptr;
@@ -128,12 +204,11 @@ std::optional<TDiagramLayout> ReadLayout(std::string_view xdot, const TStateGrap
     Context(); // error reporting set up
     TGraphPtr graph(agmemread(std::string(xdot).c_str()));
     if (!graph) return std::nullopt;
-    double left = 0, bottom = 0, right = 0, top = 0;
-    if (std::sscanf(Attr(graph.get(), "bb").c_str(), "%lf,%lf,%lf,%lf", &left, &bottom, &right,
-                    &top) != 4)
-        return std::nullopt;
+    double box[4]; // left, bottom, right, top
+    if (!ReadNumbers(Attr(graph.get(), "bb"), box)) return std::nullopt;
+    const double top = box[3];
     TDiagramLayout layout;
-    layout.width = right;
+    layout.width = box[2];
     layout.height = top;
     std::map<std::string, int> nodeOf;
     for (int i = 0; i < int(g.nodes.size()); ++i)
@@ -176,11 +251,9 @@ std::optional<TDiagramLayout> ReadLayout(std::string_view xdot, const TStateGrap
 
 std::optional<TDiagramLayout> LayoutGraph(const TStateGraph& g, std::string* error) {
     const TRenderResult r = RenderDot(DiagramDotLines(g), "xdot");
-    if (!r) {
-        if (error) *error = r.error;
-        return std::nullopt;
-    }
-    return ReadLayout(r.data, g);
+    auto layout = r ? ReadLayout(r.data, g) : std::nullopt;
+    if (!layout && error) *error = r ? UnreadableLayout : r.error;
+    return layout;
 }
 
 TDiagramFormat DiagramFormatOf(std::string_view fileName) {

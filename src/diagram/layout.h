@@ -1,8 +1,10 @@
-// Laying out and rendering a state diagram with Graphviz's dot.
+// Laying out and rendering a state diagram with Graphviz: dot, or for a large
+// machine the engine its DOT text names (layoutoptions.h).
 //
 // The graph's DOT text is handed to Graphviz as it is exported, so SVG and
-// PNG files, the editor's drawing and a DOT file run through dot all show the
-// same picture. The laid-out graph travels as Graphviz's xdot text (the
+// PNG files, the editor's drawing and a DOT file run through Graphviz all show
+// the same picture. Numbers go to and come from Graphviz in the C locale's
+// form whatever the program's locale. The laid-out graph travels as Graphviz's xdot text (the
 // editor lets korvalt-cli lay out large machines in a child process); the
 // editor reads node and edge positions back from it.
 #pragma once
@@ -46,13 +48,16 @@ struct TRenderResult {
     explicit operator bool() const { return ok; }
 };
 
-// Lays out the DOT text and renders it: "svg", "png" or "xdot".
+// Lays out the DOT text and renders it: "svg", "png" or "xdot". A failure
+// always says why (a missing engine, Graphviz's message).
 TRenderResult RenderDot(const TStrings& dotLines, const char* format);
 
 // Reads positions from laid-out xdot text of graph g; nullopt when the text
 // is not the layout of such a graph.
 std::optional<TDiagramLayout> ReadLayout(std::string_view xdot, const TStateGraph& g);
-// Lays out g here and now.
+// Why LayoutGraph failed when Graphviz's layout cannot be read back.
+inline constexpr const char* UnreadableLayout = "Die Anordnung von Graphviz ist unlesbar.";
+// Lays out g here and now; error gets the reason of a failure.
 std::optional<TDiagramLayout> LayoutGraph(const TStateGraph& g, std::string* error = nullptr);
 
 // What a file name asks for, by its extension (ignoring case).

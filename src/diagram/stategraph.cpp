@@ -91,8 +91,14 @@ std::string DotNodeId(int node) {
 }
 
 TStrings DiagramDotLines(const TStateGraph& g) {
+    std::size_t rows = 0;
+    for (const TGraphEdge& e : g.edges)
+        rows += e.labels.size();
+    const std::string engine = LargeDiagram(g.nodes.size(), rows)
+                                   ? std::string(", ") + LargeDiagramGraphOptions
+                                   : std::string();
     TStrings out = {std::string("digraph ") + (g.moore ? "Moore" : "Mealy") + " {",
-                    std::string("  graph [") + DiagramGraphOptions + "];",
+                    std::string("  graph [") + DiagramGraphOptions + engine + "];",
                     std::string("  node [") + DiagramNodeOptions + "];",
                     std::string("  edge [") + DiagramEdgeOptions + "];"};
     const std::string warn =

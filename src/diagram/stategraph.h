@@ -10,7 +10,8 @@
 // Rows with an empty field are not drawn but counted.
 //
 // The DOT text is the graph before layout, with the fixed layout options, so
-// it is the same for every Graphviz version and can be compared as text.
+// it is the same for every Graphviz version and can be compared as text. A
+// large machine's text also names its layout engine (layoutoptions.h).
 #pragma once
 
 #include <string>

@@ -107,6 +107,17 @@ std::int32_t WidthOf(std::string_view widthText) {
     return ClampBitWidth(DecimalOf(widthText));
 }
 
+std::int32_t AppliedWidth(const TStrings& lines, std::string_view widthText) {
+    return std::max<std::int32_t>(WidthOf(widthText),
+                                  BitsNeeded(static_cast<std::int64_t>(lines.size())));
+}
+
+std::string FitPattern(std::string_view bits, std::int64_t width) {
+    const auto w = static_cast<std::size_t>(ClampBitWidth(width));
+    if (bits.size() >= w) return std::string(bits.substr(bits.size() - w));
+    return std::string(w - bits.size(), '0') + std::string(bits);
+}
+
 std::optional<int> RaisedWidth(const TStrings& lines, std::string_view widthText) {
     const auto names =
         std::count_if(lines.begin(), lines.end(), [](auto& l) { return !l.empty(); });
@@ -140,13 +151,45 @@ TIdentifierView ShowIdentifierList(TAutomat& a, TPart part) {
     return v;
 }
 
+namespace {
+
+// The entry named name: the first of that exact name, else the first equal ignoring case.
+std::size_t IndexOfName(const TStrings& list, std::string_view name) {
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (EntryName(list[i]) == name) return i;
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (SameText(EntryName(list[i]), name)) return i;
+    return list.size();
+}
+
+// A Moore output row belongs to the state of its position; when the states
+// change in number, each state line takes the row of the state of its name.
+void OutputRowsFollowStates(TAutomat& a, const TStrings& lines) {
+    if (!a.Moore || a.Ausgangstabelle.empty()) return;
+    TStrings rows;
+    for (const auto& line : lines) {
+        const std::size_t i = IndexOfName(a.Zustandsmatrix, line);
+        if (i >= a.Ausgangstabelle.size()) {
+            rows.push_back(line + "|");
+            continue;
+        }
+        TEntry row = ParseEntry(a.Ausgangstabelle[i]);
+        if (row.HasBar) row.Name = line;
+        rows.push_back(FormatEntry(row));
+    }
+    a.Ausgangstabelle = std::move(rows);
+}
+
+} // namespace
+
 void ApplyIdentifierLines(TAutomat& a, TPart part, TStrings& lines, std::string_view widthText,
                           std::string_view resetChoice, bool resetLow, bool clockLow) {
+    std::int32_t oldWidth = 0, newWidth = 0;
     if (part == TPart::Eingangsmatrix || part == TPart::Ausgangsmatrix) {
         std::int32_t& width =
             part == TPart::Eingangsmatrix ? a.Eingangsbitbreite : a.Ausgangsbitbreite;
-        width = std::max<std::int32_t>(WidthOf(widthText),
-                                       BitsNeeded(static_cast<std::int64_t>(lines.size())));
+        oldWidth = width;
+        width = newWidth = AppliedWidth(lines, widthText);
     }
     if (part == TPart::Zustandsmatrix) a.Resetzustand = std::string(resetChoice);
     if (part == TPart::TaktReset) {
@@ -160,23 +203,58 @@ void ApplyIdentifierLines(TAutomat& a, TPart part, TStrings& lines, std::string_
         return;
     }
     std::erase_if(lines, [](const std::string& l) { return TrimBlanks(l).empty(); });
+    if (part == TPart::Zustandsmatrix) {
+        // The state code is as wide as the number of states needs.
+        oldWidth = BitsNeeded(static_cast<std::int64_t>(list.size()));
+        newWidth = BitsNeeded(static_cast<std::int64_t>(lines.size()));
+    }
     if (lines.size() == list.size()) {
         TStrings oldNames;
         for (const auto& e : list)
             oldNames.push_back(EntryName(e));
         RenameEntries(a, part, oldNames, lines);
-    }
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i < list.size()) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
             TEntry e = ParseEntry(list[i]);
             // The bits stay with the position; an entry without "|" is kept whole behind the name.
             list[i] = lines[i] + (e.HasBar ? "|" + e.Bits : e.Bits);
-        } else {
-            list.push_back(lines[i] + "|");
+        }
+    } else {
+        // Names were added or deleted: positions say nothing any more, names do.
+        if (part == TPart::Zustandsmatrix) OutputRowsFollowStates(a, lines);
+        TStrings entries;
+        for (const auto& line : lines) {
+            const std::size_t i = IndexOfName(list, line);
+            entries.push_back(line + "|" + (i < list.size() ? EntryBits(list[i]) : ""));
+        }
+        list = std::move(entries);
+    }
+    if (oldWidth > 0 && newWidth != oldWidth) {
+        for (auto& entry : list) {
+            TEntry e = ParseEntry(entry);
+            if (!e.HasBar || e.Bits.empty()) continue;
+            e.Bits = FitPattern(e.Bits, newWidth);
+            entry = FormatEntry(e);
         }
     }
-    list.resize(std::min(list.size(), lines.size()));
     RemoveDuplicateEntries(list);
+}
+
+int PatternsLosingOnes(const TAutomat& a, TPart part, const TStrings& lines,
+                       std::string_view widthText) {
+    if (part != TPart::Eingangsmatrix && part != TPart::Ausgangsmatrix) return 0;
+    // The patterns as the lines keep them, before the width changes.
+    TAutomat kept = a;
+    TStrings keptLines = lines;
+    const std::int32_t oldWidth =
+        part == TPart::Eingangsmatrix ? a.Eingangsbitbreite : a.Ausgangsbitbreite;
+    ApplyIdentifierLines(kept, part, keptLines, std::to_string(oldWidth), "", false, false);
+    const auto width = static_cast<std::size_t>(AppliedWidth(lines, widthText));
+    int losing = 0;
+    for (const auto& entry : PartList(kept, part)) {
+        const TEntry e = ParseEntry(entry);
+        if (e.HasBar && e.Bits.size() > width && e.Bits.find('1') < e.Bits.size() - width) ++losing;
+    }
+    return losing;
 }
 
 void SyncAusgangstabelle(TAutomat& a) {

@@ -112,6 +112,12 @@ struct TIdentifierView {
 
 // A typed bit width: a decimal number (0 when it is not one) held to 0..MaxBitWidth.
 std::int32_t WidthOf(std::string_view widthText);
+// The width storing a view gives: the typed one, or what the lines (blank ones
+// included) need when that is more.
+std::int32_t AppliedWidth(const TStrings& lines, std::string_view widthText);
+// A pattern held to a width: a shorter one gets zeros on the left, a longer
+// one loses its leftmost bits (an empty one becomes all zeros).
+std::string FitPattern(std::string_view bits, std::int64_t width);
 // The width to show while names are typed: BitsNeeded of the non-empty lines
 // when that is more than the typed width, else nothing (the text stays).
 std::optional<int> RaisedWidth(const TStrings& lines, std::string_view widthText);
@@ -123,9 +129,16 @@ TIdentifierView ShowIdentifierList(TAutomat& a, TPart part);
 // resetChoice: the selected reset-state text, empty when none is selected.
 // When the (non-blank) lines are as many as the part's entries, a line whose
 // text changed renames its entry, and every table row that named the entry
-// follows (see RenameEntries).
+// follows (see RenameEntries). Otherwise each line takes the pattern of the
+// entry of its name (exactly, else ignoring case; a new name gets an empty
+// pattern), and a Moore state its output row. A pattern keeps its bits when
+// the width changes (FitPattern); an empty one stays empty.
 void ApplyIdentifierLines(TAutomat& a, TPart part, TStrings& lines, std::string_view widthText,
                           std::string_view resetChoice, bool resetLow, bool clockLow);
+// How many of the part's patterns would lose a "1" if the view were stored with
+// these lines and this width text (the input and output matrices; 0 for the others).
+int PatternsLosingOnes(const TAutomat& a, TPart part, const TStrings& lines,
+                       std::string_view widthText);
 // Renames the part's names oldNames[i] to newNames[i], all at once (two names
 // can swap): in the transition table Zustand and Folgezustand (states),
 // Bedingung (inputs) or Ausgang (outputs, Mealy); in the output table the

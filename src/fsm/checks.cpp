@@ -157,15 +157,6 @@ void CheckLevel(const std::string& level, const char* what, TStrings& out) {
 
 } // namespace
 
-bool IsVhdlIdentifier(std::string_view name) {
-    if (name.empty() || !IsLetter(name[0]) || name.back() == '_') return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        if (!IsWordChar(name[i])) return false;
-        if (name[i] == '_' && name[i - 1] == '_') return false;
-    }
-    return !IsVhdlReservedWord(name);
-}
-
 TStrings CheckVhdlRules(const TMachine& a) {
     TStrings out;
     CheckIdentifiers(a, out);
@@ -196,8 +187,8 @@ std::string EntityNameProblem(std::string_view entity) {
     if (IsVhdlIdentifier(entity)) return {};
     return Msg("Der Name ") + Quoted(std::string(entity)) +
            Msg(" (der Dateiname bis zum ersten Punkt) ist kein gültiger VHDL-Bezeichner für die "
-               "Entity: ein Buchstabe zuerst, dann Buchstaben, Ziffern und einzelne _, kein "
-               "reserviertes Wort.");
+               "Entity: ") +
+           Msg(IdentifierRuleText);
 }
 
 TAutomatReport CheckAutomat(const TMachine& a) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/vhdlname.h"
 #include "fsm/machine.h"
 #include "vhdl/keywords.h"
 
@@ -34,10 +35,6 @@ AutomatErrors ValidateAutomat(const TMachine& a);
 
 // One message line per problem the further checks find, in Windows-1252.
 TStrings CheckVhdlRules(const TMachine& a);
-
-// True for a VHDL basic identifier: a letter, then letters, digits and single
-// "_", not ending in "_", and no reserved word.
-bool IsVhdlIdentifier(std::string_view name);
 
 // Why an entity name cannot be used (Windows-1252), or empty when it can: it
 // must be an identifier, and not one of the library or package names the file

@@ -50,11 +50,10 @@ CellTable BuildMatrix(const TStrings& list, std::int64_t width, const std::strin
     for (std::size_t i = 0; i < list.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
         t.SetCell(0, row, EntryName(list[i]));
-        const std::string bits = EntryBits(list[i]);
-        const bool fits = !bits.empty() && static_cast<std::int64_t>(bits.size()) >= w;
-        const std::size_t first = fits ? bits.size() - static_cast<std::size_t>(w) : 0;
+        // A pattern made for another width keeps its rightmost bits.
+        const std::string bits = FitPattern(EntryBits(list[i]), w);
         for (int c = 1; c <= w; ++c)
-            t.SetCell(c, row, fits ? bits.substr(first + static_cast<std::size_t>(c) - 1, 1) : "0");
+            t.SetCell(c, row, bits.substr(static_cast<std::size_t>(c) - 1, 1));
     }
     return t;
 }

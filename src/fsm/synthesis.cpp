@@ -67,7 +67,10 @@ void MooreOutputs(const TMachine& a, TStrings& out) {
                       " then y <= " + a.OutputOf(name) + ";");
         first = false;
     }
-    if (!a.Ausgangszeilen.empty()) out.push_back(std::string(12, ' ') + "end if;");
+    if (a.Ausgangszeilen.empty()) return;
+    // A state without an output row must still assign y, or synthesis infers a latch.
+    out.push_back(std::string(12, ' ') + "else y <= yx;");
+    out.push_back(std::string(12, ' ') + "end if;");
 }
 
 void MealyCases(const TMachine& a, TStrings& out) {
@@ -142,6 +145,9 @@ TStrings BuildAutomatVhdl(const TMachine& a, const std::string& entity) {
     out.push_back("-- Ausgangsmatrix");
     for (const auto& y : a.Ausgaenge)
         out.push_back("   " + MakeConstantLine(y, b.yh));
+    if (!mealy && !a.Ausgangszeilen.empty())
+        out.push_back("   constant yx : std_logic_vector" + Range(b.yh) + " := \"" +
+                      std::string(static_cast<std::size_t>(b.yh) + 1, '-') + "\";");
     if (mealy) {
         // The don't-care output is as wide as the first output's pattern; an
         // empty pattern is written as zeros of the full width, so it counts so.

@@ -34,6 +34,15 @@ TWriteResult SaveWorkspaceFile(const TAutomat& a, const std::string& path) {
     return SaveLines(path, WorkspaceLines(a));
 }
 
+bool WorkspaceFileDiffers(const TAutomat& a, const std::string& path) {
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes)) return false;
+    std::string content;
+    for (const auto& line : WorkspaceLines(a))
+        content += line + "\r\n";
+    return bytes != content;
+}
+
 TWriteResult SaveWorkspace(const TAutomat& a, const std::string& directory) {
     return SaveWorkspaceFile(a, directory + WorkspaceFileName(a.Moore));
 }

@@ -29,6 +29,10 @@ TStrings WorkspaceLines(const TAutomat& a);
 TWriteResult SaveWorkspace(const TAutomat& a, const std::string& directory);
 TWriteResult SaveWorkspaceFile(const TAutomat& a, const std::string& path);
 
+// True when path holds a file that saving the model would change; false for
+// a missing file or one that cannot be read (saving reports why).
+bool WorkspaceFileDiffers(const TAutomat& a, const std::string& path);
+
 // Reads the file for the model's kind from directory into the model. A file
 // that is missing (result.missing) or cannot be read (a folder, a read error:
 // the reason in result.error) leaves the model as it is: it is read whole

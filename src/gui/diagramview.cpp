@@ -173,7 +173,8 @@ void TDiagramView::SetNote(const QString& text) {
 }
 
 bool TDiagramView::Large() const {
-    return int(model_.Automatentabelle.size()) > ChildProcessRows;
+    return int(model_.Automatentabelle.size()) > ChildProcessRows ||
+           int(graph_.nodes.size()) > ChildProcessStates;
 }
 
 void TDiagramView::ShowAutomat(const TAutomat& a, const std::string& workingDir) {
@@ -196,8 +197,12 @@ void TDiagramView::ShowAutomat(const TAutomat& a, const std::string& workingDir)
     RunChild("layout.xdot", "Das Zustandsdiagramm wird angeordnet \u2026", [this](QString error) {
         std::string text;
         std::optional<TDiagramLayout> layout;
-        if (error.isEmpty() && ReadFileBytes(PathFromQ(tempDir_->filePath("layout.xdot")), text))
-            layout = ReadLayout(text, graph_);
+        if (error.isEmpty()) {
+            if (!ReadFileBytes(PathFromQ(tempDir_->filePath("layout.xdot")), text))
+                error = "korvalt-cli schrieb keine Anordnung.";
+            else if (!(layout = ReadLayout(text, graph_)))
+                error = UnreadableLayout;
+        }
         if (layout)
             Draw(*layout);
         else

@@ -35,10 +35,13 @@ class TDiagramView : public QWidget {
     bool Busy() const { return process_ != nullptr; }
     QString Note() const;
 
-    // Machines with more rows are laid out by korvalt-cli at CliPath. Layout
-    // time grows steeply: 256 rows take about a quarter of a second, 1,000 rows
-    // can take many seconds, which the window must not wait for.
-    int ChildProcessRows = 256;
+    // Machines with more rows or states are laid out by korvalt-cli at
+    // CliPath, so the window stays responsive. Below these limits the window
+    // waits at most about half a second: dot's largest machines (64 states,
+    // 256 rows) and sfdp's up to 1,024 rows and 512 states take about as long;
+    // sfdp needs a second or two for 4,096 rows.
+    int ChildProcessRows = 1024;
+    int ChildProcessStates = 512;
     QString CliPath;
 
   public slots:

@@ -35,9 +35,11 @@ void TDialogs::ShowMessage(QWidget* parent, const QString& caption, const QStrin
     QMessageBox::warning(parent, caption, text);
 }
 
-QString TDialogs::AskFileName(QWidget* parent, const QString& proposal) {
+QString TDialogs::AskFileName(QWidget* parent, const QString& proposal,
+                              const std::function<QString(const QString&)>& check) {
     TDateinameForm form(parent);
     form.SetFileName(proposal);
+    form.SetNameCheck(check);
     Dialogs().ExecModal(&form);
     return form.GetFileName();
 }
@@ -121,6 +123,9 @@ bool AskOverwrite(QWidget* parent) {
 bool ShowOutcome(QWidget* parent, const TOutcome& outcome) {
     if (!outcome.message.empty())
         Dialogs().ShowMessage(parent, "Fehler", QString::fromLocal8Bit(outcome.message));
+    // What the user must complete in the file written, in one message.
+    if (outcome.ok && !outcome.notice.empty())
+        Dialogs().ShowMessage(parent, "Hinweis", QString::fromUtf8(outcome.notice));
     return outcome.ok;
 }
 

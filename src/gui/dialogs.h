@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "common/textfile.h"
@@ -30,7 +31,9 @@ class TDialogs {
     // A message with an OK button (used for failures the user must know of).
     virtual void ShowMessage(QWidget* parent, const QString& caption, const QString& text);
     // The file-name prompt: returns the (lower-cased) name, the proposal when closed otherwise.
-    virtual QString AskFileName(QWidget* parent, const QString& proposal);
+    // check, when given, refuses names with a message and keeps the prompt open.
+    virtual QString AskFileName(QWidget* parent, const QString& proposal,
+                                const std::function<QString(const QString&)>& check = {});
     // A folder chooser; empty when cancelled.
     virtual QString ChooseFolder(QWidget* parent, const QString& title, const QString& start);
     // A file-open dialog with one filter ("Beschreibung (*.vhd)"); empty when cancelled.

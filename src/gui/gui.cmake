@@ -5,6 +5,7 @@ target_sources(korvalt_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/language.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_about.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_automat.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_datei.cpp

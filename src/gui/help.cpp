@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "gui/vhdlhighlighter.h"
 
@@ -18,7 +17,8 @@ namespace korvalt {
 
 namespace {
 const char* const ContextProperty = "helpContext";
-QPointer<THelpWindow> helpWindow;
+QPointer<THelpWindow> ownHelpWindow; // the one without an owner
+QPointer<THelpWindow> lastShown;
 } // namespace
 
 void SetHelpContext(QObject* widgetOrAction, int context) {
@@ -33,16 +33,27 @@ bool HelpTopicExists(const QString& topic) {
     return QFile::exists(":/help/" + topic + ".html");
 }
 
+// A modal window blocks every window but its own: help asked for while one is
+// open becomes a window of that one, so that it stays usable.
 void HelpJump(const QString& topic, const QString& /*helpFile*/) {
-    THelpWindow::Instance()->ShowTopic(topic);
+    THelpWindow::For(QApplication::activeModalWidget())->ShowTopic(topic);
 }
 
 THelpWindow* THelpWindow::Instance() {
-    if (!helpWindow) helpWindow = new THelpWindow();
-    return helpWindow;
+    return lastShown ? lastShown.data() : For(nullptr);
 }
 
-THelpWindow::THelpWindow() : QWidget(nullptr, Qt::Window) {
+THelpWindow* THelpWindow::For(QWidget* owner) {
+    if (!owner) {
+        if (!ownHelpWindow) ownHelpWindow = new THelpWindow(nullptr);
+        return ownHelpWindow;
+    }
+    if (auto* own = owner->findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly))
+        return own;
+    return new THelpWindow(owner);
+}
+
+THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName("HelpWindow");
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle("Korvalt-Hilfe");
@@ -63,13 +74,9 @@ void THelpWindow::ShowTopic(const QString& topic) {
     const QString name = HelpTopicExists(topic) ? topic : QString::number(DefaultHelpContext);
     browser_->setSource(QUrl("qrc:/help/" + name + ".html"));
     current_ = name;
+    lastShown = this;
     show();
-    // A modal window blocks every window but its own transient children: hang
-    // the help below the modal window that asked for it so it stays usable.
-    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
-        if (QWindow* own = windowHandle(); own && modal->windowHandle())
-            own->setTransientParent(modal->windowHandle());
-    }
+    browser_->setFocus(); // the page keys scroll at once
     raise();
     activateWindow();
 }

@@ -1,6 +1,8 @@
 // Korvalt's help: German topics compiled into the program, one per help
-// context number (":/help/1000.html" is topic 1000). One help window serves
-// every request and stays usable while a modal window is open.
+// context number (":/help/1000.html" is topic 1000). Help asked for while a
+// modal window is open (the state-machine editor, a prompt) belongs to that
+// window: it can be scrolled and closed beside it and closes with it. Help
+// asked for from the main window has a window of its own.
 //
 // Windows, controls and menu entries carry their number in the property
 // "helpContext"; F1 opens the topic of the highlighted menu entry, else of the
@@ -29,7 +31,11 @@ bool HelpTopicExists(const QString& topic);
 class THelpWindow : public QWidget {
     Q_OBJECT
   public:
-    static THelpWindow* Instance(); // created on first use
+    // The help window that showed a topic last; the main window's own (created
+    // on first use) when that one has closed with its owner.
+    static THelpWindow* Instance();
+    // The help window belonging to owner (nullptr: the main window's), created on first use.
+    static THelpWindow* For(QWidget* owner);
     void ShowTopic(const QString& topic);
     QString CurrentTopic() const { return current_; }
     // Whether a modal window currently blocks input to the help window.
@@ -39,7 +45,7 @@ class THelpWindow : public QWidget {
     bool event(QEvent* e) override;
 
   private:
-    explicit THelpWindow();
+    explicit THelpWindow(QWidget* owner);
     QTextBrowser* browser_;
     QString current_;
     bool blocked_ = false;

@@ -1,14 +1,13 @@
-// Korvalt: program entry. Loads Qt's own German (or other) translations for
-// the standard buttons, installs the F1 help, and shows the main window on the
-// folders of the layout the program finds itself in (portable or installed).
+// Korvalt: program entry. Loads Qt's own German texts for the standard
+// buttons and dialogs (whatever the locale), installs the F1 help, and shows
+// the main window on the folders of the layout the program finds itself in
+// (portable or installed).
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "common/paths.h"
 #include "gui/folders.h"
 #include "gui/help.h"
+#include "gui/language.h"
 #include "gui/u_korvalt.h"
 
 int main(int argc, char** argv) {
@@ -18,10 +17,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName("de.korvalt.Korvalt");
     QApplication::setWindowIcon(QIcon(":/icons/korvalt.png"));
 
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale::system(), "qtbase", "_",
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    korvalt::InstallGermanQtTexts(); // without them Qt's English texts remain
 
     korvalt::THelpKeyFilter helpKeys;
     app.installEventFilter(&helpKeys);

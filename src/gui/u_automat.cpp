@@ -156,6 +156,12 @@ class TGridDelegate : public QStyledItemDelegate {
         if (event->type() == QEvent::KeyPress && grid_->KeyFilter &&
             grid_->KeyFilter(static_cast<QKeyEvent*>(event)))
             return true;
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) &&
+                grid_->StepBitCell(key == Qt::Key_Tab))
+                return true;
+        }
         return QStyledItemDelegate::eventFilter(editor, event);
     }
 
@@ -237,6 +243,44 @@ void TAutomatGrid::CommitEdit() {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+}
+
+void TAutomatGrid::SetCurrentText(const QString& text) {
+    if (QWidget* editor = indexWidget(currentIndex()))
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (QTableWidgetItem* i = currentItem(); i && (i->flags() & Qt::ItemIsEditable))
+        i->setText(text);
+}
+
+// Only the grids of bits can be typed into; their name column is skipped.
+QModelIndex TAutomatGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if (!editable_ || (action != MoveNext && action != MovePrevious))
+        return QTableWidget::moveCursor(action, modifiers);
+    const int step = action == MoveNext ? 1 : -1;
+    const int first = fixedCols_, last = columnCount() - 1;
+    int row = currentRow(), col = currentColumn() + step;
+    if (row < 0 || last < first) return {};
+    if (col < first || col > last) {
+        col = step > 0 ? first : last;
+        row += step;
+    }
+    while (row >= 0 && row < rowCount() && isRowHidden(row))
+        row += step;
+    if (row < 0 || row >= rowCount()) return {};
+    return model()->index(row, col);
+}
+
+bool TAutomatGrid::StepBitCell(bool forward) {
+    if (!editable_) return false;
+    CommitEdit();
+    const QModelIndex to = moveCursor(forward ? MoveNext : MovePrevious, Qt::NoModifier);
+    if (!to.isValid()) return QWidget::focusNextPrevChild(forward);
+    setCurrentIndex(to);
+    return true;
+}
+
+bool TAutomatGrid::focusNextPrevChild(bool next) {
+    return StepBitCell(next) || QTableWidget::focusNextPrevChild(next);
 }
 
 void TAutomatGrid::keyPressEvent(QKeyEvent* event) {
@@ -589,6 +633,23 @@ void TAutomatForm::SetMemoLines(const TStrings& lines) {
 void TAutomatForm::StoreIdentifierView() {
     TStrings lines = MemoLines();
     const TStrings typed = lines;
+    // A narrower width drops the left bits of every pattern; when that loses a
+    // 1 the user decides, and Nein keeps the old width.
+    if (const int losing =
+            PatternsLosingOnes(Automat_, ShownPart(), lines, FromQ(BitEdit->text()))) {
+        const int width = AppliedWidth(lines, FromQ(BitEdit->text()));
+        const QString text =
+            losing == 1
+                ? QString::fromUtf8("Mit der Bitbreite %1 verliert 1 Bitmuster eine 1.").arg(width)
+                : QString::fromUtf8("Mit der Bitbreite %1 verlieren %2 Bitmuster eine 1.")
+                      .arg(width)
+                      .arg(losing);
+        if (!Dialogs().AskYesNo(this, "Frage", text + QString::fromUtf8("\nBitbreite \u00e4ndern?"),
+                                false))
+            BitEdit->setText(QString::number(shownTab_ == TabEingangsmatrix
+                                                 ? Automat_.Eingangsbitbreite
+                                                 : Automat_.Ausgangsbitbreite));
+    }
     const std::string reset = RSTCBox->currentIndex() >= 0 ? FromQ(RSTCBox->currentText()) : "";
     ApplyIdentifierLines(Automat_, ShownPart(), lines, FromQ(BitEdit->text()), reset,
                          ResetCheckBox->isChecked(), CLKCheckBox->isChecked());
@@ -717,6 +778,7 @@ void TAutomatForm::Neu1Click() {
     Automat_ = TAutomat{.Moore = Automat_.Moore};
     Modified_ = false;
     File_.clear();
+    unsavedNew_ = true;
     UpdateCaption();
     SetMemoLines({});
     SetView(ViewVorgaben, false);
@@ -731,6 +793,7 @@ void TAutomatForm::aktuelleArbeit1Click() {
     const TReadResult read = LoadWorkspace(Automat_, ProgramDir_);
     if (ReportReadFailure(this, ProgramDir_ + WorkspaceFileName(Automat_.Moore), read)) return;
     File_.clear(); // "Speichern" writes the current work again
+    unsavedNew_ = false;
     UpdateCaption();
     if (read) Modified_ = false;             // the description is the file's
     VarMemo->document()->setModified(false); // the lines shown are older than the file
@@ -739,11 +802,17 @@ void TAutomatForm::aktuelleArbeit1Click() {
     ShowVorgaben(std::min(shownTab_, 3));
 }
 
-// Writes the current work, or the file the description was opened from or saved under.
+// Writes the current work, or the file the description was opened from or
+// saved under. A description begun with "&Neu" has no file yet: before its
+// first save replaces another description, the user is asked.
 bool TAutomatForm::Speichern1Click() {
     StoreShownView();
     const std::string path =
         File_.empty() ? ProgramDir_ + WorkspaceFileName(Automat_.Moore) : File_;
+    if (unsavedNew_ && WorkspaceFileDiffers(Automat_, path) &&
+        !Dialogs().AskYesNo(
+            this, "Frage", QString::fromUtf8("Datei \u00fcberschreiben?\n") + PathToQ(path), false))
+        return false;
     const TWriteResult result = SaveWorkspaceFile(Automat_, path);
     UpdateMenus();
     if (!result) {
@@ -751,6 +820,7 @@ bool TAutomatForm::Speichern1Click() {
         return false;
     }
     Modified_ = false;
+    unsavedNew_ = false;
     return true;
 }
 
@@ -788,6 +858,7 @@ bool TAutomatForm::OpenFile(const QString& qpath) {
     Automat_ = TAutomat{.Moore = Automat_.Moore};
     LoadWorkspaceText(Automat_, bytes);
     File_ = path;
+    unsavedNew_ = false;
     Modified_ = false;
     VarMemo->document()->setModified(false);
     RememberFile(path);
@@ -816,6 +887,7 @@ bool TAutomatForm::SpeichernUnter1Click() {
     }
     File_ = path;
     Modified_ = false;
+    unsavedNew_ = false;
     RememberFile(path);
     UpdateCaption();
     return true;
@@ -1030,7 +1102,9 @@ bool TAutomatForm::AutomatGridKeyPress(const QKeyEvent* e) {
     if (View_ != ViewTabellen) return false;
     if (shownTab_ <= TabZustandsmatrix) {
         if (IsEnter(e)) return false;
-        return !(e->text() == "0" || e->text() == "1");
+        // A typed bit is the cell's content at once, so undo and redo act on the grid.
+        if (e->text() == "0" || e->text() == "1") AutomatGrid->SetCurrentText(e->text());
+        return true;
     }
     // An open cell editor takes the key; Enter there commits the typed name.
     if (AutomatGrid->Editing()) return false;

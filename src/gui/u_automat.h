@@ -47,6 +47,11 @@ class TAutomatGrid : public QTableWidget {
     bool Editing() const { return state() == EditingState; }
     // Commits an open cell editor, as leaving the cell would.
     void CommitEdit();
+    // Puts text into the current cell at once, as one edit; an open editor is dropped.
+    void SetCurrentText(const QString& text);
+    // Tab and Shift+Tab in a grid of bits: the next (previous) bit cell, row
+    // by row, else out of the grid. True when the key was taken.
+    bool StepBitCell(bool forward);
     // Sees every key typed into the grid or its cell editor; true drops it.
     std::function<bool(const QKeyEvent*)> KeyFilter;
     // Whether the cells of a column take a name when typed into, and which
@@ -58,6 +63,8 @@ class TAutomatGrid : public QTableWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
   private:
     int fixedCols_ = 1;
@@ -172,6 +179,9 @@ class TAutomatForm : public QDialog {
     TGridHistory history_; // edits of the grid shown
     CellTable lastTable_;  // the grid as it was after the last edit
     bool showingTable_ = false;
+    // Begun with "&Neu" and not saved since: its first save asks before it
+    // replaces a file holding something else.
+    bool unsavedNew_ = false;
 
     QMenuBar* MainMenu1;
     QAction *Neu1, *aktuelleArbeit1, *Speichern1, *Beenden2;

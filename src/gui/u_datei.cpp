@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "common/paths.h"
+#include "gui/dialogs.h"
 #include "gui/qtext.h"
 
 namespace korvalt {
@@ -40,7 +41,15 @@ void TDateinameForm::SetFileName(const QString& name) {
 }
 
 void TDateinameForm::ErzeugenBTNClick() {
-    FileName = LowerFileNamePart(DateinameEDT->text());
+    const QString name = LowerFileNamePart(DateinameEDT->text());
+    if (NameCheck) {
+        if (const QString problem = NameCheck(name); !problem.isEmpty()) {
+            Dialogs().ShowMessage(this, "Fehler", problem);
+            DateinameEDT->setFocus();
+            return;
+        }
+    }
+    FileName = name;
     accept();
 }
 

@@ -1,9 +1,11 @@
 // The file-name prompt "Dateiname?": proposes a name, hands back what the
 // user typed with its file-name part lower-cased (A-Z only; typed folder names
-// keep their case). Closing it without the button keeps the proposal.
+// keep their case). Closing it without the button keeps the proposal. A name
+// check, when set, can refuse a name: the prompt then says why and stays open.
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QLineEdit;
 class QPushButton;
@@ -13,12 +15,16 @@ namespace korvalt {
 // Lower-cases the letters A-Z after the last path separator.
 QString LowerFileNamePart(const QString& name);
 
+// Why a (lower-cased) typed name cannot be used, or empty when it can.
+using TNameCheck = std::function<QString(const QString& name)>;
+
 class TDateinameForm : public QDialog {
     Q_OBJECT
   public:
     explicit TDateinameForm(QWidget* parent = nullptr);
     void SetFileName(const QString& name);
     QString GetFileName() const { return FileName; }
+    void SetNameCheck(TNameCheck check) { NameCheck = std::move(check); }
 
   private slots:
     void ErzeugenBTNClick();
@@ -27,6 +33,7 @@ class TDateinameForm : public QDialog {
     QLineEdit* DateinameEDT;
     QPushButton* ErzeugenBTN;
     QString FileName;
+    TNameCheck NameCheck;
 };
 
 } // namespace korvalt

@@ -355,7 +355,7 @@ void TMainForm::MenuSelectClick(int index) {
     }
     VarDecls_ = reader.VarDecls();
     Sections_ = reader.Sections();
-    Findings_ = CheckTemplate(reader.Lines());
+    Findings_ = CheckTemplate(reader.Lines(), TemplateFile_);
     Descriptions_.clear();
     for (const auto& layout : SectionLayouts(reader.Lines()))
         Descriptions_.push_back(layout.description);
@@ -484,15 +484,21 @@ void TMainForm::makeHDLBTNClick() {
     if (!ShowOutcome(this, TemplateSectionBody(TemplateFile_, section, body))) return;
 
     const std::string proposal = FileNamePart(TemplateFile_);
-    std::string name = PathFromQ(Dialogs().AskFileName(this, PathToQ(proposal)));
-    if (name.empty()) name = proposal;
-    const std::string path = OutputPath(WorkingDir_, name);
+    const auto pathOf = [&](const std::string& typed) {
+        return OutputPath(WorkingDir_, typed.empty() ? proposal : typed);
+    };
+    // A name that would give |NAME| no valid identifier is refused in the prompt.
+    const std::string name =
+        PathFromQ(Dialogs().AskFileName(this, PathToQ(proposal), [&](const QString& typed) {
+            return QString::fromStdString(NameMarkerProblem(body, pathOf(PathFromQ(typed))));
+        }));
+    const std::string path = pathOf(name);
     const TOutcome o = GenerateModule(TemplateFile_, section, GridParams(), path,
                                       [this](const std::string&) { return AskOverwrite(this); });
     if (ShowOutcome(this, o))
         SetStatusText("Fertig");
-    else if (o.message.empty() || IsDirectory(path))
-        ShowEinstellPanel(true); // the user said no, or named a folder: the values stay
+    else if (o.message.empty() || IsDirectory(path) || !NameMarkerProblem(body, path).empty())
+        ShowEinstellPanel(true); // the user said no, or the name was refused: the values stay
 }
 
 void TMainForm::AbbruchBTNClick() {

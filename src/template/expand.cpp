@@ -3,6 +3,7 @@
 #include "common/ascii.h"
 #include "common/intread.h"
 #include "common/paths.h"
+#include "common/vhdlname.h"
 
 namespace korvalt {
 
@@ -68,6 +69,21 @@ void ExpandTemplate(const std::string& outputPath, TStrings& body,
         }
         ExpandRepeat(line, params);
     }
+}
+
+bool UsesNameMarker(const TStrings& body) {
+    for (const std::string& line : body)
+        if (FindNoCase(line, "|NAME|") != std::string::npos) return true;
+    return false;
+}
+
+std::string NameMarkerProblem(const TStrings& body, const std::string& outputPath) {
+    const std::string base = BaseNameBeforeDot(FileNamePart(outputPath));
+    if (!UsesNameMarker(body) || IsVhdlIdentifier(base)) return {};
+    return "Der Name \"" + base +
+           "\" (der Dateiname bis zum ersten Punkt) ist kein gültiger VHDL-Bezeichner für "
+           "|NAME|: " +
+           IdentifierRuleText;
 }
 
 std::string OutputPath(const std::string& folder, const std::string& name) {

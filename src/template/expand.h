@@ -30,6 +30,13 @@ void ReplaceAll(std::string& line, std::string_view marker, std::string_view rep
 void ExpandTemplate(const std::string& outputPath, TStrings& body,
                     const std::vector<TParam>& params);
 
+// Whether a body writes the output file's name somewhere (|NAME|, any case).
+bool UsesNameMarker(const TStrings& body);
+// Why the base name of outputPath cannot stand where the body writes |NAME|
+// (it must be a VHDL identifier: it names the entity), or empty when it can
+// or the body has no |NAME|. UTF-8, like the file name it quotes.
+std::string NameMarkerProblem(const TStrings& body, const std::string& outputPath);
+
 // The path a typed file name is written to: folder + name, with ".VHD"
 // appended when the file-name part holds no ".".
 std::string OutputPath(const std::string& folder, const std::string& name);

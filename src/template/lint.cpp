@@ -8,6 +8,8 @@
 #include "common/ascii.h"
 #include "common/cp1252.h"
 #include "common/intread.h"
+#include "common/paths.h"
+#include "common/vhdlname.h"
 #include "template/expand.h"
 #include "template/u_srctemp.h"
 
@@ -128,8 +130,9 @@ class TChecker {
   public:
     TChecker(const TStrings& lines) : lines_(lines), reader_(lines) {}
 
-    std::vector<TFinding> Run() {
+    std::vector<TFinding> Run(std::string_view fileName) {
         const auto layouts = SectionLayouts(lines_);
+        if (!fileName.empty()) CheckFileName(layouts, fileName);
         if (layouts.empty())
             findings_.push_back(
                 {NoLine, "", 0,
@@ -277,6 +280,26 @@ class TChecker {
                 Msg(" (steht eine Leerzeile direkt nach einer Kopfzeile?)."));
     }
 
+    // The prompt proposes the file name lower-cased; |NAME| takes it up to the first ".".
+    void CheckFileName(const std::vector<TSectionLayout>& layouts, std::string_view fileName) {
+        const std::string file = FileNamePart(fileName);
+        const std::string base = BaseNameBeforeDot(LowerCase(file));
+        if (IsVhdlIdentifier(base)) return;
+        for (const TSectionLayout& s : layouts) {
+            if (s.bodyOpen == NoLine) continue;
+            const std::size_t bodyEnd = s.bodyClose == NoLine ? s.end : s.bodyClose;
+            const TStrings body(lines_.begin() + static_cast<std::ptrdiff_t>(s.bodyOpen) + 1,
+                                lines_.begin() + static_cast<std::ptrdiff_t>(bodyEnd));
+            if (!UsesNameMarker(body)) continue;
+            findings_.push_back(
+                {NoLine, "", 0,
+                 Utf8ToCp1252(
+                     "Der Dateiname \"" + file + "\" schlägt für |NAME| den Namen \"" + base +
+                     "\" vor; das ist kein gültiger VHDL-Bezeichner: " + IdentifierRuleText)});
+            return;
+        }
+    }
+
     const TStrings& lines_;
     const Tsrctemp reader_;
     std::vector<TFinding> findings_;
@@ -286,8 +309,8 @@ class TChecker {
 
 } // namespace
 
-std::vector<TFinding> CheckTemplate(const TStrings& lines) {
-    return TChecker(lines).Run();
+std::vector<TFinding> CheckTemplate(const TStrings& lines, std::string_view fileName) {
+    return TChecker(lines).Run(fileName);
 }
 
 std::string FindingText(const TFinding& f) {

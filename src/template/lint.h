@@ -2,8 +2,9 @@
 // only in a generated file: markers that name no parameter, parameters that no
 // marker uses, repeat and decrement markers that misbehave somewhere in their
 // parameter's range, defaults outside their own range, sections without a body
-// or with an unclosed one, sections sharing a name, and declarations the
-// reader pairs with another section or does not read at all.
+// or with an unclosed one, sections sharing a name, declarations the reader
+// pairs with another section or does not read at all, and a file name that
+// proposes no valid entity name for |NAME|.
 //
 // Sections are taken as their author wrote them: a header line, its
 // declaration area (up to "<", an empty line or the next header), then the body
@@ -42,7 +43,10 @@ struct TFinding {
     std::string message;  // names the marker or parameter concerned (Windows-1252)
 };
 
-std::vector<TFinding> CheckTemplate(const TStrings& lines);
+// fileName, when given, is the template's file name: it is what the name prompt
+// proposes, so its part before the first "." must be a VHDL identifier when a
+// section writes |NAME|.
+std::vector<TFinding> CheckTemplate(const TStrings& lines, std::string_view fileName = {});
 // "Zeile 12, Abschnitt "Zaehler": ..." (Windows-1252).
 std::string FindingText(const TFinding& finding);
 

@@ -3,4 +3,5 @@ target_sources(korvalt_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/insert.cpp
   ${CMAKE_CURRENT_LIST_DIR}/keywords.cpp
   ${CMAKE_CURRENT_LIST_DIR}/testbench.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/u_signals.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/u_signals.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/emitters.cpp)

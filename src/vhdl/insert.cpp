@@ -7,8 +7,8 @@
 
 #include "common/ascii.h"
 #include "common/paths.h"
+#include "vhdl/emitters.h"
 #include "vhdl/keywords.h"
-#include "vhdl/u_signals.h"
 
 namespace korvalt {
 
@@ -18,10 +18,10 @@ namespace {
 // the signals and constants of its architectures' declarative parts.
 std::set<std::string> DeclaredNames(const TStrings& targetLines) {
     std::set<std::string> names;
-    const TSignal target = TSignal::FromLines(targetLines);
-    for (const auto& p : target.Ports())
-        names.insert(UpperCase(TrimBlanks(TSignal::PortName(p))));
-    for (const auto& g : target.Generics())
+    const TEntity target = ScanEntity(targetLines);
+    for (const TPort& p : target.ports)
+        names.insert(UpperCase(p.name));
+    for (const auto& g : target.generics)
         names.insert(UpperCase(g.name));
     std::string code;
     bool declarative = false;
@@ -57,33 +57,70 @@ std::set<std::string> DeclaredNames(const TStrings& targetLines) {
 }
 
 // A constant per generic and a signal per port that the target does not declare.
-TStrings Declarations(const TSignal& component, std::set<std::string> declared) {
+// A generic named like the component or one of its ports gets no constant (the
+// name would be declared twice): its name goes to byValue, and the instance
+// associates it with its value.
+TStrings Declarations(const TEntity& component, std::set<std::string> declared, TStrings& byValue) {
     TStrings out;
-    for (const TGeneric& g : component.Generics())
-        if (declared.insert(UpperCase(g.name)).second)
-            out.push_back("constant " + g.name + " : " + g.type +
-                          " := " + TSignal::GenericValue(g) + ";" +
+    std::set<std::string> taken{UpperCase(component.name)};
+    for (const TPort& p : component.ports)
+        taken.insert(UpperCase(p.name));
+    for (const TGeneric& g : component.generics)
+        if (taken.count(UpperCase(g.name)) && !declared.count(UpperCase(g.name)))
+            byValue.push_back(UpperCase(g.name));
+        else if (declared.insert(UpperCase(g.name)).second)
+            out.push_back("constant " + g.name + " : " + g.type + " := " + GenericValue(g) + ";" +
                           (g.value.empty() ? " -- Wert muss gesetzt werden" : ""));
-    for (const auto& p : component.Ports()) {
-        const std::string name = TrimBlanks(TSignal::PortName(p));
-        if (!name.empty() && declared.insert(UpperCase(name)).second)
-            out.push_back("signal " + name + " : " + TSignal::PortType(p) + ";");
-    }
+    for (const TPort& p : component.ports)
+        if (!p.name.empty() && declared.insert(UpperCase(p.name)).second) {
+            bool guessed = false;
+            const std::string type = SignalType(p.type, guessed);
+            out.push_back("signal " + p.name + " : " + type + ";" + (guessed ? WidthNote() : ""));
+        }
     return out;
+}
+
+// The instance's label: map_XXX, or map_XXX_2, map_XXX_3, ... when the target
+// already uses that identifier (letter case ignored), so that a second
+// insertion into the same file still analyses.
+std::string InstanceLabel(const TStrings& targetLines) {
+    const std::string base = "MAP_XXX";
+    std::set<std::string> used;
+    for (const std::string& line : targetLines) {
+        const std::string up = CodeUpper(line);
+        for (std::size_t i = 0; i < up.size();) {
+            std::size_t e = i;
+            while (e < up.size() && IsWordChar(up[e]))
+                ++e;
+            if (e == i) {
+                ++i;
+                continue;
+            }
+            if (up.compare(i, base.size(), base) == 0) used.insert(up.substr(i, e - i));
+            i = e;
+        }
+    }
+    if (!used.count(base)) return "map_XXX";
+    for (int k = 2;; ++k)
+        if (!used.count(base + "_" + std::to_string(k))) return "map_XXX_" + std::to_string(k);
 }
 
 } // namespace
 
 TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLines,
                        bool withComments, bool withSignals) {
-    TSignal component = TSignal::FromLines(componentLines);
-    const std::string config = component.ConfigLine(0);
-    TStrings decl = component.ComponentDecl(0);
+    const TEntity component = ScanEntity(componentLines);
+    const std::string config = ConfigLine(component, 0);
+    TStrings decl = ComponentDecl(component, 0);
+    const TStrings functions = PlaceholderFunctions(component, 0);
+    decl.insert(decl.end(), functions.begin(), functions.end());
+    TStrings byValue;
     if (withSignals) {
-        const TStrings more = Declarations(component, DeclaredNames(targetLines));
+        const TStrings more = Declarations(component, DeclaredNames(targetLines), byValue);
         decl.insert(decl.end(), more.begin(), more.end());
     }
-    const TStrings instance = component.InstanceMap(3, withComments, withSignals);
+    const TStrings instance =
+        InstanceMap(component, 3, withComments, withSignals, InstanceLabel(targetLines), byValue);
 
     TStrings out;
     out.reserve(targetLines.size() + decl.size() + instance.size() + 4);
@@ -117,11 +154,13 @@ TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLin
 TInsertResult InsertComponent(const std::string& componentPath, const std::string& targetPath,
                               bool withComments, bool withSignals) {
     TStrings componentLines;
-    if (!ReadLines(componentPath, componentLines)) return {TInsertOutcome::ComponentUnreadable, ""};
-    if (TSignal::FromLines(componentLines).EntityName().empty())
-        return {TInsertOutcome::NoEntityName, ""};
+    if (const TReadResult r = ReadLines(componentPath, componentLines); !r)
+        return {TInsertOutcome::ComponentUnreadable, r.error};
+    const TEntity component = ScanEntity(componentLines);
+    if (component.name.empty()) return {TInsertOutcome::NoEntityName, "", {}};
     std::string bytes;
-    if (!ReadFileBytes(targetPath, bytes)) return {TInsertOutcome::TargetUnreadable, ""};
+    if (const TReadResult r = ReadFileBytes(targetPath, bytes); !r)
+        return {TInsertOutcome::TargetUnreadable, r.error};
     const TStrings targetLines = SplitLines(bytes);
     if (targetLines.empty()) return {TInsertOutcome::TargetEmpty, ""};
     const bool crlf = bytes.find("\r\n") != std::string::npos;
@@ -129,8 +168,8 @@ TInsertResult InsertComponent(const std::string& componentPath, const std::strin
     const TWriteResult written =
         SaveLines(targetPath, InsertedLines(componentLines, targetLines, withComments, withSignals),
                   crlf ? "\r\n" : "\n");
-    if (!written) return {TInsertOutcome::WriteFailed, written.error};
-    return {};
+    if (!written) return {TInsertOutcome::WriteFailed, written.error, {}};
+    return {TInsertOutcome::Inserted, "", component};
 }
 
 TStrings ListComponents(const std::string& folder, const std::string& targetPath) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/textfile.h"
+#include "vhdl/u_signals.h"
 
 namespace korvalt {
 
@@ -18,12 +19,14 @@ enum class TInsertOutcome {
     NoEntityName,        // refused: the component file names no entity
     TargetUnreadable,    // nothing to do: the target is missing or cannot be read
     TargetEmpty,         // nothing to do: the target holds no line
-    WriteFailed,         // the target could not be replaced; error holds the reason
+    WriteFailed,         // the target could not be replaced
+
 };
 
 struct TInsertResult {
     TInsertOutcome outcome = TInsertOutcome::Inserted;
-    std::string error;
+    std::string error; // the system's reason where a file could not be read or written
+    TEntity component; // as scanned
 };
 
 // The target's lines with the insertions made, the component scanned from its lines.

@@ -1,20 +1,55 @@
 // Whole-word keyword search on comment-blanked, upper-cased VHDL lines.
 #include "vhdl/keywords.h"
 
-#include <unordered_set>
-
 #include "common/ascii.h"
 
 namespace korvalt {
 
-std::size_t CommentStart(std::string_view line) {
-    const std::size_t c = line.find("--");
-    return c == std::string_view::npos ? line.size() : c;
+namespace {
+
+// The end of a string or character literal that opens at i, or i when none
+// opens there. A "'" behind a letter, digit or ")" is an attribute mark (clk'event).
+std::size_t LiteralEnd(std::string_view line, std::size_t i) {
+    if (line[i] == '"') {
+        std::size_t j = i + 1;
+        while (j < line.size() && line[j] != '"')
+            ++j;
+        return j < line.size() ? j + 1 : line.size();
+    }
+    if (line[i] == '\'' && i + 2 < line.size() && line[i + 2] == '\'' &&
+        (i == 0 || (!IsWordChar(line[i - 1]) && line[i - 1] != ')')))
+        return i + 3;
+    return i;
 }
 
+} // namespace
+
+std::size_t CommentStart(std::string_view line) {
+    for (std::size_t i = 0; i < line.size();) {
+        if (line.compare(i, 2, "--") == 0) return i;
+        const std::size_t e = LiteralEnd(line, i);
+        i = e > i ? e : i + 1;
+    }
+    return line.size();
+}
+
+// Keywords and brackets inside literals count for nothing: a string's characters
+// become "_", and so does a character literal's that is no letter or digit
+// ('1' stays, for the levels of clock and reset; ';' does not).
 std::string CodeUpper(std::string_view line) {
     std::string up = UpperCase(line);
-    for (std::size_t i = CommentStart(line); i < up.size(); ++i)
+    const std::size_t comment = CommentStart(line);
+    for (std::size_t i = 0; i < comment;) {
+        const std::size_t e = LiteralEnd(line, i);
+        if (e == i) {
+            ++i;
+            continue;
+        }
+        for (std::size_t k = i + 1; k + 1 < e; ++k)
+            if (line[i] == '"' || !IsWordChar(line[k])) up[k] = '_';
+        i = e;
+    }
+    for (std::size_t i = comment; i < up.size(); ++i)
         up[i] = ' ';
     return up;
 }
@@ -41,27 +76,6 @@ bool FirstWordIs(std::string_view text, std::string_view word) {
     while (e < text.size() && IsWordChar(text[e]))
         ++e;
     return SameText(text.substr(b, e - b), word);
-}
-
-bool IsVhdlReservedWord(std::string_view name) {
-    // The reserved words of VHDL-2008, upper case.
-    // clang-format off
-    static const std::unordered_set<std::string> words = {
-    "ABS", "ACCESS", "AFTER", "ALIAS", "ALL", "AND", "ARCHITECTURE", "ARRAY", "ASSERT", "ASSUME",
-    "ASSUME_GUARANTEE", "ATTRIBUTE", "BEGIN", "BLOCK", "BODY", "BUFFER", "BUS", "CASE",
-    "COMPONENT", "CONFIGURATION", "CONSTANT", "CONTEXT", "COVER", "DEFAULT", "DISCONNECT",
-    "DOWNTO", "ELSE", "ELSIF", "END", "ENTITY", "EXIT", "FAIRNESS", "FILE", "FOR", "FORCE",
-    "FUNCTION", "GENERATE", "GENERIC", "GROUP", "GUARDED", "IF", "IMPURE", "IN", "INERTIAL",
-    "INOUT", "IS", "LABEL", "LIBRARY", "LINKAGE", "LITERAL", "LOOP", "MAP", "MOD", "NAND", "NEW",
-    "NEXT", "NOR", "NOT", "NULL", "OF", "ON", "OPEN", "OR", "OTHERS", "OUT", "PACKAGE",
-    "PARAMETER", "PORT", "POSTPONED", "PROCEDURE", "PROCESS", "PROPERTY", "PROTECTED", "PURE",
-    "RANGE", "RECORD", "REGISTER", "REJECT", "RELEASE", "REM", "REPORT", "RESTRICT",
-    "RESTRICT_GUARANTEE", "RETURN", "ROL", "ROR", "SELECT", "SEQUENCE", "SEVERITY", "SHARED",
-    "SIGNAL", "SLA", "SLL", "SRA", "SRL", "STRONG", "SUBTYPE", "THEN", "TO", "TRANSPORT", "TYPE",
-    "UNAFFECTED", "UNITS", "UNTIL", "USE", "VARIABLE", "VMODE", "VPROP", "VUNIT", "WAIT", "WHEN",
-    "WHILE", "WITH", "XNOR", "XOR"};
-    // clang-format on
-    return words.count(UpperCase(name)) > 0;
 }
 
 } // namespace korvalt

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/vhdlname.h" // IsVhdlReservedWord
+
 namespace korvalt {
 
 // Position of the first "--" of a line, or its length when it has none.
@@ -22,7 +24,5 @@ inline bool HasWord(std::string_view text, std::string_view word) {
 }
 // Whether the first word of the line (after blanks and tabs) is word.
 bool FirstWordIs(std::string_view text, std::string_view word);
-// Whether name is a reserved word of VHDL (letter case ignored).
-bool IsVhdlReservedWord(std::string_view name);
 
 } // namespace korvalt

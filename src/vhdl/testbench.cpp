@@ -1,4 +1,4 @@
-// The testbench text, line by line, from the emitters of TSignal.
+// The testbench texts, line by line, from the scanned entity and its emitters.
 #include "vhdl/testbench.h"
 
 #include "common/ascii.h"
@@ -12,7 +12,7 @@ std::string TestbenchFileName(const std::string& chosenPath) {
     return FolderPart(chosenPath) + name.substr(0, name.find('.')) + ".wdl";
 }
 
-TStrings TestbenchLines(TSignal& design) {
+TStrings TestbenchLines(const TEntity& design) {
     auto add = [](TStrings& to, const TStrings& lines) {
         to.insert(to.end(), lines.begin(), lines.end());
     };
@@ -27,31 +27,31 @@ TStrings TestbenchLines(TSignal& design) {
                  "",
                  "architecture behavioral of testbench is",
                  ""};
-    add(out, design.ComponentDecl(3));
+    add(out, ComponentDecl(design, 3));
     out.push_back("");
-    add(out, design.InputSignals(3));
-    add(out, design.OutputSignals(3));
+    add(out, InputSignals(design, 3));
+    add(out, OutputSignals(design, 3));
     out.insert(out.end(), {"", "   constant tb_time : time:= 100 ns; -- Zeitkonstante definieren",
                            "", "BEGIN", ""});
-    add(out, design.TestbenchMap(3));
+    add(out, TestbenchMap(design, 3));
     out.push_back("");
-    add(out, design.StimulusProcesses(3));
+    add(out, StimulusProcesses(design, 3));
     out.insert(out.end(), {"", "   ptest : PROCESS", "           BEGIN", "", "",
                            "           wait; -- Test beendet", "           END PROCESS ptest;", "",
                            "END behavioral;", ""});
     return out;
 }
 
-TWriteResult BuildTestbench(TSignal& design, const std::string& outputPath) {
+TWriteResult BuildTestbench(const TEntity& design, const std::string& outputPath) {
     return SaveLines(outputPath, TestbenchLines(design));
 }
 
-std::string VhdlTestbenchFileName(const std::string& designPath, const TSignal& design) {
-    return FolderPart(designPath) + design.EntityName() + "_tb.vhd";
+std::string VhdlTestbenchFileName(const std::string& designPath, const TEntity& design) {
+    return FolderPart(designPath) + design.name + "_tb.vhd";
 }
 
-TVhdlTestbenchRefusal CheckVhdlTestbench(const std::string& designPath, const TSignal& design) {
-    if (design.EntityName().empty()) return TVhdlTestbenchRefusal::NoEntityName;
+TVhdlTestbenchRefusal CheckVhdlTestbench(const std::string& designPath, const TEntity& design) {
+    if (design.name.empty()) return TVhdlTestbenchRefusal::NoEntityName;
     if (FileNamePart(designPath) == FileNamePart(VhdlTestbenchFileName(designPath, design)))
         return TVhdlTestbenchRefusal::OwnFile;
     return TVhdlTestbenchRefusal::None;
@@ -105,46 +105,52 @@ std::string InitialValue(const std::string& type) {
 
 } // namespace
 
-TStrings VhdlTestbenchLines(const TSignal& design, const TStrings& context) {
-    const std::string& e = design.EntityName();
+TStrings VhdlTestbenchLines(const TEntity& design, const TStrings& context) {
+    const std::string& e = design.name;
     TStrings out{"-- Testbench zu " + e + " (VHDL-2008), geschrieben von Korvalt"};
+    // What the testbench assumed about clock and reset, for the designer to check.
+    const TSignalRef& c = design.edgeClock;
+    const TSignalRef& r = design.edgeReset;
+    out.push_back("-- Takt: " + (c ? c.name + (c.high ? ", steigende Flanke" : ", fallende Flanke")
+                                   : std::string("keiner erkannt")));
+    const char* kinds[] = {"", "asynchron", "synchron", "nach dem Namen"};
+    out.push_back("-- Reset: " + (r ? r.name + ", aktiv " + (r.high ? "'1', " : "'0', ") +
+                                          kinds[static_cast<int>(design.resetKind)]
+                                    : std::string("keiner erkannt")));
     out.insert(out.end(), context.begin(), context.end());
     out.insert(out.end(), {"", "entity " + e + "_tb is", "end entity " + e + "_tb;", "",
                            "architecture sim of " + e + "_tb is",
                            "   constant tb_periode : time := 20 ns; -- Taktperiode"});
-    for (const TGeneric& g : design.Generics())
-        out.push_back("   constant " + g.name + " : " + g.type + " := " + TSignal::GenericValue(g) +
-                      ";" + (g.value.empty() ? " -- Wert muss gesetzt werden" : ""));
+    const TStrings functions = PlaceholderFunctions(design, 3);
+    out.insert(out.end(), functions.begin(), functions.end());
+    for (const TGeneric& g : design.generics)
+        out.push_back("   constant " + g.name + " : " + g.type + " := " + GenericValue(g) + ";" +
+                      (g.value.empty() ? " -- Wert muss gesetzt werden" : ""));
 
-    // One signal per port under the port's name; clock and reset only when they are inputs.
-    TStrings names, inputs;
-    for (const std::string& p : design.Ports()) {
-        const std::string name = TrimBlanks(TSignal::PortName(p));
+    // One signal per port under the port's name.
+    TStrings names;
+    for (const TPort& p : design.ports) {
+        const std::string& name = p.name;
         bool seen = name.empty();
         for (const auto& n : names)
             seen = seen || SameText(n, name);
         if (seen) continue;
         names.push_back(name);
-        if (TSignal::DirectionFlags(p) & DirIn) inputs.push_back(UpperCase(name));
-        const std::string type = TSignal::PortType(p);
-        out.push_back("   signal " + name + " : " + type + InitialValue(type) + ";");
+        bool guessed = false;
+        const std::string type = SignalType(p.type, guessed);
+        out.push_back("   signal " + name + " : " + type + InitialValue(type) + ";" +
+                      (guessed ? WidthNote() : ""));
     }
-    auto driven = [&](const std::string& recorded) {
-        const std::string name = recorded.empty() ? "" : TrimBlanks(recorded.substr(1));
-        for (const auto& in : inputs)
-            if (in == UpperCase(name)) return name;
-        return std::string();
-    };
-    const std::string clock = driven(design.EdgeClockSignal());
-    const std::string reset = clock.empty() ? "" : driven(design.EdgeResetSignal());
+    // The scan names clock and reset only among the inputs.
+    const std::string clock = c.name, reset = r.name;
 
     out.insert(out.end(), {"begin", "", "   tb_dut : entity work." + e});
-    if (!design.Generics().empty()) {
+    if (!design.generics.empty()) {
         out.push_back("      generic map(");
-        for (std::size_t i = 0; i < design.Generics().size(); ++i) {
-            const std::string& g = design.Generics()[i].name;
+        for (std::size_t i = 0; i < design.generics.size(); ++i) {
+            const std::string& g = design.generics[i].name;
             out.push_back("         " + g + " => " + g +
-                          (i + 1 < design.Generics().size() ? "," : ""));
+                          (i + 1 < design.generics.size() ? "," : ""));
         }
         out.push_back(names.empty() ? "      );" : "      )");
     }
@@ -155,14 +161,13 @@ TStrings VhdlTestbenchLines(const TSignal& design, const TStrings& context) {
                           (i + 1 < names.size() ? "," : ""));
         out.push_back("      );");
     }
-    if (design.Generics().empty() && names.empty()) out.back() += ";";
+    if (design.generics.empty() && names.empty()) out.back() += ";";
 
-    auto level = [](const std::string& recorded, bool active) {
-        return (recorded[0] == '+') == active ? "'1'" : "'0'";
+    auto level = [](const TSignalRef& recorded, bool active) {
+        return recorded.high == active ? "'1'" : "'0'";
     };
     if (!clock.empty()) {
         // The first edge, the active one, comes after half a period.
-        const std::string& c = design.EdgeClockSignal();
         out.insert(out.end(), {"", "   tb_takt : process", "   begin",
                                "      " + clock + " <= " + level(c, false) + ";",
                                "      wait for tb_periode / 2;",
@@ -170,7 +175,6 @@ TStrings VhdlTestbenchLines(const TSignal& design, const TStrings& context) {
                                "      wait for tb_periode / 2;", "   end process tb_takt;"});
     }
     if (!reset.empty()) {
-        const std::string& r = design.EdgeResetSignal();
         out.insert(out.end(), {"", "   tb_reset : process", "   begin",
                                "      " + reset + " <= " + level(r, true) + ";",
                                "      wait for 3 * tb_periode;",

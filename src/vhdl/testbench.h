@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/textfile.h"
-#include "vhdl/u_signals.h"
+#include "vhdl/emitters.h"
 
 namespace korvalt {
 
@@ -16,23 +16,23 @@ namespace korvalt {
 std::string TestbenchFileName(const std::string& chosenPath);
 
 // The testbench lines, each written with CR LF.
-TStrings TestbenchLines(TSignal& design);
-TWriteResult BuildTestbench(TSignal& design, const std::string& outputPath);
+TStrings TestbenchLines(const TEntity& design);
+TWriteResult BuildTestbench(const TEntity& design, const std::string& outputPath);
 
 // The runnable testbench (VHDL-2008) of a design: ENTITY_tb.vhd beside it, with
 // the design's context clause, a constant per generic, a signal per port, the
 // design instantiated directly, clock and reset stimuli where the scan found
 // them, and a stimulus process that ends the run with std.env.stop.
-std::string VhdlTestbenchFileName(const std::string& designPath, const TSignal& design);
+std::string VhdlTestbenchFileName(const std::string& designPath, const TEntity& design);
 // The library, use and context clauses in front of the design's entity.
 TStrings ContextClause(const TStrings& designLines);
-TStrings VhdlTestbenchLines(const TSignal& design, const TStrings& context);
+TStrings VhdlTestbenchLines(const TEntity& design, const TStrings& context);
 
 enum class TVhdlTestbenchRefusal {
     None,
     NoEntityName, // the design names no entity
     OwnFile,      // the design's own file is ENTITY_tb.vhd
 };
-TVhdlTestbenchRefusal CheckVhdlTestbench(const std::string& designPath, const TSignal& design);
+TVhdlTestbenchRefusal CheckVhdlTestbench(const std::string& designPath, const TEntity& design);
 
 } // namespace korvalt

@@ -1,6 +1,6 @@
-// The entity scanner and the emitters of TSignal.
+// The entity scanner.
 //
-// Scan reads the file line by line into three texts: the entity stretch (lines
+// ScanEntity reads the lines one by one into three texts: the entity stretch (lines
 // from one naming ENTITY through the next naming END, each followed by "|"),
 // the process text (lines from PROCESS through END, comments left out, run
 // together) and the last architecture header. The entity name, the ports and
@@ -9,10 +9,12 @@
 // its text, so a scan takes time linear in the file's size.
 #include "vhdl/u_signals.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_set>
 
 #include "common/ascii.h"
+#include "common/cp1252.h"
 #include "common/textfile.h"
 #include "vhdl/keywords.h"
 
@@ -88,30 +90,6 @@ std::string_view EdgeArgument(std::string_view text, std::size_t p, std::size_t 
     return arg;
 }
 
-// "+" for a rising_edge call on signal (upper case, no blanks around it) in
-// cond, "-" for a falling_edge call, 0 for none.
-char EdgeOf(std::string_view cond, std::string_view signal) {
-    for (const auto& [name, sign] : {std::pair{std::string_view("RISING_EDGE"), '+'},
-                                     std::pair{std::string_view("FALLING_EDGE"), '-'}})
-        for (std::size_t p = FindWord(cond, name); p != npos; p = FindWord(cond, name, p + 1))
-            if (EdgeArgument(cond, p, name.size()) == signal) return sign;
-    return 0;
-}
-
-// "+" or "-" and the signal of the first rising_edge or falling_edge call of
-// the process text, as written; empty when there is none.
-std::string FirstEdgeCall(const std::string& process) {
-    const std::string up = UpperCase(process);
-    const std::size_t r = FindWord(up, "RISING_EDGE"), f = FindWord(up, "FALLING_EDGE");
-    const std::size_t p = std::min(r, f);
-    if (p == npos) return "";
-    const std::size_t length = p == r ? 11 : 12;
-    const std::string_view arg = EdgeArgument(up, p, length);
-    if (arg.empty() || arg.find_first_of("(,'\"") != npos) return "";
-    const std::size_t at = static_cast<std::size_t>(arg.data() - up.data());
-    return (p == r ? "+" : "-") + process.substr(at, arg.size());
-}
-
 // The position of the ")" that closes the "(" at open, or npos.
 // Brackets inside string literals do not count.
 std::size_t MatchingClose(std::string_view text, std::size_t open) {
@@ -126,15 +104,18 @@ std::size_t MatchingClose(std::string_view text, std::size_t open) {
     return npos;
 }
 
-// Runs of blanks, tabs and line marks "|" become one blank; both ends are trimmed.
-std::string Collapse(std::string_view text) {
+// Runs of blanks, tabs and line marks "|" become one blank; both ends are
+// trimmed. mask is the text's upper-cased copy with literals masked: blanks
+// inside a string stay as written.
+std::string Collapse(std::string_view text, std::string_view mask) {
     std::string out;
-    for (const char c : text) {
-        const bool white = c == ' ' || c == '\t' || c == '|';
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i], m = mask[i];
+        const bool white = m == ' ' || m == '\t' || m == '|';
         if (white && (out.empty() || out.back() == ' ')) continue;
         out += white ? ' ' : c;
     }
-    return TSignal::TrimRightBlanks(out);
+    return TrimRightBlanks(out);
 }
 
 // Drops a leading word (upper case) and the blank behind it.
@@ -151,45 +132,10 @@ struct TSensitivity {
     std::string event; // upper + "'EVENT"
 };
 
-} // namespace
-
-TSignal::TSignal(const std::string& path) {
-    Scan(path);
-}
-
-TSignal TSignal::FromLines(const TStrings& lines) {
-    TSignal s;
-    s.ScanLines(lines);
-    return s;
-}
-
-void TSignal::Scan(const std::string& path) {
-    TStrings lines;
-    if (!ReadLines(path, lines)) return;
-    ScanLines(lines);
-}
-
-std::string TSignal::Spaces(int n) {
-    return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : "";
-}
-
-std::string TSignal::TrimLeftBlanks(std::string_view s) {
-    std::size_t b = 0;
-    while (b < s.size() && s[b] == ' ')
-        ++b;
-    return std::string(s.substr(b));
-}
-
-std::string TSignal::TrimRightBlanks(std::string_view s) {
-    std::size_t e = s.size();
-    while (e > 0 && s[e - 1] == ' ')
-        --e;
-    return std::string(s.substr(0, e));
-}
-
-int TSignal::DirectionFlags(std::string_view declaration) {
+// The mode word after the first ":"; no mode word means in.
+TDirection DirectionOf(std::string_view declaration) {
     const std::size_t colon = declaration.find(':');
-    if (colon == npos) return 0;
+    if (colon == npos) return TDirection::None;
     std::size_t b = colon + 1;
     while (b < declaration.size() && (declaration[b] == ' ' || declaration[b] == '\t'))
         ++b;
@@ -197,18 +143,21 @@ int TSignal::DirectionFlags(std::string_view declaration) {
     while (e < declaration.size() && IsWordChar(declaration[e]))
         ++e;
     const std::string mode = UpperCase(declaration.substr(b, e - b));
-    if (mode == "IN") return DirIn;
-    if (mode == "OUT" || mode == "BUFFER" || mode == "INOUT") return DirOut;
-    if (mode == "LINKAGE") return 0;
-    return DirIn; // no mode word: VHDL's default mode is in
+    if (mode == "OUT") return TDirection::Out;
+    if (mode == "BUFFER") return TDirection::Buffer;
+    if (mode == "INOUT") return TDirection::InOut;
+    if (mode == "LINKAGE") return TDirection::Linkage;
+    return TDirection::In; // "in", or no mode word: VHDL's default mode is in
 }
 
-std::string TSignal::PortName(std::string_view declaration) {
+// The text before the first ":" without trailing blanks; empty without ":".
+std::string PortName(std::string_view declaration) {
     const std::size_t colon = declaration.find(':');
     return colon == npos ? std::string() : TrimRightBlanks(declaration.substr(0, colon));
 }
 
-std::string TSignal::PortType(std::string_view declaration) {
+// The text after ":" without its mode word and ";".
+std::string PortType(std::string_view declaration) {
     const std::size_t colon = declaration.find(':');
     if (colon == npos) return "";
     std::string_view rest = declaration.substr(colon + 1);
@@ -225,7 +174,62 @@ std::string TSignal::PortType(std::string_view declaration) {
     return TrimBlanks(type);
 }
 
-std::string TSignal::Placeholder(std::string_view type) {
+} // namespace
+
+bool NamedLikeReset(std::string_view name, bool& high) {
+    std::string n = UpperCase(name);
+    auto cut = [&n](std::string_view tail) {
+        if (n.size() <= tail.size() || n.compare(n.size() - tail.size(), tail.size(), tail) != 0)
+            return false;
+        n.resize(n.size() - tail.size());
+        return true;
+    };
+    if (!cut("_IN")) cut("_I");
+    // The word stands alone or behind "_": "burst" is no reset.
+    auto endsIn = [](std::string_view s, std::string_view w) {
+        return s.size() >= w.size() && s.substr(s.size() - w.size()) == w &&
+               (s.size() == w.size() || s[s.size() - w.size() - 1] == '_');
+    };
+    for (const std::string_view w : {"RST", "RESET", "ARST", "SRST"}) {
+        const std::string nw = "N" + std::string(w);
+        for (const std::string_view low : {"_N", "N"})
+            if (n.size() > low.size() && n.compare(n.size() - low.size(), low.size(), low) == 0 &&
+                endsIn(std::string_view(n).substr(0, n.size() - low.size()), w))
+                return high = false, true;
+        if (endsIn(n, nw)) return high = false, true;
+        if (endsIn(n, w)) return high = true, true;
+    }
+    return false;
+}
+
+bool IsInput(const TPort& p) {
+    return p.direction == TDirection::In;
+}
+
+bool IsOutput(const TPort& p) {
+    return p.direction == TDirection::Out || p.direction == TDirection::Buffer ||
+           p.direction == TDirection::InOut;
+}
+
+std::string Spaces(int n) {
+    return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : "";
+}
+
+std::string TrimLeftBlanks(std::string_view s) {
+    std::size_t b = 0;
+    while (b < s.size() && s[b] == ' ')
+        ++b;
+    return std::string(s.substr(b));
+}
+
+std::string TrimRightBlanks(std::string_view s) {
+    std::size_t e = s.size();
+    while (e > 0 && s[e - 1] == ' ')
+        --e;
+    return std::string(s.substr(0, e));
+}
+
+std::string Placeholder(std::string_view type) {
     const std::string written = TrimBlanks(type);
     const std::string up = UpperCase(written);
     std::size_t e = 0;
@@ -256,15 +260,43 @@ std::string TSignal::Placeholder(std::string_view type) {
     if (mark == "TIME") return "10 ns";
     if (mark == "STRING") return "\"\"";
     if (mark == "REAL") return "0.0";
-    // Another type mark: its first value (an enumeration's first literal).
-    return e == up.size() && e > 0 ? written + "'left" : "(others => '0')";
+    // Another type mark: the placeholder function's call (GenericValue) gives its value.
+    return e == up.size() && e > 0 ? "" : "(others => '0')";
 }
 
-std::string TSignal::GenericValue(const TGeneric& g) {
-    return g.value.empty() ? Placeholder(g.type) : g.value;
+std::string SignalType(std::string_view portType, bool& guessed) {
+    const std::string type = TrimBlanks(portType);
+    const std::size_t e = type.find_first_of(" \t(:");
+    std::string mark = UpperCase(type.substr(0, e));
+    if (const std::size_t dot = mark.rfind('.'); dot != npos) mark = mark.substr(dot + 1);
+    guessed = (e == npos || type[e] != '(') &&
+              (mark == "STD_LOGIC_VECTOR" || mark == "STD_ULOGIC_VECTOR" || mark == "BIT_VECTOR" ||
+               mark == "SIGNED" || mark == "UNSIGNED");
+    if (!guessed) return std::string(portType);
+    const std::size_t cut = e == npos ? type.size() : e;
+    return type.substr(0, cut) + "(7 downto 0)" + type.substr(cut);
 }
 
-void TSignal::AddPort(const std::string& text, int flags) {
+std::string WidthNote() {
+    return Utf8ToCp1252(" -- Breite prüfen");
+}
+
+std::string GenericValue(const TGeneric& g) {
+    if (!g.value.empty()) return g.value;
+    const std::string value = Placeholder(g.type);
+    return value.empty() ? "WERT_EINTRAGEN_" + g.name : value;
+}
+
+std::string PlaceholderFunction(const TGeneric& g) {
+    if (!g.value.empty() || !Placeholder(g.type).empty()) return "";
+    const std::string type = TrimBlanks(g.type);
+    return "function WERT_EINTRAGEN_" + g.name + " return " + type + " is variable v : " + type +
+           "; begin return v; end function;";
+}
+
+namespace {
+
+void AddPort(TEntity& e, const std::string& text, TDirection direction) {
     std::string port = text;
     // A trailing signal kind "bus" goes; names and types holding these letters stay.
     const std::size_t semi = port.find(';');
@@ -277,19 +309,438 @@ void TSignal::AddPort(const std::string& text, int flags) {
     if (start > 0 && SameText(std::string_view(port).substr(start, end - start), "BUS"))
         port = TrimRightBlanks(std::string_view(port).substr(0, start)) + ";";
 
-    Ports_.push_back(port);
-    if (flags == DirIn) Inputs_.push_back(port);
-    if (flags == DirOut) Outputs_.push_back(port);
-    if (flags == (DirIn | DirOut)) {
-        Inputs_.push_back(port);
-        Outputs_.push_back("#" + port);
+    e.ports.push_back({TrimBlanks(PortName(port)), direction, PortType(port), port});
+}
+
+// The architecture's name in its header line; empty when there is none.
+std::string ScanArchitecture(const std::string& line, const std::string& lineUp) {
+    const std::size_t p = FindWord(lineUp, "ARCHITECTURE");
+    if (p == npos) return "";
+    std::size_t b = p + 13; // the keyword and the character after it
+    if (b >= line.size()) return "";
+    while (b < line.size() && line[b] == ' ')
+        ++b;
+    const std::size_t of = lineUp.find(" OF ", b);
+    if (of == npos) return "";
+    return TrimRightBlanks(std::string_view(line).substr(b, of - b));
+}
+
+// The generic clause between open and close: code holds the letters as written,
+// mask its upper-cased copy with comments blanked and literals masked.
+void ScanGenerics(std::vector<TGeneric>& generics, TStrings& types, TStrings& subprograms,
+                  const std::string& code, const std::string& mask, std::size_t open,
+                  std::size_t close) {
+    std::size_t start = open;
+    int depth = 0;
+    for (std::size_t i = open; i <= close; ++i) {
+        if (i < close && mask[i] == '(') ++depth;
+        if (i < close && mask[i] == ')' && depth > 0) --depth;
+        if (i < close && (mask[i] != ';' || depth > 0)) continue;
+        const std::string decl = Collapse(std::string_view(code).substr(start, i - start),
+                                          std::string_view(mask).substr(start, i - start));
+        start = i + 1;
+        // A generic type, subprogram or package: named, since no value fits it.
+        const std::string declUp = UpperCase(decl);
+        std::size_t w = 0;
+        while (w < declUp.size() && IsWordChar(declUp[w]))
+            ++w;
+        const std::string first = declUp.substr(0, w);
+        if (first == "TYPE" || first == "FUNCTION" || first == "PROCEDURE" || first == "PURE" ||
+            first == "IMPURE" || first == "PACKAGE") {
+            std::string rest = TrimLeftBlanks(std::string_view(decl).substr(w));
+            for (const std::string_view kind : {"FUNCTION", "PROCEDURE"})
+                rest = TrimLeftBlanks(DropWord(rest, kind));
+            std::size_t n = 0;
+            if (!rest.empty() && rest[0] == '"') // an operator: "<"
+                n = std::min(rest.find('"', 1) + 1, rest.size());
+            while (n < rest.size() && IsWordChar(rest[n]))
+                ++n;
+            if (first == "TYPE")
+                types.push_back(rest.substr(0, n));
+            else if (declUp.find("IS <>") == npos && declUp.find("IS<>") == npos)
+                subprograms.push_back(rest.substr(0, n));
+            continue;
+        }
+        const std::string_view d = DropWord(decl, "CONSTANT");
+        const std::size_t colon = d.find(':');
+        if (colon == npos) continue;
+        const std::string afterColon = TrimBlanks(d.substr(colon + 1));
+        const std::string_view rest = DropWord(afterColon, "IN");
+        std::size_t assign = npos;
+        for (std::size_t k = 0, level = 0; k + 1 < rest.size() && assign == npos; ++k) {
+            if (rest[k] == '(') ++level;
+            if (rest[k] == ')' && level > 0) --level;
+            if (level == 0 && rest[k] == ':' && rest[k + 1] == '=') assign = k;
+        }
+        const std::string type = TrimBlanks(rest.substr(0, assign));
+        const std::string value = assign == npos ? "" : TrimBlanks(rest.substr(assign + 2));
+        std::size_t b = 0;
+        const std::string_view names = d.substr(0, colon);
+        while (b <= names.size()) {
+            std::size_t comma = names.find(',', b);
+            if (comma == npos) comma = names.size();
+            if (const std::string name = TrimBlanks(names.substr(b, comma - b)); !name.empty())
+                generics.push_back({name, type, value});
+            b = comma + 1;
+        }
     }
 }
 
-void TSignal::ScanLines(const TStrings& lines) {
-    Inputs_.clear();
-    Outputs_.clear();
-    OutLines_.clear();
+// A port line split at each ";" outside brackets into its declarations, each
+// keeping its ";" and without leading blanks; a single declaration stays whole.
+TStrings SplitDeclarations(const std::string& line) {
+    TStrings parts;
+    std::size_t start = 0;
+    int depth = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '(') ++depth;
+        if (line[i] == ')' && depth > 0) --depth;
+        if (line[i] == ';' && depth == 0) {
+            parts.push_back(TrimLeftBlanks(std::string_view(line).substr(start, i + 1 - start)));
+            start = i + 1;
+        }
+    }
+    if (const std::string rest = TrimBlanks(std::string_view(line).substr(start)); !rest.empty())
+        parts.push_back(TrimLeftBlanks(std::string_view(line).substr(start)));
+    if (parts.size() <= 1) return {line}; // a single declaration stays exactly as written
+    return parts;
+}
+
+void ScanPorts(TEntity& e, const std::string& entity, const std::string& entityUp) {
+    // Positions are found in entityUp (comments blanked) and cut from entity.
+    const std::string_view text(entity);
+    std::size_t o = 0;
+    const std::size_t ent = FindWord(entityUp, "ENTITY");
+    o = ent == npos ? 5 : ent + 6;
+    if (o > text.size()) o = text.size();
+    if (const std::size_t is = FindWord(entityUp, "IS", o); is != npos) {
+        e.name = TrimBlanks(text.substr(o, is - o));
+        o = is + 2;
+    }
+
+    // The entity's own END ends the search: a PORT behind it is an instance's port map.
+    std::size_t end = FindWord(entityUp, "END", o);
+    if (end == npos) end = text.size();
+    if (const std::size_t g = FindWord(entityUp, "GENERIC", o); g < end) {
+        const std::size_t open = entityUp.find('(', g);
+        if (open < end) {
+            const std::size_t close = std::min(MatchingClose(entityUp, open), end);
+            // Comments blanked, letters as written.
+            std::string code = entity;
+            for (std::size_t i = 0; i < code.size(); ++i)
+                if (entityUp[i] == ' ') code[i] = ' ';
+            ScanGenerics(e.generics, e.genericTypes, e.genericSubprograms, code, entityUp, open + 1,
+                         close);
+            o = close; // a generic clause is never read as ports
+        }
+    }
+    const std::size_t port = FindWord(entityUp, "PORT", o);
+    if (port >= end) return; // no port clause
+    // The port clause ends at the ")" matching its "(": declarations behind it, in
+    // the entity's own declarative part, are no ports.
+    if (std::size_t open = port + 4; open < end) {
+        while (open < end && (entityUp[open] == ' ' || entityUp[open] == '|'))
+            ++open;
+        if (open < end && entityUp[open] == '(')
+            if (const std::size_t close = MatchingClose(entityUp, open); close < end)
+                end = close + 1;
+    }
+    o = std::min(port + 5, text.size()); // the keyword and the "(" or blank after it
+    while (o < end && (text[o] == ' ' || text[o] == '('))
+        ++o;
+    while (end > o && entityUp[end - 1] != ')')
+        --end;
+    if (end - o <= 1) return;
+    --end; // the ")" that closed the port list
+    while (end > o && text[end - 1] == ' ')
+        --end;
+    // The ";" put back gives the last port the terminator the ")" took its place of.
+    const std::string region = std::string(text.substr(o, end - o)) + ";|";
+
+    std::size_t pos = 0;
+    std::string names; // a list of names that goes on in the next line ("a," then "b : bit;")
+    while (pos < region.size()) {
+        const std::size_t bar = region.find('|', pos);
+        if (bar == npos) break;
+        std::string line = TrimLeftBlanks(std::string_view(region).substr(pos, bar - pos));
+        line = TrimRightBlanks(std::string_view(line).substr(0, CommentStart(line)));
+        pos = bar + 1;
+        if (!line.empty() && line.back() == ',' && line.find(':') == npos) {
+            names += line + " ";
+            continue;
+        }
+        line = names + line;
+        names.clear();
+        for (std::string piece : SplitDeclarations(line)) {
+            // "signal r : in bit": the object class is no part of the name.
+            piece = std::string(DropWord(piece, "SIGNAL"));
+            const bool buffer = DirectionOf(piece) == TDirection::Buffer;
+            if (const std::size_t k = FindWord(UpperCase(piece), "BUFFER"); k != npos)
+                piece = piece.substr(0, k) + "out" + piece.substr(k + 6);
+            TDirection direction = DirectionOf(piece);
+            if (buffer && direction == TDirection::Out) direction = TDirection::Buffer;
+            if (piece.find(',') == npos) {
+                AddPort(e, piece, direction);
+            } else {
+                // Several names share one declaration: each gets the text from ":" on.
+                const std::size_t colon = piece.find(':');
+                const std::string names = colon == npos ? "" : piece.substr(0, colon);
+                const std::string rest = colon == npos ? piece : piece.substr(colon);
+                std::size_t b = 0;
+                while (b < names.size()) {
+                    std::size_t comma = names.find(',', b);
+                    if (comma == npos) comma = names.size();
+                    if (comma > b)
+                        AddPort(e,
+                                TrimRightBlanks(std::string_view(names).substr(b, comma - b)) +
+                                    " " + rest,
+                                direction);
+                    b = comma + 1;
+                }
+            }
+        }
+    }
+}
+
+// The clock is the first sensitivity entry found with its event attribute in
+// an if condition; a reset survives only as the condition of an if statement
+// whose elsif (or else) branch is followed by the clock.
+constexpr std::size_t MaxSensitivityEntries = 256;
+
+// Clock and reset, each as "+" or "-" and the name as the sensitivity list writes it.
+struct TRoles {
+    std::string clock, reset;
+};
+
+TRoles ScanClockAndReset(const std::string& process, const std::vector<std::size_t>& lineStarts) {
+    TRoles found;
+    if (process.empty()) return found;
+    const std::string upper = UpperCase(process);
+    std::size_t a = upper.find("PROCESS");
+    a = a == npos ? upper.size() : a + 7;
+    const std::string_view A = std::string_view(process).substr(a);
+
+    std::vector<TSensitivity> entries;
+    {
+        std::unordered_set<std::string> seen;
+        const std::size_t close = A.find(')');
+        std::string_view sens = close == npos ? std::string_view() : A.substr(0, close);
+        if (const std::size_t open = sens.find('('); open != npos) sens = sens.substr(open + 1);
+        std::size_t b = 0;
+        // Every condition is searched for every entry: a list of thousands of
+        // signals is no design, and must not make the scan take minutes.
+        while (b < sens.size() && entries.size() < MaxSensitivityEntries) {
+            std::size_t comma = sens.find(',', b);
+            if (comma == npos) comma = sens.size();
+            TSensitivity s{std::string(sens.substr(b, comma - b)), "", ""};
+            s.upper = UpperCase(s.written);
+            s.event = s.upper + "'EVENT";
+            // An empty entry never matches; a repeated one can never win.
+            if (!s.upper.empty() && seen.insert(s.upper).second) entries.push_back(std::move(s));
+            b = comma + 1;
+        }
+    }
+    if (entries.empty()) return found; // no entry can be recorded: both stay empty
+
+    auto classify = [&](std::string_view cond) {
+        const char sign = cond.find('1') != npos ? '+' : '-';
+        for (const auto& e : entries) {
+            if (!found.clock.empty() && !found.reset.empty()) return;
+            if (e.upper.size() > cond.size() || cond.find(e.upper) == npos) continue;
+            std::string& role = cond.find(e.event) != npos ? found.clock : found.reset;
+            if (role.empty()) role = sign + e.written;
+        }
+    };
+
+    // The conditions are searched behind the process's own BEGIN: its declarations
+    // (constant MAXDIF : integer := 10;) are no conditions.
+    TCursor t(std::string_view(upper).substr(a));
+    if (const std::size_t b = ProcessBegin(upper, lineStarts, a); b != npos) t.Advance(b + 5 - a);
+    while (t.o < t.Size()) {
+        if (const std::size_t k = t.Next(TCursor::If); k != npos) t.Advance(k + 2);
+        const std::size_t then = t.Next(TCursor::Then);
+        const std::string_view cond =
+            then == npos ? std::string_view() : t.Text().substr(t.o, then - t.o);
+        classify(cond);
+        t.Advance(t.o + cond.size() + 4);
+        std::size_t k = t.Next(TCursor::Elsif);
+        if (k == npos) k = t.Next(TCursor::Else);
+        if (k == npos) {
+            found.reset.clear();
+            if (const std::size_t m = t.Next(TCursor::End); m != npos) {
+                t.Advance(m + 1);
+                if (const std::size_t j = t.Next(TCursor::Semicolon); j != npos) t.Advance(j + 1);
+            } else {
+                t.Advance(t.Size());
+            }
+        } else {
+            if (found.clock.empty()) {
+                t.Advance(k + 1);
+                if (const std::size_t blank = t.Text().find(' ', t.o); blank != npos)
+                    t.Advance(blank + 1);
+                const std::size_t then2 = t.Next(TCursor::Then);
+                classify(then2 == npos ? std::string_view() : t.Text().substr(t.o, then2 - t.o));
+            }
+            std::size_t m = t.Next(TCursor::If);
+            if (m == npos) m = t.Next(TCursor::End);
+            if (m == npos) m = t.Next(TCursor::Else);
+            if (m != npos) t.Advance(m);
+        }
+        if (!found.clock.empty()) break;
+    }
+    if (found.clock.empty()) found.reset.clear();
+    return found;
+}
+
+// The identifier a reset condition tests ("(rstn_i = '0')", "not rst", "rst = '1'"),
+// upper case, and its level: the literal compared with, "not", or else the name.
+bool ResetCondition(std::string_view cond, std::string& name, bool& high) {
+    std::size_t b = 0;
+    while (b < cond.size() && !IsWordChar(cond[b]))
+        ++b;
+    std::size_t e = b;
+    while (e < cond.size() && IsWordChar(cond[e]))
+        ++e;
+    bool negated = false;
+    if (cond.substr(b, e - b) == "NOT") {
+        negated = true;
+        for (b = e; b < cond.size() && !IsWordChar(cond[b]);)
+            ++b;
+        for (e = b; e < cond.size() && IsWordChar(cond[e]);)
+            ++e;
+    }
+    if (e == b) return false;
+    name = std::string(cond.substr(b, e - b));
+    if (cond.find("'1'") != npos)
+        high = true;
+    else if (cond.find("'0'") != npos)
+        high = false;
+    else if (negated)
+        high = false;
+    else if (!NamedLikeReset(name, high))
+        high = true;
+    return true;
+}
+
+// A port that can be driven with '0' and '1'.
+bool IsBitPort(const TPort& p) {
+    std::string mark = UpperCase(p.type.substr(0, p.type.find_first_of(" \t(:")));
+    if (const std::size_t dot = mark.rfind('.'); dot != npos) mark = mark.substr(dot + 1);
+    return IsInput(p) && (mark == "STD_LOGIC" || mark == "STD_ULOGIC" || mark == "BIT");
+}
+
+const TPort* InputNamed(const TEntity& e, std::string_view upper) {
+    for (const TPort& p : e.ports)
+        if (IsBitPort(p) && UpperCase(p.name) == upper) return &p;
+    return nullptr;
+}
+
+// The word before position p, upper case ("END" before "END PROCESS").
+std::string_view WordBefore(std::string_view up, std::size_t p) {
+    while (p > 0 && !IsWordChar(up[p - 1]))
+        --p;
+    std::size_t b = p;
+    while (b > 0 && IsWordChar(up[b - 1]))
+        --b;
+    return up.substr(b, p - b);
+}
+
+// Clock and reset for the runnable testbench, from the first process whose
+// body shows a clock edge.
+void ScanClockProcess(TEntity& e, const TStrings& lines) {
+    std::string up;
+    for (const std::string& line : lines) {
+        up += CodeUpper(line);
+        up += ' ';
+    }
+    for (std::size_t p = FindWord(up, "PROCESS"); p != npos; p = FindWord(up, "PROCESS", p + 1)) {
+        if (WordBefore(up, p) == "END") continue;
+        std::size_t end = FindWord(up, "PROCESS", p + 1);
+        while (end != npos && WordBefore(up, end) != "END")
+            end = FindWord(up, "PROCESS", end + 1);
+        if (end == npos) end = up.size();
+        const std::size_t begin = FindWord(up, "BEGIN", p);
+        if (begin >= end) continue;
+        const std::string_view body = std::string_view(up).substr(begin + 5, end - begin - 5);
+
+        // The first edge: an edge call or an event attribute.
+        std::size_t edge = npos, length = 0;
+        std::string clock;
+        bool rising = true;
+        for (const auto& [call, up_] : {std::pair{std::string_view("RISING_EDGE"), true},
+                                        std::pair{std::string_view("FALLING_EDGE"), false}})
+            for (std::size_t k = FindWord(body, call); k != npos; k = FindWord(body, call, k + 1))
+                if (const auto arg = EdgeArgument(body, k, call.size()); !arg.empty() && k < edge) {
+                    edge = k, length = call.size(), clock = std::string(arg), rising = up_;
+                    break;
+                }
+        if (const std::size_t k = body.find("'EVENT"); k != npos && k < edge) {
+            const std::string_view name = WordBefore(body, k + 1);
+            if (!name.empty() && name.data() + name.size() == body.data() + k)
+                edge = k, length = 6, clock = std::string(name), rising = true;
+        }
+        if (edge == npos) continue;
+        std::size_t then = FindWord(body, "THEN", edge);
+        if (then == npos) then = body.size();
+        std::size_t condStart = edge;
+        for (const char* key : {"IF", "ELSIF", "UNTIL"})
+            for (std::size_t k = FindWord(body, key); k != npos && k < edge;
+                 k = FindWord(body, key, k + 1))
+                if (WordBefore(body, k) != "END" && (condStart == edge || k > condStart))
+                    condStart = k;
+        const std::string_view cond = body.substr(condStart, then - condStart);
+        if (length == 6 && cond.find("'0'") != npos && cond.find("'1'") == npos) rising = false;
+        if (const TPort* c = InputNamed(e, clock)) e.edgeClock = {c->name, c->name, rising};
+
+        std::string name;
+        bool high = true;
+        // Asynchronous: the if statement's first condition, when the edge is its elsif.
+        const std::size_t firstIf = FindWord(body, "IF");
+        if (firstIf < condStart && FindWord(body, "ELSIF", firstIf) == condStart) {
+            const std::size_t t = FindWord(body, "THEN", firstIf);
+            if (t < condStart &&
+                ResetCondition(body.substr(firstIf + 2, t - firstIf - 2), name, high))
+                if (const TPort* r = InputNamed(e, name)) {
+                    e.edgeReset = {r->name, r->name, high};
+                    e.resetKind = TResetKind::Async;
+                }
+        }
+        // Synchronous: the first condition inside the edge, for a name that says reset.
+        if (!e.edgeReset && then < body.size()) {
+            std::size_t k = FindWord(body, "IF", then);
+            while (k != npos && WordBefore(body, k) == "END")
+                k = FindWord(body, "IF", k + 1);
+            const std::size_t t = k == npos ? npos : FindWord(body, "THEN", k);
+            bool named = false;
+            if (t != npos && ResetCondition(body.substr(k + 2, t - k - 2), name, high) &&
+                NamedLikeReset(name, named))
+                if (const TPort* r = InputNamed(e, name)) {
+                    e.edgeReset = {r->name, r->name, high};
+                    e.resetKind = TResetKind::Sync;
+                }
+        }
+        break;
+    }
+    if (!e.edgeReset)
+        for (const TPort& p : e.ports) {
+            bool high = true;
+            if (IsBitPort(p) && NamedLikeReset(p.name, high)) {
+                e.edgeReset = {p.name, p.name, high};
+                e.resetKind = TResetKind::ByName;
+                break;
+            }
+        }
+}
+
+TSignalRef Ref(const std::string& recorded) {
+    if (recorded.empty()) return {};
+    const std::string written = recorded.substr(1);
+    return {TrimBlanks(written), written, recorded[0] == '+'};
+}
+
+} // namespace
+
+TEntity ScanEntity(const TStrings& lines) {
     std::string entity, entityUp, process, archLine, archUp;
     std::vector<std::size_t> processLines; // where each line starts in the process text
     bool inEntity = false, inProcess = false;
@@ -316,444 +767,14 @@ void TSignal::ScanLines(const TStrings& lines) {
             archUp = up;
         }
     }
-    ScanArchitecture(archLine, archUp);
-    ScanPorts(entity, entityUp);
-    ScanClockAndReset(process, processLines, true);
-    EdgeClockSignal_ = ClockSignal_;
-    EdgeResetSignal_ = ResetSignal_;
-    if (EdgeClockSignal_.empty()) EdgeClockSignal_ = FirstEdgeCall(process);
-    ScanClockAndReset(process, processLines, false);
-}
-
-void TSignal::ScanArchitecture(const std::string& line, const std::string& lineUp) {
-    const std::size_t p = FindWord(lineUp, "ARCHITECTURE");
-    if (p == npos) return;
-    std::size_t b = p + 13; // the keyword and the character after it
-    if (b >= line.size()) return;
-    while (b < line.size() && line[b] == ' ')
-        ++b;
-    const std::size_t of = lineUp.find(" OF ", b);
-    if (of == npos) return;
-    std::string name = TrimRightBlanks(std::string_view(line).substr(b, of - b));
-    if (!name.empty()) ArchName_ = name;
-}
-
-void TSignal::ScanPorts(const std::string& entity, const std::string& entityUp) {
-    // Positions are found in entityUp (comments blanked) and cut from entity.
-    const std::string_view text(entity);
-    std::size_t o = 0;
-    const std::size_t ent = FindWord(entityUp, "ENTITY");
-    o = ent == npos ? 5 : ent + 6;
-    if (o > text.size()) o = text.size();
-    if (const std::size_t is = FindWord(entityUp, "IS", o); is != npos) {
-        EntityName_ = TrimBlanks(text.substr(o, is - o));
-        o = is + 2;
-    }
-
-    // The entity's own END ends the search: a PORT behind it is an instance's port map.
-    std::size_t end = FindWord(entityUp, "END", o);
-    if (end == npos) end = text.size();
-    if (const std::size_t g = FindWord(entityUp, "GENERIC", o); g < end) {
-        const std::size_t open = entityUp.find('(', g);
-        if (open < end) {
-            const std::size_t close = std::min(MatchingClose(entityUp, open), end);
-            // Comments blanked, letters as written.
-            std::string code = entity;
-            for (std::size_t i = 0; i < code.size(); ++i)
-                if (entityUp[i] == ' ') code[i] = ' ';
-            ScanGenerics(code, open + 1, close);
-            o = close; // a generic clause is never read as ports
-        }
-    }
-    const std::size_t port = FindWord(entityUp, "PORT", o);
-    if (port >= end) return;             // no port clause
-    o = std::min(port + 5, text.size()); // the keyword and the "(" or blank after it
-    while (o < end && (text[o] == ' ' || text[o] == '('))
-        ++o;
-    while (end > o && entityUp[end - 1] != ')')
-        --end;
-    if (end - o <= 1) return;
-    --end; // the ")" that closed the port list
-    while (end > o && text[end - 1] == ' ')
-        --end;
-    // The ";" put back gives the last port the terminator the ")" took its place of.
-    const std::string region = std::string(text.substr(o, end - o)) + ";|";
-
-    std::size_t pos = 0;
-    while (pos < region.size()) {
-        const std::size_t bar = region.find('|', pos);
-        if (bar == npos) break;
-        std::string line = TrimLeftBlanks(std::string_view(region).substr(pos, bar - pos));
-        line = TrimRightBlanks(std::string_view(line).substr(0, CommentStart(line)));
-        for (std::string piece : SplitDeclarations(line)) {
-            if (const std::size_t k = FindWord(UpperCase(piece), "BUFFER"); k != npos)
-                piece = piece.substr(0, k) + "out" + piece.substr(k + 6);
-            const int flags = DirectionFlags(piece);
-            if (piece.find(',') == npos) {
-                AddPort(piece, flags);
-            } else {
-                // Several names share one declaration: each gets the text from ":" on.
-                const std::size_t colon = piece.find(':');
-                const std::string names = colon == npos ? "" : piece.substr(0, colon);
-                const std::string rest = colon == npos ? piece : piece.substr(colon);
-                std::size_t b = 0;
-                while (b < names.size()) {
-                    std::size_t comma = names.find(',', b);
-                    if (comma == npos) comma = names.size();
-                    if (comma > b)
-                        AddPort(TrimRightBlanks(std::string_view(names).substr(b, comma - b)) +
-                                    " " + rest,
-                                flags);
-                    b = comma + 1;
-                }
-            }
-        }
-        pos = bar + 1;
-    }
-}
-
-void TSignal::ScanGenerics(const std::string& code, std::size_t open, std::size_t close) {
-    std::size_t start = open;
-    int depth = 0;
-    bool inString = false;
-    for (std::size_t i = open; i <= close; ++i) {
-        if (i < close && code[i] == '"') inString = !inString;
-        if (i < close && inString) continue;
-        if (i < close && code[i] == '(') ++depth;
-        if (i < close && code[i] == ')' && depth > 0) --depth;
-        if (i < close && (code[i] != ';' || depth > 0)) continue;
-        const std::string decl = Collapse(std::string_view(code).substr(start, i - start));
-        start = i + 1;
-        const std::string_view d = DropWord(decl, "CONSTANT");
-        const std::size_t colon = d.find(':');
-        if (colon == npos) continue; // a generic type or subprogram: not a value
-        const std::string afterColon = TrimBlanks(d.substr(colon + 1));
-        const std::string_view rest = DropWord(afterColon, "IN");
-        std::size_t assign = npos;
-        for (std::size_t k = 0, level = 0; k + 1 < rest.size() && assign == npos; ++k) {
-            if (rest[k] == '(') ++level;
-            if (rest[k] == ')' && level > 0) --level;
-            if (level == 0 && rest[k] == ':' && rest[k + 1] == '=') assign = k;
-        }
-        const std::string type = TrimBlanks(rest.substr(0, assign));
-        const std::string value = assign == npos ? "" : TrimBlanks(rest.substr(assign + 2));
-        std::size_t b = 0;
-        const std::string_view names = d.substr(0, colon);
-        while (b <= names.size()) {
-            std::size_t comma = names.find(',', b);
-            if (comma == npos) comma = names.size();
-            if (const std::string name = TrimBlanks(names.substr(b, comma - b)); !name.empty())
-                Generics_.push_back({name, type, value});
-            b = comma + 1;
-        }
-    }
-}
-
-TStrings TSignal::SplitDeclarations(const std::string& line) {
-    TStrings parts;
-    std::size_t start = 0;
-    int depth = 0;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '(') ++depth;
-        if (line[i] == ')' && depth > 0) --depth;
-        if (line[i] == ';' && depth == 0) {
-            parts.push_back(TrimLeftBlanks(std::string_view(line).substr(start, i + 1 - start)));
-            start = i + 1;
-        }
-    }
-    if (const std::string rest = TrimBlanks(std::string_view(line).substr(start)); !rest.empty())
-        parts.push_back(TrimLeftBlanks(std::string_view(line).substr(start)));
-    if (parts.size() <= 1) return {line}; // a single declaration stays exactly as written
-    return parts;
-}
-
-// The clock is the first sensitivity entry found with its event attribute in
-// an if condition; a reset survives only as the condition of an if statement
-// whose elsif (or else) branch is followed by the clock.
-constexpr std::size_t MaxSensitivityEntries = 256;
-
-void TSignal::ScanClockAndReset(const std::string& process,
-                                const std::vector<std::size_t>& lineStarts, bool edgeCalls) {
-    if (process.empty()) return;
-    ClockSignal_.clear();
-    ResetSignal_.clear();
-    const std::string upper = UpperCase(process);
-    std::size_t a = upper.find("PROCESS");
-    a = a == npos ? upper.size() : a + 7;
-    const std::string_view A = std::string_view(process).substr(a);
-
-    std::vector<TSensitivity> entries;
-    {
-        std::unordered_set<std::string> seen;
-        const std::size_t close = A.find(')');
-        std::string_view sens = close == npos ? std::string_view() : A.substr(0, close);
-        if (const std::size_t open = sens.find('('); open != npos) sens = sens.substr(open + 1);
-        std::size_t b = 0;
-        // Every condition is searched for every entry: a list of thousands of
-        // signals is no design, and must not make the scan take minutes.
-        while (b < sens.size() && entries.size() < MaxSensitivityEntries) {
-            std::size_t comma = sens.find(',', b);
-            if (comma == npos) comma = sens.size();
-            TSensitivity s{std::string(sens.substr(b, comma - b)), "", ""};
-            s.upper = UpperCase(s.written);
-            s.event = s.upper + "'EVENT";
-            // An empty entry never matches; a repeated one can never win.
-            if (!s.upper.empty() && seen.insert(s.upper).second) entries.push_back(std::move(s));
-            b = comma + 1;
-        }
-    }
-    if (entries.empty()) return; // no entry can be recorded: both stay empty
-
-    auto classify = [&](std::string_view cond) {
-        const char sign = cond.find('1') != npos ? '+' : '-';
-        for (const auto& e : entries) {
-            if (!ClockSignal_.empty() && !ResetSignal_.empty()) return;
-            if (const char edge = edgeCalls ? EdgeOf(cond, TrimBlanks(e.upper)) : 0; edge) {
-                if (ClockSignal_.empty()) ClockSignal_ = edge + e.written;
-                continue;
-            }
-            if (e.upper.size() > cond.size() || cond.find(e.upper) == npos) continue;
-            std::string& role = cond.find(e.event) != npos ? ClockSignal_ : ResetSignal_;
-            if (role.empty()) role = sign + e.written;
-        }
-    };
-
-    // The conditions are searched behind the process's own BEGIN: its declarations
-    // (constant MAXDIF : integer := 10;) are no conditions.
-    TCursor t(std::string_view(upper).substr(a));
-    if (const std::size_t b = ProcessBegin(upper, lineStarts, a); b != npos) t.Advance(b + 5 - a);
-    while (t.o < t.Size()) {
-        if (const std::size_t k = t.Next(TCursor::If); k != npos) t.Advance(k + 2);
-        const std::size_t then = t.Next(TCursor::Then);
-        const std::string_view cond =
-            then == npos ? std::string_view() : t.Text().substr(t.o, then - t.o);
-        classify(cond);
-        t.Advance(t.o + cond.size() + 4);
-        std::size_t k = t.Next(TCursor::Elsif);
-        if (k == npos) k = t.Next(TCursor::Else);
-        if (k == npos) {
-            ResetSignal_.clear();
-            if (const std::size_t m = t.Next(TCursor::End); m != npos) {
-                t.Advance(m + 1);
-                if (const std::size_t j = t.Next(TCursor::Semicolon); j != npos) t.Advance(j + 1);
-            } else {
-                t.Advance(t.Size());
-            }
-        } else {
-            if (ClockSignal_.empty()) {
-                t.Advance(k + 1);
-                if (const std::size_t blank = t.Text().find(' ', t.o); blank != npos)
-                    t.Advance(blank + 1);
-                const std::size_t then2 = t.Next(TCursor::Then);
-                classify(then2 == npos ? std::string_view() : t.Text().substr(t.o, then2 - t.o));
-            }
-            std::size_t m = t.Next(TCursor::If);
-            if (m == npos) m = t.Next(TCursor::End);
-            if (m == npos) m = t.Next(TCursor::Else);
-            if (m != npos) t.Advance(m);
-        }
-        if (!ClockSignal_.empty()) break;
-    }
-    if (ClockSignal_.empty()) ResetSignal_.clear();
-}
-
-TStrings TSignal::DeclaredPorts() const {
-    TStrings ports = Inputs_;
-    for (const auto& o : Outputs_)
-        if (o.empty() || o[0] != '#') ports.push_back(o);
-    return ports;
-}
-
-const TStrings& TSignal::PortClause(int n) {
-    OutLines_.clear();
-    const std::string indent = Spaces(n);
-    const TStrings ports = DeclaredPorts();
-    if (ports.empty()) return OutLines_; // no ports, no port clause
-    OutLines_.push_back(indent + "   PORT(");
-    for (std::size_t i = 0; i < ports.size(); ++i) {
-        std::string line = "         " + ports[i];
-        if (i + 1 == ports.size()) line = line.substr(0, line.find(';'));
-        OutLines_.push_back(indent + line);
-    }
-    OutLines_.push_back(indent + "        );");
-    return OutLines_;
-}
-
-const TStrings& TSignal::InputSignals(int n) {
-    OutLines_.clear();
-    for (const auto& in : Inputs_)
-        OutLines_.push_back(Spaces(n) + "Signal " + in);
-    return OutLines_;
-}
-
-const TStrings& TSignal::OutputSignals(int n) {
-    OutLines_.clear();
-    for (const auto& out : Outputs_)
-        if (out.empty() || out[0] != '#') OutLines_.push_back(Spaces(n) + "Signal " + out);
-    return OutLines_;
-}
-
-const TStrings& TSignal::GenericClause(int n) {
-    OutLines_.clear();
-    if (Generics_.empty()) return OutLines_;
-    const std::string I = Spaces(n);
-    OutLines_.push_back(I + "   GENERIC(");
-    for (std::size_t i = 0; i < Generics_.size(); ++i) {
-        const TGeneric& g = Generics_[i];
-        std::string line = I + "         " + g.name + " : " + g.type;
-        if (!g.value.empty()) line += " := " + g.value;
-        OutLines_.push_back(i + 1 < Generics_.size() ? line + ";" : line);
-    }
-    OutLines_.push_back(I + "        );");
-    return OutLines_;
-}
-
-const TStrings& TSignal::ComponentDecl(int n) {
-    TStrings lines{Spaces(n) + "component " + EntityName_};
-    GenericClause(n); // each clause fills OutLines_ in turn
-    lines.insert(lines.end(), OutLines_.begin(), OutLines_.end());
-    PortClause(n);
-    lines.insert(lines.end(), OutLines_.begin(), OutLines_.end());
-    lines.push_back(Spaces(n) + "end component;");
-    OutLines_ = std::move(lines);
-    return OutLines_;
-}
-
-const TStrings& TSignal::StimulusProcesses(int n) {
-    OutLines_.clear();
-    const std::string I = Spaces(n), J = Spaces(n + 8);
-    auto levels = [](const std::string& signal) {
-        return signal[0] == '+' ? std::pair<std::string, std::string>{"'0'", "'1'"}
-                                : std::pair<std::string, std::string>{"'1'", "'0'"};
-    };
-    if (!ResetSignal_.empty()) {
-        // The active level first, for 50 ns, then the inactive one for the rest of the run.
-        const auto [b, a] = levels(ResetSignal_);
-        const std::string name = ResetSignal_.substr(1);
-        OutLines_.push_back(I + "prst: PROCESS");
-        OutLines_.push_back(I + "      BEGIN");
-        OutLines_.push_back(J + name + " <= " + a + "; wait for 50 ns;");
-        OutLines_.push_back(J + name + " <= " + b + "; wait;");
-        OutLines_.push_back(I + "      END PROCESS prst;");
-        OutLines_.push_back("");
-    }
-    if (!ClockSignal_.empty()) {
-        const auto [a, b] = levels(ClockSignal_);
-        const std::string name = ClockSignal_.substr(1);
-        OutLines_.push_back(I + "pclk: PROCESS");
-        OutLines_.push_back(I + "      BEGIN");
-        OutLines_.push_back(J + name + " <= " + a + "; wait for tb_time;");
-        OutLines_.push_back(J + name + " <= " + b + "; wait for tb_time;");
-        OutLines_.push_back(I + "      END PROCESS pclk;");
-    }
-    return OutLines_;
-}
-
-// Positional association: the ports in the order the component declaration
-// lists them, so each signal reaches the port of its name.
-// Generics are associated by name, before the ports: with their defaults (a
-// placeholder and a note where there is none) or with constants of their names.
-const TStrings& TSignal::InstanceMap(int n, bool withComments, bool namedGenerics) {
-    OutLines_.clear();
-    TStrings ports;
-    for (const auto& p : DeclaredPorts())
-        if (p.find(':') != npos) ports.push_back(p);
-    if (ports.empty() && Generics_.empty()) return OutLines_;
-    const std::string lead = Spaces(n) + "map_XXX : " + EntityName_ + " ";
-    std::string oneLine = lead, unset;
-    if (!Generics_.empty()) {
-        const std::string head = lead + "generic map(";
-        const std::string C = Spaces(static_cast<int>(head.size()));
-        OutLines_.push_back(head);
-        oneLine = head;
-        for (std::size_t i = 0; i < Generics_.size(); ++i) {
-            const TGeneric& g = Generics_[i];
-            std::string assoc = g.name + " => " + (namedGenerics ? g.name : GenericValue(g));
-            if (i + 1 < Generics_.size()) assoc += ",";
-            oneLine += assoc;
-            if (!namedGenerics && g.value.empty()) {
-                assoc += " -- Wert muss gesetzt werden";
-                unset += (unset.empty() ? "" : ", ") + g.name;
-            }
-            OutLines_.push_back(C + assoc);
-        }
-        OutLines_.push_back(C + ")");
-        oneLine += ")";
-        if (ports.empty()) {
-            OutLines_.back() += ";";
-            if (!withComments)
-                OutLines_.assign(
-                    1, oneLine + ";" +
-                           (unset.empty() ? "" : " -- Wert muss gesetzt werden: " + unset));
-            return OutLines_;
-        }
-        oneLine += " ";
-    }
-    const std::string head =
-        (Generics_.empty() ? lead : Spaces(static_cast<int>(lead.size()))) + "port map(";
-    const std::string C = Spaces(static_cast<int>(head.size()));
-    oneLine += "port map(";
-    OutLines_.push_back(head);
-    for (std::size_t i = 0; i < ports.size(); ++i) {
-        const std::string& p = ports[i];
-        std::string name = PortName(p);
-        if (i + 1 < ports.size()) name += ",";
-        if (withComments) {
-            std::string comment = p.substr(p.find(':') + 1);
-            if (!comment.empty() && comment.back() == ';') comment.pop_back();
-            name += " -- " + comment;
-        }
-        OutLines_.push_back(C + name);
-        oneLine += name;
-    }
-    OutLines_.push_back(C + ");");
-    if (!withComments)
-        OutLines_.assign(1, oneLine + ");" +
-                                (unset.empty() ? "" : " -- Wert muss gesetzt werden: " + unset));
-    return OutLines_;
-}
-
-const TStrings& TSignal::TestbenchMap(int n) {
-    OutLines_.clear();
-    TStrings ports;
-    for (const auto& p : Ports_)
-        if (p.find(':') != npos) ports.push_back(p);
-    if (ports.empty()) return OutLines_;
-    const std::string head = Spaces(n) + "map_tb" + " : " + EntityName_ + " port map(";
-    const std::string C = Spaces(static_cast<int>(head.size()));
-    std::string line = head;
-    for (std::size_t i = 0; i < ports.size(); ++i) {
-        if (line.size() > 50) {
-            OutLines_.push_back(line);
-            line = C;
-        }
-        const std::string name = PortName(ports[i]);
-        line += name + "=>" + name;
-        if (i + 1 < ports.size()) line += ",";
-    }
-    OutLines_.push_back(line + ");");
-    return OutLines_;
-}
-
-std::string TSignal::ConfigLine(int n) const {
-    if (EntityName_.empty()) return "";
-    return Spaces(n) + "for all : " + EntityName_ + " use entity work." + EntityName_ + "(" +
-           ArchName_ + ");";
-}
-
-TStrings ScanListing(const TSignal& s) {
-    TStrings out{"entity: " + s.EntityName(), "architecture: " + s.ArchName(),
-                 "clock: " + s.ClockSignal(), "reset: " + s.ResetSignal()};
-    for (const auto& g : s.Generics())
-        out.push_back("generic: " + g.name + " : " + g.type +
-                      (g.value.empty() ? "" : " := " + g.value));
-    for (const auto& p : s.Ports())
-        out.push_back("port: " + p);
-    for (const auto& p : s.Inputs())
-        out.push_back("input: " + p);
-    for (const auto& p : s.Outputs())
-        out.push_back("output: " + p);
-    return out;
+    TEntity e;
+    e.architecture = ScanArchitecture(archLine, archUp);
+    ScanPorts(e, entity, entityUp);
+    const TRoles event = ScanClockAndReset(process, processLines);
+    e.clock = Ref(event.clock);
+    e.reset = Ref(event.reset);
+    ScanClockProcess(e, lines);
+    return e;
 }
 
 } // namespace korvalt

@@ -1,15 +1,15 @@
-// TSignal: one scanned VHDL file and the VHDL fragments written from it.
+// The entity scanner: one VHDL file read into a typed entity.
 //
 // The scanner is a line-oriented keyword scanner, not a VHDL parser. It is built
 // for the layout Korvalt writes itself: the port list opens on the line of the
 // keyword PORT, each port has a line of its own, and the closing parenthesis
 // ends the last port's line. It records the entity name, the architecture name,
-// the port declarations as texts sorted by direction, and the clock and reset of
-// the process text with their active levels ("+" for '1', "-" for '0').
+// the generics, the ports with their directions, and the clock and reset of the
+// process text with their active levels.
 //
 // Keywords count as whole words only, and text from "--" to the end of its line
-// is never searched for one. The emitters return OutLines, lent to the caller
-// until the next emitter call on the same object.
+// is never searched for one. The scan holds no state: each call reads its
+// lines alone.
 #pragma once
 
 #include <string>
@@ -26,81 +26,77 @@ struct TGeneric {
     bool operator==(const TGeneric&) const = default;
 };
 
-inline constexpr int DirIn = 1;
-inline constexpr int DirOut = 2;
+// The mode word of a port; None for a declaration without ":".
+enum class TDirection { None, In, Out, InOut, Buffer, Linkage };
 
-class TSignal {
-  public:
-    // Scans the file; a file that cannot be opened leaves every field empty.
-    explicit TSignal(const std::string& path);
-    // Scans lines already read (the file's lines without their line ends).
-    static TSignal FromLines(const TStrings& lines);
-
-    void Scan(const std::string& path);
-    // Records one declaration text with its direction flags (DirIn | DirOut).
-    void AddPort(const std::string& text, int flags);
-
-    static std::string Spaces(int n);
-    static std::string TrimLeftBlanks(std::string_view s);
-    static std::string TrimRightBlanks(std::string_view s);
-    // The type of a port declaration: the text after ":" without its mode word and ";".
-    static std::string PortType(std::string_view declaration);
-    // A value a generic without default can take, for the types a VHDL tool knows.
-    static std::string Placeholder(std::string_view type);
-    // The generic's default, or the placeholder of its type.
-    static std::string GenericValue(const TGeneric& g);
-    // DirIn, DirOut or 0 from the mode word after the first ":"; no mode word means in.
-    static int DirectionFlags(std::string_view declaration);
-    // A port line split at each ";" outside brackets into its declarations, each
-    // keeping its ";" and without leading blanks; a single declaration stays whole.
-    static TStrings SplitDeclarations(const std::string& line);
-    // The text before the first ":" without trailing blanks; empty without ":".
-    static std::string PortName(std::string_view declaration);
-
-    const TStrings& Inputs() const { return Inputs_; }
-    const TStrings& Outputs() const { return Outputs_; }
-    const TStrings& Ports() const { return Ports_; }
-    const std::string& EntityName() const { return EntityName_; }
-    const std::string& ArchName() const { return ArchName_; }
-    const std::string& ClockSignal() const { return ClockSignal_; }
-    const std::string& ResetSignal() const { return ResetSignal_; }
-    const std::vector<TGeneric>& Generics() const { return Generics_; }
-    // Clock and reset as the runnable testbench reads them: a clock written as a
-    // rising_edge or falling_edge call counts too.
-    const std::string& EdgeClockSignal() const { return EdgeClockSignal_; }
-    const std::string& EdgeResetSignal() const { return EdgeResetSignal_; }
-
-    // Emitters; n is the indentation in blanks.
-    const TStrings& PortClause(int n);
-    const TStrings& InputSignals(int n);
-    const TStrings& OutputSignals(int n);
-    const TStrings& ComponentDecl(int n);
-    const TStrings& StimulusProcesses(int n);
-    const TStrings& GenericClause(int n);
-    // namedGenerics: each generic is associated with a constant of its own name.
-    const TStrings& InstanceMap(int n, bool withComments, bool namedGenerics = false);
-    const TStrings& TestbenchMap(int n);
-    std::string ConfigLine(int n) const;
-
-  private:
-    TSignal() = default;
-    void ScanLines(const TStrings& lines);
-    void ScanPorts(const std::string& entity, const std::string& entityUp);
-    void ScanGenerics(const std::string& code, std::size_t open, std::size_t close);
-    void ScanArchitecture(const std::string& line, const std::string& lineUp);
-    void ScanClockAndReset(const std::string& process, const std::vector<std::size_t>& lineStarts,
-                           bool edgeCalls);
-    // The declarations in the order of the component declaration: inputs, then outputs.
-    TStrings DeclaredPorts() const;
-
-    TStrings Inputs_, Outputs_, Ports_, OutLines_;
-    std::string EntityName_, ClockSignal_, ResetSignal_, ArchName_;
-    std::vector<TGeneric> Generics_;
-    std::string EdgeClockSignal_, EdgeResetSignal_;
+// One port. The outputs that reproduce the source write its declaration as the
+// scanner kept it: "a : in bit;", and for the later names of a shared
+// declaration (a, b : in bit) with the blank after the comma (" b : in bit;").
+struct TPort {
+    std::string name; // without blanks around it
+    TDirection direction = TDirection::None;
+    std::string type; // the text after the mode word, without ";"
+    std::string declaration;
+    bool operator==(const TPort&) const = default;
 };
 
-// What the scan recorded, one "label: value" line each: entity, architecture,
-// clock, reset, then every generic, port, input and output.
-TStrings ScanListing(const TSignal& s);
+// Inputs are the ports of mode in (or without a mode word); outputs those of
+// mode out, buffer and inout. Linkage ports are neither.
+bool IsInput(const TPort& p);
+bool IsOutput(const TPort& p);
+
+// A clock or a reset: high is a rising edge for a clock and the active level
+// '1' for a reset. written is the name as the sensitivity list spells it,
+// blanks included, for the outputs that reproduce it; empty when none was found.
+struct TSignalRef {
+    std::string name, written;
+    bool high = true;
+    explicit operator bool() const { return !written.empty(); }
+    bool operator==(const TSignalRef&) const = default;
+};
+
+// How the runnable testbench found its reset: tested before the clock edge,
+// as the first condition inside it, or by the input's name alone.
+enum class TResetKind { None, Async, Sync, ByName };
+
+struct TEntity {
+    std::string name, architecture;
+    std::vector<TGeneric> generics;
+    // Generic types, and generic subprograms and packages without a default
+    // (is <>): no value can be associated with them.
+    TStrings genericTypes, genericSubprograms;
+    std::vector<TPort> ports;
+    TSignalRef clock, reset; // as the testbench skeleton reads them
+    // As the runnable testbench reads them, from the first process with a clock
+    // edge (a rising_edge or falling_edge call, or the event attribute); both
+    // are inputs of the entity.
+    TSignalRef edgeClock, edgeReset;
+    TResetKind resetKind = TResetKind::None;
+};
+
+// Whether a port's name says reset: after a trailing "_i" or "_in", it is or
+// ends in rst, reset, arst or srst; with "n" or "_n" behind or an "n" in front
+// (nrst) the reset is active low. Sets high to the active level.
+bool NamedLikeReset(std::string_view name, bool& high);
+
+// Scans a file's lines (without their line ends).
+TEntity ScanEntity(const TStrings& lines);
+
+std::string Spaces(int n);
+std::string TrimLeftBlanks(std::string_view s);
+std::string TrimRightBlanks(std::string_view s);
+// A value a generic without default can take, for the types a VHDL tool knows.
+std::string Placeholder(std::string_view type);
+// A signal's type for a port's type: a vector type without bounds gets
+// (7 downto 0), and guessed is set, so that the signal declaration analyses.
+std::string SignalType(std::string_view portType, bool& guessed);
+// The comment behind a signal whose width was guessed, in the code page of written files.
+std::string WidthNote();
+// The generic's default, or the placeholder of its type; for a type this
+// program does not know (a record from a package, an enumeration), the call of
+// a function WERT_EINTRAGEN_<name> that PlaceholderFunction writes.
+std::string GenericValue(const TGeneric& g);
+// That function's declaration, one line; empty when the generic needs none.
+std::string PlaceholderFunction(const TGeneric& g);
 
 } // namespace korvalt

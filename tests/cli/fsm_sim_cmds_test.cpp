@@ -16,11 +16,16 @@ TEST(CliSimulate, TestbenchFilesSkippedRowsVerdictsAndExitCodes) {
     std::filesystem::copy(DataPath("fsm/tour/mealy_senke.Mealy.txt"), dir.File("Mealy.txt"));
     WriteBytes(dir.File("kaputt.txt"), "#IN\r\n");
     std::filesystem::create_directories(dir.File("ohne"));
-    std::filesystem::create_directories(dir.File("mit"));
-    WriteBytes(dir.File("mit/ghdl"), "#!/bin/sh\ncase \"$1\" in -r) /bin/cat '" +
-                                         DataPath("fsm/ghdl_lauf.txt") +
-                                         "'; exit 1;; esac\nexit 0\n");
-    std::filesystem::permissions(dir.File("mit/ghdl"), std::filesystem::perms::owner_all);
+    // Stand-ins that print a known log and exit with 1 on "-r": failing rows, or
+    // a clean summary followed by an error of the simulator.
+    for (const auto& [folder, log] :
+         {std::pair<std::string, std::string>{"mit", "ghdl_lauf"}, {"abbruch", "ghdl_abbruch"}}) {
+        std::filesystem::create_directories(dir.File(folder));
+        WriteBytes(dir.File(folder + "/ghdl"), "#!/bin/sh\ncase \"$1\" in -r) /bin/cat '" +
+                                                   DataPath("fsm/" + log + ".txt") +
+                                                   "'; exit 1;; esac\nexit 0\n");
+        std::filesystem::permissions(dir.File(folder + "/ghdl"), std::filesystem::perms::owner_all);
+    }
     const struct {
         const char* path; // PATH: a folder of dir
         std::vector<std::string> args;
@@ -45,6 +50,7 @@ TEST(CliSimulate, TestbenchFilesSkippedRowsVerdictsAndExitCodes) {
          "0, "
          "gesehen y = 1\n",
          ""},
+        {"abbruch", {"simulate", "Moore.txt"}, 1, "3 Übergänge geprüft, 0 Fehler\n", ""},
     };
     for (const auto& c : cases) {
         std::vector<std::string> argv = {"/usr/bin/env", "PATH=" + dir.File(c.path), KORVALT_CLI};

@@ -24,6 +24,7 @@ TEST(CliLint, OneLinePerFindingAndExitCodes) {
          1,
          dir + "ohne_abschnitt.vhd: Die Vorlage hat keinen Abschnitt (keine Zeile, die mit \"#\" "
                "beginnt).\n"},
+        {{"lint", dir + "mein_Register-breit.vhd", "Register"}, 0, ""},
         {{"lint", dir + "rumpf.vhd", "Fehlt"}, 2, ""},
         {{"lint", dir}, 2, ""},
         {{"lint"}, 2, ""},

@@ -40,11 +40,19 @@ TEST(CliExpand, ReproducesTheCounterExample) {
 
 TEST(CliExpand, UnnamedParametersTakeDefaultsAndOutIsUsedAsGiven) {
     TTempDir dir;
-    const auto r = Cli({"expand", Zaehler, "Abwaertszaehler", "-o", "z"}, dir.Path());
+    const auto r = Cli({"expand", Zaehler, "Abwaertszaehler", "-o", "z.vhdl"}, dir.Path());
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    // No extension is added; |NAME| of a name without "." is empty.
-    EXPECT_EQ(ReadBytes(dir.File("z")).substr(0, 17), "entity  is\r\n   po");
-    EXPECT_NE(ReadBytes(dir.File("z")).find("(7 downto 0)"), std::string::npos);
+    EXPECT_EQ(ReadBytes(dir.File("z.vhdl")).substr(0, 18), "entity z is\r\n   po");
+    EXPECT_NE(ReadBytes(dir.File("z.vhdl")).find("(7 downto 0)"), std::string::npos);
+    // No extension is added, and a name without "." would leave |NAME| empty:
+    // refused, as is a name VHDL does not take.
+    for (const char* out : {"z", "mein_register-breit.vhd", "register.vhd"}) {
+        const auto refused = Cli({"expand", Zaehler, "Abwaertszaehler", "-o", out}, dir.Path());
+        EXPECT_EQ(refused.exitCode, 2) << out;
+        EXPECT_NE(refused.err.find("kein gültiger VHDL-Bezeichner für |NAME|"), std::string::npos)
+            << refused.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.File(out))) << out;
+    }
 }
 
 TEST(CliExpand, ANameMatchingSeveralDeclarationsSetsAllOfThem) {

@@ -1,3 +1,4 @@
+#include <clocale>
 #include <regex>
 #include <sstream>
 
@@ -46,6 +47,37 @@ TStrings Dump(const TAutomat& model) {
     if (g.leftOut) out.push_back("left out " + std::to_string(g.leftOut));
     return out;
 }
+
+// A ring of states, then rows from every state back to the first until there are rows rows.
+TAutomat Ring(int states, int rows) {
+    TAutomat a;
+    a.Eingangsmatrix = {"x0|0", "x1|1"};
+    for (int s = 0; s < states; ++s)
+        a.Zustandsmatrix.push_back("Z" + std::to_string(s) + "|");
+    for (int r = 0; r < rows; ++r)
+        a.Automatentabelle.push_back("Z" + std::to_string(r % states) + "|Z" +
+                                     (r < states ? std::to_string((r + 1) % states) : "0") +
+                                     (r < states ? "|x0" : "|x1"));
+    return a;
+}
+
+int Count(const std::string& text, const std::regex& pattern) {
+    return int(std::distance(std::sregex_iterator(text.begin(), text.end(), pattern),
+                             std::sregex_iterator()));
+}
+
+// Sets the C library's number locale for a test and puts the old one back.
+class TNumberLocale {
+  public:
+    explicit TNumberLocale(const char* name)
+        : saved_(std::setlocale(LC_NUMERIC, nullptr)), ok_(std::setlocale(LC_NUMERIC, name)) {}
+    ~TNumberLocale() { std::setlocale(LC_NUMERIC, saved_.c_str()); }
+    bool Ok() const { return ok_; }
+
+  private:
+    std::string saved_;
+    bool ok_;
+};
 
 } // namespace
 
@@ -107,9 +139,8 @@ TEST(StateDiagram, WorkedExamplesExportLayOutAndRenderEveryNodeAndArrow) {
         ASSERT_TRUE(SaveDiagram(g, dir.File("x.svg"), DiagramFormatOf("x.svg")));
         const std::string svg = ReadBytes(dir.File("x.svg"));
         const auto count = [&](const char* cls) {
-            const std::regex group(std::string("<g id=\"[^\"]*\" class=\"") + cls + "\">");
-            return std::distance(std::sregex_iterator(svg.begin(), svg.end(), group),
-                                 std::sregex_iterator());
+            return long(
+                Count(svg, std::regex(std::string("<g id=\"[^\"]*\" class=\"") + cls + "\">")));
         };
         EXPECT_EQ(count("node"), long(g.nodes.size() + 1)) << name;
         EXPECT_EQ(count("edge"), long(g.edges.size() + 1)) << name;
@@ -130,4 +161,65 @@ TEST(StateDiagram, LayoutTextOfAnotherGraphIsRefused) {
     EXPECT_FALSE(ReadLayout(xdot.data, BuildStateGraph(ReadMachine(MealyExample()))));
     EXPECT_FALSE(ReadLayout("digraph { a -> b }", moore));
     EXPECT_FALSE(ReadLayout(std::string(3000, '{'), moore));
+}
+
+// Graphviz reads the DOT text's numbers and writes coordinates with the C
+// library: under a German number locale (decimal comma) the layout must be
+// the same as in the C locale, and be read back.
+TEST(StateDiagram, GermanNumberLocaleGivesTheSameLayout) {
+    const TStateGraph g = BuildStateGraph(ReadMachine(MealyExample()));
+    const TRenderResult inC = RenderDot(DiagramDotLines(g), "xdot");
+    ASSERT_TRUE(inC);
+    TNumberLocale german("de_DE.UTF-8");
+    ASSERT_TRUE(german.Ok())
+        << "the locale de_DE.UTF-8 is missing: tools/ensure-locale de_DE.UTF-8";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    EXPECT_EQ(RenderDot(DiagramDotLines(g), "xdot").data, inC.data);
+    std::string error;
+    const auto layout = LayoutGraph(g, &error);
+    ASSERT_TRUE(layout) << error;
+    EXPECT_GT(layout->nodes[0].width, 10);
+    EXPECT_STREQ(std::localeconv()->decimal_point, ",") << "locale not put back";
+}
+
+// A failure names its reason: unreadable text, a layout engine Graphviz lacks.
+TEST(StateDiagram, FailuresNameTheirReason) {
+    const struct {
+        TStrings dot;
+        const char* reason;
+    } cases[] = {
+        {{"digraph {"}, "syntax error"},
+        {{"digraph { graph [layout=nosuch]; a -> b }"}, "nosuch"},
+    };
+    for (const auto& c : cases) {
+        const TRenderResult r = RenderDot(c.dot, "svg");
+        EXPECT_FALSE(r);
+        EXPECT_NE(r.error.find(c.reason), std::string::npos) << r.error;
+    }
+}
+
+// dot lays out up to 64 states and 256 rows; larger machines go to sfdp, whose
+// DOT text says so, and still show every state, arrow and label.
+TEST(StateDiagram, LargeMachinesAreLaidOutBySfdpWithEveryLabel) {
+    const struct {
+        int states, rows;
+        bool sfdp;
+    } cases[] = {{64, 64, false}, {65, 65, true}, {8, 256, false}, {8, 257, true}};
+    for (const auto& c : cases) {
+        const TStateGraph g = BuildStateGraph(ReadMachine(Ring(c.states, c.rows)));
+        const TStrings dot = DiagramDotLines(g);
+        EXPECT_EQ(dot[1].find("layout=sfdp, overlap=prism") != std::string::npos, c.sfdp)
+            << c.states << " states, " << c.rows << " rows";
+        if (!c.sfdp) continue;
+        std::string error;
+        const auto layout = LayoutGraph(g, &error);
+        ASSERT_TRUE(layout) << error;
+        for (const TEdgePlace& e : layout->edges)
+            EXPECT_TRUE(e.arrow && e.label && e.points.size() >= 4);
+        const TRenderResult svg = RenderDot(dot, "svg");
+        ASSERT_TRUE(svg) << svg.error;
+        EXPECT_EQ(Count(svg.data, std::regex("class=\"node\"")), c.states + 1);
+        EXPECT_EQ(Count(svg.data, std::regex(">x0<")), c.states);
+        EXPECT_EQ(Count(svg.data, std::regex(">x1<")), c.rows - c.states);
+    }
 }

@@ -1,6 +1,7 @@
 // Property: with a fixed seed, hundreds of random descriptions, valid and
 // broken. Each one that passes the checks gives VHDL that GHDL analyses; each
-// broken one fails the checks with a message that names its problem. Entity
+// broken one fails the checks with a message that names its problem; all valid
+// ones together synthesise without a latch. Entity
 // names the file itself uses are refused; the others serve as entities.
 #include <gtest/gtest.h>
 
@@ -61,6 +62,7 @@ TEST(FsmProperty, RandomDescriptionsEitherAnalyseOrNameTheirProblem) {
     std::mt19937 rng(4711);
     TTempDir dir;
     std::vector<std::string> files;
+    std::vector<TMachineUnit> machines;
     int valid = 0, broken = 0;
     TStrings entities; // "+ name" allowed, "- name" refused
     for (const auto& line : SplitLines(ReadBytes(DataPath("fsm/entity_names.txt")))) {
@@ -90,6 +92,7 @@ TEST(FsmProperty, RandomDescriptionsEitherAnalyseOrNameTheirProblem) {
                                  << (report.further.empty() ? "" : Cp1252ToUtf8(report.further[0]));
         const auto k = static_cast<std::size_t>(valid++);
         const std::string entity = k < entities.size() ? entities[k] : "p" + std::to_string(i);
+        machines.push_back({entity, !a.Moore && ReadMachine(a).Coded()});
         files.push_back(dir.File("f" + std::to_string(i) + ".vhd"));
         WriteBytes(files.back(), CrLf(BuildAutomatVhdl(ReadMachine(a), entity)));
     }
@@ -111,4 +114,6 @@ TEST(FsmProperty, RandomDescriptionsEitherAnalyseOrNameTheirProblem) {
             EXPECT_TRUE(r.Ok()) << files[f] << "\n" << r.output << ReadBytes(files[f]);
         }
     }
+    const auto synth = GhdlSynthMachines(machines, dir.Path());
+    EXPECT_TRUE(synth.Ok()) << synth.output;
 }

@@ -109,5 +109,7 @@ TEST(FsmSimulation, MooreAndMealyCodedAndEnumeratedBothEdgesBothResetLevels) {
         r = GhdlRun("tb_fsm_dut", dir.Path(), "10us");
         EXPECT_TRUE(r.Ok()) << what << "\n" << r.output << CrLf(vhdl);
         EXPECT_NE(r.output.find(Done), std::string::npos) << what << "\n" << r.output;
+        r = GhdlSynth("fsm_dut", dir.Path());
+        EXPECT_TRUE(r.Ok()) << what << ": no hardware\n" << r.output << CrLf(vhdl);
     }
 }

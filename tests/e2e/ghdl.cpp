@@ -40,7 +40,26 @@ TGhdlResult GhdlRun(const std::string& unit, const std::string& workDir,
 
 TGhdlResult GhdlSynth(const std::string& unit, const std::string& workDir) {
     // The netlist goes to stdout; only the messages are of interest.
-    return Ghdl("--synth", {unit}, workDir, false);
+    TGhdlResult r = Ghdl("--synth", {unit}, workDir, false);
+    // A latch fails synthesis unless --latches is given; it must fail here in any case.
+    if (r.Ok() && r.output.find("latch infered") != std::string::npos) r.exitCode = 1;
+    return r;
+}
+
+TGhdlResult GhdlSynthMachines(const std::vector<TMachineUnit>& machines,
+                              const std::string& workDir) {
+    // Each instance is synthesised as a module of its own, whatever drives its inputs.
+    std::string vhdl = "library IEEE;\nuse IEEE.STD_LOGIC_1164.ALL;\n"
+                       "entity synth_alle is\n  port(takt, reset, d : in std_logic);\n"
+                       "end synth_alle;\narchitecture wrapper of synth_alle is\nbegin\n";
+    for (std::size_t i = 0; i < machines.size(); ++i)
+        vhdl += "  u" + std::to_string(i) + ": entity work." + machines[i].entity +
+                " port map(clk => takt, rst => reset, x => (others => d)," +
+                (machines[i].zPort ? " z => open," : "") + " y => open);\n";
+    vhdl += "end wrapper;\n";
+    WriteBytes(workDir + "synth_alle.vhd", vhdl);
+    if (TGhdlResult r = GhdlAnalyse(workDir + "synth_alle.vhd", workDir); !r.Ok()) return r;
+    return GhdlSynth("synth_alle", workDir);
 }
 
 } // namespace korvalt::test

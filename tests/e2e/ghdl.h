@@ -26,7 +26,17 @@ TGhdlResult GhdlRun(const std::string& unit, const std::string& workDir,
                     const std::string& stopTime, const std::vector<std::string>& extra = {});
 
 // Synthesises the analysed entity unit; fails on VHDL that simulates but
-// cannot become hardware. The output holds the messages, not the netlist.
+// cannot become hardware, and on a latch. The output holds the messages, not the netlist.
 TGhdlResult GhdlSynth(const std::string& unit, const std::string& workDir);
+
+// An analysed state machine (ports clk, rst, x, y) and whether it also has the inout port z.
+struct TMachineUnit {
+    std::string entity;
+    bool zPort = false;
+};
+// Synthesises analysed state machines in one GHDL run, as instances of a wrapper
+// written into workDir; a latch or an error fails it, naming the machine's file and line.
+TGhdlResult GhdlSynthMachines(const std::vector<TMachineUnit>& machines,
+                              const std::string& workDir);
 
 } // namespace korvalt::test

@@ -63,29 +63,28 @@ TEST(AutomatBasics, BitsNeededEntryFieldsAndDuplicates) {
     EXPECT_TRUE(HasDuplicateIdentifiers({"a", "", ""})); // empty lines count too
 }
 
-TEST(IdentifierLines, NamesKeepThePatternOfTheirPosition) {
-    // clang-format off
-    const struct { TStrings before, lines, after, linesAfter; const char* width; int widthAfter; } cases[] = {
-        {{"a|01", "b|10"}, {"c", "a"}, {"c|01", "a|10"}, {"c", "a"}, "2", 2},
-        {{"a|01", "b|10"}, {"a", "b", "d"}, {"a|01", "b|10", "d|"}, {"a", "b", "d"}, "2", 2},
-        {{}, {"a", "", " ", "b"}, {"a|", "b|"}, {"a", "b"}, "0", 2}, // width from 4 lines
-        {{}, {"a", "", " ", "b"}, {"a|", "b|"}, {"a", "b"}, "5", 5},
-        {{}, {"a", "A"}, {"a|"}, {"a", "A"}, "", 1},
-        {{"a|01", "b|10", "c|11"}, {"x"}, {"x|01"}, {"x"}, "junk", 1},
-        {{"a|01"}, {}, {}, {}, "3", 3},
-        {{"plain"}, {"n"}, {"nplain"}, {"n"}, "1", 1}, // an entry without "|" stays whole
-        {{}, {"\tx "}, {"\tx |"}, {"\tx "}, "1", 1},   // only blanks count as blank
-        {{}, {"a"}, {"a|"}, {"a"}, "99999", 256},      // widths are held to 0..256
-        {{}, {"a"}, {"a|"}, {"a"}, "-4", 1},
+// tests/data/fsm/identifier_lines.txt: names typed into the input list with a
+// width; patterns follow their position or their name and keep their bits
+// when the width changes ("\\t" in a line stands for a tab).
+TEST(IdentifierLines, PatternsFollowTheirNamesAndKeepTheirBits) {
+    auto list = [](const std::string& joined) {
+        TStrings l = test::ListOf(joined);
+        for (auto& e : l)
+            if (e.starts_with("\\t")) e.replace(0, 2, "\t");
+        return l;
     };
-    // clang-format on
-    for (auto c : cases) {
+    for (const auto& c : test::DataRows("fsm/identifier_lines.txt", '\t')) {
         TAutomat a;
-        a.Eingangsmatrix = c.before;
-        ApplyIdentifierLines(a, TPart::Eingangsmatrix, c.lines, c.width, "", false, false);
-        EXPECT_EQ(a.Eingangsmatrix, c.after) << c.width;
-        EXPECT_EQ(c.lines, c.linesAfter) << c.width;
-        EXPECT_EQ(a.Eingangsbitbreite, c.widthAfter) << c.width;
+        a.Eingangsmatrix = list(c[0]);
+        a.Eingangsbitbreite = std::stoi(c[1]);
+        TStrings lines = list(c[2]);
+        const std::string width = c[3] == "-" ? "" : c[3];
+        EXPECT_EQ(PatternsLosingOnes(a, TPart::Eingangsmatrix, lines, width), std::stoi(c[7]))
+            << c[8];
+        ApplyIdentifierLines(a, TPart::Eingangsmatrix, lines, width, "", false, false);
+        EXPECT_EQ(a.Eingangsmatrix, list(c[4])) << c[8];
+        EXPECT_EQ(lines, list(c[5])) << c[8];
+        EXPECT_EQ(a.Eingangsbitbreite, std::stoi(c[6])) << c[8];
     }
 }
 

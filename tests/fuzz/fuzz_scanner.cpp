@@ -4,23 +4,26 @@
 #include <string>
 
 #include "common/textfile.h"
+#include "vhdl/emitters.h"
 #include "vhdl/testbench.h"
-#include "vhdl/u_signals.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const korvalt::TStrings lines = korvalt::SplitLines(text);
-    korvalt::TSignal s = korvalt::TSignal::FromLines(lines);
-    s.ComponentDecl(3);
-    s.InputSignals(3);
-    s.OutputSignals(3);
-    s.StimulusProcesses(3);
-    s.InstanceMap(3, true);
-    s.InstanceMap(0, false);
-    s.InstanceMap(3, true, true);
-    korvalt::VhdlTestbenchLines(s, korvalt::ContextClause(lines));
-    s.TestbenchMap(3);
-    s.ConfigLine(0);
-    korvalt::TestbenchLines(s);
+    using namespace korvalt;
+    const TEntity s = ScanEntity(lines);
+    ComponentDecl(s, 3);
+    InputSignals(s, 3);
+    OutputSignals(s, 3);
+    StimulusProcesses(s, 3);
+    InstanceMap(s, 3, true);
+    InstanceMap(s, 0, false);
+    InstanceMap(s, 3, true, true, "map_XXX_2");
+    VhdlTestbenchLines(s, ContextClause(lines));
+    TestbenchMap(s, 3);
+    ConfigLine(s, 0);
+    PlaceholderFunctions(s, 3);
+    GenericNotes(s);
+    TestbenchLines(s);
     return 0;
 }

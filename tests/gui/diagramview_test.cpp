@@ -128,6 +128,15 @@ TEST_F(DiagramTabTest, LargeMachinesAreLaidOutByAChildThatCanBeCancelledAndSaveA
     EXPECT_FALSE(View()->Busy());
     EXPECT_EQ(View()->Note(), "Abgebrochen.");
 
+    // A child that ends without writing the layout: the note says so.
+    View()->CliPath = "/bin/true";
+    Tabs()->setCurrentIndex(4);
+    Tabs()->setCurrentIndex(5);
+    WaitWhileBusy();
+    EXPECT_EQ(View()->Note(), "Das Zustandsdiagramm kann nicht angeordnet werden: "
+                              "korvalt-cli schrieb keine Anordnung.");
+    View()->CliPath = KORVALT_CLI;
+
     // Saving a picture runs the child too; an existing file is asked about.
     dialogs.saveFiles = {PathToQ(dir.File("d.svg")), PathToQ(dir.File("d.svg"))};
     dialogs.yesNo = {false};

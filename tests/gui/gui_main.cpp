@@ -1,15 +1,18 @@
 // Entry of the window tests: the offscreen platform unless told otherwise,
-// one QApplication for all tests, and the F1 help as the program installs it.
+// one QApplication for all tests, and Qt's German texts and the F1 help as
+// the program installs them.
 #include <QApplication>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "gui/help.h"
+#include "gui/language.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    korvalt::InstallGermanQtTexts();
     korvalt::THelpKeyFilter helpKeys;
     app.installEventFilter(&helpKeys);
     return RUN_ALL_TESTS();

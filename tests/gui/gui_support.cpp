@@ -32,9 +32,10 @@ void TFakeDialogs::ShowMessage(QWidget*, const QString& caption, const QString& 
     asked.push_back({"message", caption, text});
 }
 
-QString TFakeDialogs::AskFileName(QWidget* parent, const QString& proposal) {
+QString TFakeDialogs::AskFileName(QWidget* parent, const QString& proposal,
+                                  const std::function<QString(const QString&)>& check) {
     asked.push_back({"filename", "", proposal});
-    if (fileNames.empty()) return TDialogs::AskFileName(parent, proposal); // the real prompt
+    if (fileNames.empty()) return TDialogs::AskFileName(parent, proposal, check); // the real prompt
     return Take(fileNames, "file name");
 }
 

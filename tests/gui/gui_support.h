@@ -46,7 +46,8 @@ class TFakeDialogs : public TDialogs {
     bool AskYesNo(QWidget*, const QString& caption, const QString& text, bool) override;
     TAnswer AskYesNoCancel(QWidget*, const QString& caption, const QString& text) override;
     void ShowMessage(QWidget*, const QString& caption, const QString& text) override;
-    QString AskFileName(QWidget*, const QString& proposal) override;
+    QString AskFileName(QWidget*, const QString& proposal,
+                        const std::function<QString(const QString&)>& check) override;
     QString ChooseFolder(QWidget*, const QString& title, const QString& start) override;
     QString ChooseFile(QWidget*, const QString& title, const QString& folder,
                        const QString& fileName, const QString& filter) override;

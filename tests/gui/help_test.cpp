@@ -1,4 +1,7 @@
+#include <QAction>
 #include <QDialog>
+#include <QPointer>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -8,6 +11,8 @@
 #include "gui/gui_support.h"
 #include "gui/help.h"
 #include "gui/u_about.h"
+#include "gui/u_automat.h"
+#include "support/testsupport.h"
 
 using namespace korvalt;
 
@@ -42,6 +47,42 @@ TEST(Help, StaysUsableWhileAModalWindowIsOpen) {
     box.exec();
     EXPECT_EQ(shown, "1000");
     EXPECT_FALSE(blockedWhileModal);
+}
+
+// The help the user opened beside the main window stays; the state-machine
+// editor's own can be scrolled beside it (key presses through the window
+// system, which drops them for a blocked window) and closes with it.
+TEST(Help, OpenedFromTheEditorBelongsToItAndCanBeUsedBesideIt) {
+    test::TTempDir dir;
+    test::TFakeDialogs dialogs;
+    HelpJump("1000");
+    QPointer<THelpWindow> help;
+    QString topic;
+    bool owned = false, blocked = true;
+    int scrolled = 0;
+    {
+        TAutomatForm editor;
+        editor.Init(dir.Path(), dir.Path(), true);
+        QTimer::singleShot(0, [&] {
+            editor.findChild<QAction*>("Hilfe1")->trigger();
+            help = THelpWindow::Instance();
+            topic = help->CurrentTopic();
+            owned = help->parentWidget() == &editor;
+            blocked = help->IsBlocked();
+            QScrollBar* bar = help->findChild<QTextBrowser*>()->verticalScrollBar();
+            const int before = bar->value();
+            QTest::keyClick(help->windowHandle(), Qt::Key_PageDown);
+            scrolled = bar->value() - before;
+            editor.reject();
+        });
+        editor.exec();
+    }
+    EXPECT_EQ(topic, "3000");
+    EXPECT_TRUE(owned);
+    EXPECT_FALSE(blocked);
+    EXPECT_GT(scrolled, 0);
+    EXPECT_TRUE(help.isNull());
+    EXPECT_EQ(THelpWindow::Instance()->CurrentTopic(), "1000");
 }
 
 TEST(Help, ExamplesAreHighlightedAsVhdlAndProseIsNot) {

@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "fsm/workspace.h"
@@ -176,8 +178,9 @@ TEST_F(AutomatFormTest, MatrixCellsTakeOnlyBitsThenLoadingAndNeuAskAndDiscardThe
     Act("Eingangsmatrix2");
     EXPECT_EQ(Grid()->horizontalHeaderItem(1)->text(), "X1");
     EXPECT_FALSE(Grid()->item(0, 0)->flags() & Qt::ItemIsEditable);
-    EXPECT_EQ(TypeIntoCell(1, 1, "2a1"), "1");
-    EXPECT_EQ(TypeIntoCell(2, 1, "0"), "0");
+    TypeIntoCell(1, 1, "2a1");
+    TypeIntoCell(2, 1, "0");
+    EXPECT_EQ(Cell(1, 1) + Cell(2, 1), "10");
     EXPECT_EQ(TypeIntoCell(1, 3, "go|a0", true), "0"); // pasted text keeps its bits only
     Grid()->SetCurrentTableCell(2, 2);
     QTest::keyClicks(Grid(), "2"); // outside an editor too
@@ -289,7 +292,7 @@ TEST_F(AutomatFormTest, AFailedSaveOrLoadIsReportedAndKeepsTheWorkAndTheWindow) 
     ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_EQ(dialogs.asked[0].kind + "|" + dialogs.asked[0].caption, "message|Fehler");
     EXPECT_TRUE(dialogs.asked[0].text.contains("plain.txt/Moore.txt"));
-    EXPECT_TRUE(dialogs.asked[0].text.contains("Not a directory"));
+    EXPECT_TRUE(dialogs.asked[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOTDIR))));
     EXPECT_TRUE(form->Modified());
 
     dialogs.yesNoCancel = {TDialogs::Yes, TDialogs::No, TDialogs::No};
@@ -338,6 +341,91 @@ TEST_F(AutomatFormTest, MooreMachineEnteredFromStartToSaveGivesTheExpectedFile) 
     EXPECT_FALSE(form->Modified());
     EXPECT_TRUE(MatchesExpected(ReadBytes(programDir.File("Moore.txt")), "fsm/Moore.txt", false));
     EXPECT_TRUE(dialogs.asked.empty());
+}
+
+// The width counts when it is applied, not while it is typed; a narrower one asks first.
+TEST_F(AutomatFormTest, AWiderWidthKeepsThePatternsAndANarrowerOneAsksFirst) {
+    OpenLoaded();
+    Act("Eingangsmatrix1");
+    BitEdit()->selectAll();
+    QTest::keyClicks(BitEdit(), "16"); // passes through 1 without a question
+    Act("Eingangsmatrix2");
+    EXPECT_EQ(Cell(14, 2) + Cell(15, 2) + Cell(16, 2) + Cell(1, 2), "0100");
+    EXPECT_TRUE(dialogs.asked.empty());
+    Grid()->SetCurrentTableCell(1, 1);
+    QTest::keyClicks(Grid(), "1"); // go: 1000000000000001
+    Act("Eingangsmatrix1");
+    for (bool yes : {false, true}) {
+        BitEdit()->selectAll();
+        QTest::keyClicks(BitEdit(), "2");
+        dialogs.yesNo = {yes};
+        SelectTab(1);
+        ASSERT_EQ(dialogs.asked.size(), yes ? 2u : 1u);
+        EXPECT_EQ(dialogs.asked.back().caption + "|" + dialogs.asked.back().text,
+                  "Frage|Mit der Bitbreite 2 verliert 1 Bitmuster eine 1.\nBitbreite ändern?");
+        SelectTab(0);
+        EXPECT_EQ(BitEdit()->text(), yes ? "2" : "16"); // Nein puts the old width back
+    }
+    EXPECT_EQ(form->Automat().Eingangsmatrix, (TStrings{"go|01", "stop|10", "halt|11"}));
+}
+
+// Tab and Shift+Tab step through the bit cells only; each typed bit is one step to undo.
+TEST_F(AutomatFormTest, TabStepsThroughTheBitsAndUndoTakesBackATypedBit) {
+    OpenLoaded();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    Act("Eingangsmatrix2");
+    Grid()->SetCurrentTableCell(1, 1);
+    auto type = [](const QString& keys) {
+        for (QChar c : keys) {
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            if (c == u'\t' || c == u'<')
+                QTest::keyClick(focus, c == u'\t' ? Qt::Key_Tab : Qt::Key_Backtab,
+                                c == u'\t' ? Qt::NoModifier : Qt::ShiftModifier);
+            else
+                QTest::keyClicks(focus, QString(c));
+        }
+    };
+    type("1\t0\t0\t1\t0\t0<<");
+    EXPECT_EQ(Cell(1, 1) + Cell(2, 1) + Cell(1, 2) + Cell(2, 2) + Cell(1, 3) + Cell(2, 3),
+              "100100");
+    EXPECT_EQ(Grid()->CurrentTableCol() * 10 + Grid()->CurrentTableRow(), 22);
+    type("<<<");
+    EXPECT_EQ(Grid()->CurrentTableCol() * 10 + Grid()->CurrentTableRow(), 11);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Cell(2, 3), "1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Cell(2, 3), "0");
+    Grid()->SetCurrentTableCell(2, 3);
+    type("\t"); // the last bit's Tab leaves the grid
+    EXPECT_NE(QApplication::focusWidget(), Grid());
+    Act("Eingangsmatrix1");
+    EXPECT_EQ(form->Automat().Eingangsmatrix, (TStrings{"go|10", "stop|01", "halt|00"}));
+}
+
+// A description begun with Neu has no file: its first save asks before it
+// replaces a saved machine, and Nein writes nothing, not even the VHDL file.
+TEST_F(AutomatFormTest, NewWorkAsksBeforeItsFirstSaveReplacesTheSavedMachine) {
+    OpenLoaded();
+    Act("Neu1");
+    TypeNames("go");
+    const QString question =
+        "Datei überschreiben?\n" + QString::fromStdString(programDir.File("Moore.txt"));
+    dialogs.yesNo = {false};
+    Act("ErzeugeVHDLDatei1");
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].caption + "|" + dialogs.asked[0].text, "Frage|" + question);
+    EXPECT_EQ(ReadBytes(programDir.File("Moore.txt")), LoadedMoore);
+    EXPECT_TRUE(form->Modified());
+    dialogs.yesNo = {true};
+    Act("Speichern1");
+    EXPECT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(ReadBytes(programDir.File("Moore.txt")).substr(0, 17), "#IB1\r\n#OB0\r\n#IN\r\n");
+    TypeNames("\nstop"); // saved once, it is the workspace file again
+    Act("Speichern1");
+    EXPECT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_FALSE(form->Modified());
 }
 
 TEST_F(AutomatFormTest, MainWindowOpensTheEditorModallyAndTheWindowKeepsItsSize) {

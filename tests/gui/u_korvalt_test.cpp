@@ -1,9 +1,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -230,6 +233,38 @@ TEST_F(MainFormTest, FolderWithADotEmptyNameUnwritableOrFolderOutputAndUnreadabl
     }
 }
 
+TEST_F(MainFormTest, ANameGivingNoIdentifierForNAMEIsRefusedByThePrompt) {
+    WriteBytes(programDir.File("Template/mein_Register-breit.vhd"),
+               "#A\r\n<\r\nentity |NAME| is end;\r\n>\r\n");
+    Open();
+    Choose("mein Register,breit");
+    QStringList seen;
+    QString refusal;
+    dialogs.onModal = [&](QDialog* prompt) {
+        auto* edit = prompt->findChild<QLineEdit*>("DateinameEDT");
+        seen << edit->text();
+        QTest::keyClick(edit, Qt::Key_Return); // refused: a message, the prompt stays
+        seen << Last().kind + Last().caption + QString::number(prompt->isVisible());
+        refusal = Last().text;
+        edit->setText("Mein_Register");
+        QTest::keyClick(edit, Qt::Key_Return);
+        return prompt->result();
+    };
+    Make();
+    EXPECT_EQ(seen.join('|'), "mein_register-breit.vhd|messageFehler1");
+    EXPECT_TRUE(refusal.startsWith(
+        "Der Name \"mein_register-breit\" (der Dateiname bis zum ersten Punkt) ist kein gültiger "
+        "VHDL-Bezeichner für |NAME|"));
+    EXPECT_EQ(ReadBytes(workDir.File("mein_register.VHD")), "entity mein_register is end;\r\n");
+    // The prompt closed otherwise keeps the proposal, which is refused as well.
+    Choose("mein Register,breit");
+    dialogs.onModal = nullptr;
+    Make();
+    EXPECT_EQ(Last().kind + Last().caption, "messageFehler");
+    EXPECT_TRUE(Grid()->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(workDir.File("mein_register-breit.vhd")));
+}
+
 TEST_F(MainFormTest, WorkingFolderIsReadAtStartAndWrittenAtExit) {
     WriteBytes(programDir.File("KORVALT.INI"), "/erste/\r\n/zweite/\r\n");
     Open();
@@ -270,6 +305,22 @@ TEST_F(MainFormTest, F1OpensTheTopicOfTheFocusedControlOrTheHighlightedMenuEntry
     bar->setFocus();
     bar->setActiveAction(Get<QAction>("Einstellungen"));
     EXPECT_EQ(topicAfterF1(bar), "1160");
+}
+
+// The program speaks German whatever the locale it was started in (the test
+// also runs under LANG=C).
+TEST(Language, StandardButtonsAndTheFileDialogSpeakGerman) {
+    QMessageBox box(QMessageBox::Question, "Frage", "Datei überschreiben?",
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QStringList texts;
+    for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+        texts << box.button(b)->text().remove('&');
+    EXPECT_EQ(texts.join('/'), "Ja/Nein/Abbrechen");
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text().remove('&'), "Abbrechen");
 }
 
 TEST(DateinameForm, LowerCasesTheFileNameOnlyAndClosingOtherwiseKeepsTheProposal) {

@@ -35,11 +35,12 @@ class SimulierenTest : public ::testing::Test {
     }
     void TearDown() override { qputenv("PATH", oldPath); }
 
-    // A ghdl that prints the known log of a failed run on "-r"; `before` runs first at every step.
-    void StandIn(const std::string& before) {
+    // A ghdl that prints a known log (of a failed run) and exits with 1 on "-r";
+    // `before` runs first at every step.
+    void StandIn(const std::string& before, const std::string& log = "fsm/ghdl_lauf.txt") {
         const std::string path = dir.File("bin/ghdl");
         WriteBytes(path, "#!/bin/sh\n" + before + "\ncase \"$1\" in -r) /bin/cat '" +
-                             DataPath("fsm/ghdl_lauf.txt") + "'; exit 1;; esac\nexit 0\n");
+                             DataPath(log) + "'; exit 1;; esac\nexit 0\n");
         std::filesystem::permissions(path, std::filesystem::perms::owner_all);
     }
     TSimulationForm* Simulate() {
@@ -67,6 +68,17 @@ TEST_F(SimulierenTest, ShowsSummaryFailingRowsAndLogWithoutBlocking) {
          {"> ghdl -a --std=08 -fsynopsys", "> ghdl -e", "> ghdl -r",
           "disable-at-0\nmoore_tb.vhd:80:10", "(report note): 3 Übergänge geprüft"})
         EXPECT_TRUE(sim->Log().contains(part)) << part << "\n" << sim->Log().toStdString();
+}
+
+// The summary reports no failure, but the simulator ended in an error after it.
+TEST_F(SimulierenTest, ANonZeroExitIsNoPassEvenWithoutFailingRows) {
+    StandIn("", "fsm/ghdl_abbruch.txt");
+    TSimulationForm* sim = Simulate();
+    ASSERT_NE(sim, nullptr);
+    QSignalSpy finished(sim, &TSimulationForm::Finished);
+    ASSERT_TRUE(finished.wait(10000));
+    EXPECT_EQ(sim->Summary(), "3 Übergänge geprüft, 0 Fehler – nicht bestanden.");
+    EXPECT_TRUE(sim->Failures().isEmpty());
 }
 
 TEST_F(SimulierenTest, CancelEndsTheRun) {

@@ -78,8 +78,11 @@ TEST(InsertComponent, WhereTheInsertionsGo) {
         {"keywords inside names move nothing", K, {"signal architecture_x, beginning : bit;", "architecture a of t is", "  signal end_flag : bit; -- begin", "begin", "end a;"},
          Cat({{"signal architecture_x, beginning : bit;", "architecture a of t is"}, KDecl, {"  signal end_flag : bit; -- begin"}, KConfig, {"begin", KInstance, "end a;"}})},
         {"component without architecture", noArch, Arch,
-         Cat({{Arch[0]}, KDecl, {"for all : k use entity work.k();", ""}, {"begin", KInstance, "end a;"}})},
-        {"inserting twice", K, twice, Cat({{Arch[0]}, KDecl, KDecl, KConfig, KConfig, {"begin", KInstance, KInstance, "end a;"}})},
+         Cat({{Arch[0]}, KDecl, {"for all : k use entity work.k;", ""}, {"begin", KInstance, "end a;"}})},
+        {"inserting twice: the second label is numbered", K, twice, Cat({{Arch[0]}, KDecl, KDecl, KConfig, KConfig, {"begin", "   map_XXX_2 : k port map(a,y);", KInstance, "end a;"}})},
+        {"labels taken in any case are skipped; comments and longer names do not count", K,
+         {"architecture a of t is", "begin", "  MAP_xxx: x port map(q); -- map_XXX_2", "  Map_Xxx_2 : x port map(q);", "  map_XXX_20 <= map_xxx_b;", "end a;"},
+         Cat({{Arch[0]}, KDecl, KConfig, {"begin", "   map_XXX_3 : k port map(a,y);", "  MAP_xxx: x port map(q); -- map_XXX_2", "  Map_Xxx_2 : x port map(q);", "  map_XXX_20 <= map_xxx_b;", "end a;"}})},
         // clang-format on
     };
     for (const auto& c : cases)

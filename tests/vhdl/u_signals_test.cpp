@@ -1,7 +1,10 @@
-#include "vhdl/u_signals.h"
+#include "vhdl/emitters.h"
+#include "vhdl/insert.h"
+#include "vhdl/testbench.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -13,8 +16,8 @@ using namespace korvalt::test;
 
 namespace {
 
-TSignal ScanText(const std::string& text) {
-    return TSignal::FromLines(SplitLines(text));
+TEntity ScanText(const std::string& text) {
+    return ScanEntity(SplitLines(text));
 }
 
 std::string Process(const std::string& sensitivity, const std::string& body) {
@@ -32,46 +35,83 @@ TEST(Scan, AHugeSensitivityListDoesNotStallTheScan) {
         list += ", s" + std::to_string(i);
         body += "if s" + std::to_string(i) + " = '1' then q <= '0'; elsif x then q <= d; end if;\n";
     }
-    const TSignal s =
+    const TEntity s =
         ScanText(Process(list + ")", "if rst = '1' then q <= '0';\nelsif clk'event and clk = '1' "
                                      "then q <= d;\nend if;\n" +
                                          body));
-    EXPECT_EQ(s.ClockSignal(), "+clk");
-    EXPECT_EQ(s.ResetSignal(), "+ rst");
+    EXPECT_EQ(s.clock, (TSignalRef{"clk", "clk", true}));
+    EXPECT_EQ(s.reset, (TSignalRef{"rst", " rst", true}));
+}
+
+TEST(Scan, TwoFilesInTurnGiveTheSecondFilesPortsAndGenericsOnly) {
+    const TEntity first = ScanText("entity a is\n generic(N : natural := 1);\n port(x : in bit;\n"
+                                   " y : out bit);\nend a;\n");
+    const TEntity second = ScanText("entity b is\n port(z : in bit);\nend b;\n");
+    ASSERT_EQ(first.ports.size(), 2u);
+    EXPECT_EQ(ScanListing(second), (TStrings{"entity: b", "architecture: ", "clock: ", "reset: ",
+                                             "port: z : in bit;", "input: z : in bit;"}));
 }
 
 TEST(Emitters, ReproduceTheCounterExample) {
-    TSignal s(DataPath("vhdl/zaehler.vhd"));
+    TStrings lines;
+    ASSERT_TRUE(ReadLines(DataPath("vhdl/zaehler.vhd"), lines));
+    const TEntity s = ScanEntity(lines);
     TStrings out;
     auto group = [&](const std::string& label, const TStrings& lines) {
         if (!out.empty()) out.push_back("");
         out.push_back(label);
         out.insert(out.end(), lines.begin(), lines.end());
     };
-    group("ComponentDecl(3):", s.ComponentDecl(3));
-    group("ComponentDecl(0):", s.ComponentDecl(0));
-    TStrings signals = s.InputSignals(3);
-    const TStrings& outputs = s.OutputSignals(3);
+    group("ComponentDecl(3):", ComponentDecl(s, 3));
+    group("ComponentDecl(0):", ComponentDecl(s, 0));
+    TStrings signals = InputSignals(s, 3);
+    const TStrings outputs = OutputSignals(s, 3);
     signals.insert(signals.end(), outputs.begin(), outputs.end());
     group("InputSignals(3), then OutputSignals(3):", signals);
-    group("TestbenchMap(3):", s.TestbenchMap(3));
-    group("StimulusProcesses(3):", s.StimulusProcesses(3));
-    group("InstanceMap(3, with comments):", s.InstanceMap(3, true));
-    group("InstanceMap(3, without comments):", s.InstanceMap(3, false));
-    group("ConfigLine(0):", {s.ConfigLine(0)});
+    group("TestbenchMap(3):", TestbenchMap(s, 3));
+    group("StimulusProcesses(3):", StimulusProcesses(s, 3));
+    group("InstanceMap(3, with comments):", InstanceMap(s, 3, true));
+    group("InstanceMap(3, without comments):", InstanceMap(s, 3, false));
+    group("ConfigLine(0):", {ConfigLine(s, 0)});
     EXPECT_TRUE(MatchesExpected(CrLf(out), "vhdl/emitters_zaehler.txt", false));
 }
 
 // tests/data/vhdl/emitter_cases.txt: the fragments written for small entities.
 TEST(Emitters, FragmentsOfSmallEntities) {
-    const std::map<std::string, TStrings (*)(TSignal&, int)> emitters = {
-        {"PortClause", [](TSignal& s, int i) { return s.PortClause(i); }},
-        {"InputSignals", [](TSignal& s, int i) { return s.InputSignals(i); }},
-        {"InstanceMap", [](TSignal& s, int i) { return s.InstanceMap(i, false); }},
-        {"InstanceMapWithComments", [](TSignal& s, int i) { return s.InstanceMap(i, true); }},
-        {"TestbenchMap", [](TSignal& s, int i) { return s.TestbenchMap(i); }},
-        {"ComponentDecl", [](TSignal& s, int i) { return s.ComponentDecl(i); }},
-        {"StimulusProcesses", [](TSignal& s, int i) { return s.StimulusProcesses(i); }}};
+    const std::map<std::string, TStrings (*)(const TEntity&, int)> emitters = {
+        {"PortClause", PortClause},
+        {"InputSignals", InputSignals},
+        {"InstanceMap", [](const TEntity& s, int i) { return InstanceMap(s, i, false); }},
+        {"InstanceMapWithComments",
+         [](const TEntity& s, int i) { return InstanceMap(s, i, true); }},
+        {"TestbenchMap", TestbenchMap},
+        {"ComponentDecl", ComponentDecl},
+        {"StimulusProcesses", StimulusProcesses},
+        // The runnable testbench's header: the clock and reset it assumed.
+        {"Assumed", [](const TEntity& s, int) {
+             const TStrings tb = VhdlTestbenchLines(s, {});
+             return TStrings(tb.begin() + 1, tb.begin() + 3);
+         }}};
+    // Whole outputs written from the text: the runnable testbench's declarations
+    // (behind its tb_periode line, up to its begin) and the insertion into an
+    // empty architecture, with and without declared signals.
+    const std::map<std::string, TStrings (*)(const TStrings&)> outputs = {
+        {"TestbenchDeclarations",
+         [](const TStrings& text) {
+             const TStrings tb = VhdlTestbenchLines(ScanEntity(text), {});
+             auto from = std::find_if(tb.begin(), tb.end(), [](const std::string& l) {
+                 return l.find("tb_periode :") != std::string::npos;
+             });
+             return TStrings(from + 1, std::find(from, tb.end(), "begin"));
+         }},
+        {"Inserted",
+         [](const TStrings& text) {
+             return InsertedLines(text, {"architecture a of t is", "begin", "end a;"}, false);
+         }},
+        {"Notes", [](const TStrings& text) { return GenericNotes(ScanEntity(text)); }},
+        {"InsertedWithSignals", [](const TStrings& text) {
+             return InsertedLines(text, {"architecture a of t is", "begin", "end a;"}, false, true);
+         }}};
     const TStrings lines = SplitLines(ReadBytes(DataPath("vhdl/emitter_cases.txt")));
     int cases = 0;
     for (std::size_t i = 1; i < lines.size(); ++cases) {
@@ -85,8 +125,10 @@ TEST(Emitters, FragmentsOfSmallEntities) {
             text.push_back(lines[i++]);
         for (++i; i < lines.size() && lines[i].rfind("===", 0) != 0;)
             expected.push_back(lines[i++]);
-        TSignal s = TSignal::FromLines(text);
-        EXPECT_EQ(emitters.at(emitter)(s, indent), expected) << what;
+        if (outputs.count(emitter))
+            EXPECT_EQ(outputs.at(emitter)(text), expected) << what;
+        else
+            EXPECT_EQ(emitters.at(emitter)(ScanEntity(text), indent), expected) << what;
     }
     EXPECT_GE(cases, 15);
 }
@@ -104,7 +146,7 @@ TEST(Scan, CasesOfTheScanTable) {
             text.push_back(lines[i++]);
         for (++i; i < lines.size() && lines[i].rfind("===", 0) != 0;)
             expected.push_back(lines[i++]);
-        EXPECT_EQ(ScanListing(TSignal::FromLines(text)), expected) << what;
+        EXPECT_EQ(ScanListing(ScanEntity(text)), expected) << what;
         ++cases;
     }
     EXPECT_GE(cases, 30);

@@ -20,6 +20,7 @@ architecture Behavioral of moore is
 -- Ausgangsmatrix
    constant Y0 : std_logic_vector(0 downto 0) := "0";
    constant Y1 : std_logic_vector(0 downto 0) := "1";
+   constant yx : std_logic_vector(0 downto 0) := "-";
 
 begin
   pSync:  PROCESS(clk,rst)
@@ -36,6 +37,7 @@ begin
           BEGIN
             if    z = S0 then y <= Y0;
             elsif z = S1 then y <= Y1;
+            else y <= yx;
             end if;
           END PROCESS pASync;
 

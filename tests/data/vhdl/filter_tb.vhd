@@ -1,4 +1,6 @@
 -- Testbench zu filter (VHDL-2008), geschrieben von Korvalt
+-- Takt: clk, steigende Flanke
+-- Reset: rst_n, aktiv '0', asynchron
 library ieee;
 use ieee.std_logic_1164.all;
 

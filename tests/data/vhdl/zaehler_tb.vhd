@@ -1,4 +1,6 @@
 -- Testbench zu zaehler (VHDL-2008), geschrieben von Korvalt
+-- Takt: clk, steigende Flanke
+-- Reset: rst, aktiv '1', asynchron
 library IEEE;
 use IEEE.STD_LOGIC_1164.ALL;
 use IEEE.STD_LOGIC_ARITH.ALL;

@@ -23,6 +23,7 @@ architecture Behavioral of kodiert is
 -- Ausgangsmatrix
    constant Y0 : std_logic_vector(0 downto 0) := "0";
    constant Y1 : std_logic_vector(0 downto 0) := "1";
+   constant yx : std_logic_vector(0 downto 0) := "-";
 
 begin
   pSync:  PROCESS(clk,rst)
@@ -39,6 +40,7 @@ begin
           BEGIN
             if    z = S0 then y <= Y0;
             elsif z = S1 then y <= Y1;
+            else y <= yx;
             end if;
           END PROCESS pASync;
 

@@ -14,6 +14,10 @@ package corpus_pkg is
   end record;
   type word_array_t is array (natural range <>) of std_logic_vector(7 downto 0);
   constant DEFAULT_LANES : natural := 2;
+  type stream_cfg_t is record
+    depth : natural;
+    mode  : std_logic;
+  end record;
 end package corpus_pkg;
 
 library ieee;
