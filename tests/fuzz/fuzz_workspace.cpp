@@ -1,5 +1,6 @@
 // Workspace reader on arbitrary bytes, as Moore and as Mealy machine, followed
-// by the testbench of what was read (checked or not), every identifier list and grid the editor can
+// by the typed description (written back unchanged), its checks, its VHDL and
+// testbench (checked or not), every identifier list and grid the editor can
 // show, stored back and built once more, and the context menu of every table cell.
 #include <cstddef>
 #include <cstdint>
@@ -7,7 +8,9 @@
 
 #include "fsm/automat.h"
 #include "fsm/automat_tb.h"
+#include "fsm/checks.h"
 #include "fsm/grid.h"
+#include "fsm/synthesis.h"
 #include "fsm/workspace.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -16,7 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         korvalt::TAutomat a;
         a.Moore = moore;
         korvalt::LoadWorkspaceText(a, text);
-        korvalt::BuildAutomatTestbench(korvalt::ReadMachine(a), "f");
+        const korvalt::TMachine m = korvalt::ReadMachine(a);
+        if (!(korvalt::WriteMachine(m) == a)) __builtin_trap(); // the typed form loses nothing
+        korvalt::CheckAutomat(m);
+        korvalt::BuildAutomatVhdl(m, "f");
+        korvalt::BuildAutomatTestbench(m, "f");
         using korvalt::TPart;
         for (TPart part : {TPart::Eingangsmatrix, TPart::Ausgangsmatrix, TPart::Zustandsmatrix,
                            TPart::TaktReset}) {
