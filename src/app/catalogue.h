@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-namespace korvalt {
+#include "common/strings.h"
 
-using TStrings = std::vector<std::string>;
+namespace korvalt {
 
 // Entry for one file name, or empty when the file does not qualify.
 std::string CatalogueEntry(const std::string& fileName);

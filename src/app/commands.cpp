@@ -31,7 +31,7 @@ TOutcome WriteOutput(const std::string& what, const std::string& path, const TSt
 }
 
 // The entity-name check and every check of the description.
-TOutcome CheckMachine(const TAutomat& a, const std::string& entity, TAutomatReport* report) {
+TOutcome CheckMachine(const TMachine& a, const std::string& entity, TAutomatReport* report) {
     if (const std::string problem = EntityNameProblem(entity); !problem.empty())
         return Failed(Cp1252ToUtf8(problem) + " Es wurde keine Datei geschrieben.");
     const TAutomatReport r = CheckAutomat(a);
@@ -154,14 +154,14 @@ TOutcome InsertComponentCommand(const std::string& componentPath, const std::str
     return Failed(WriteFailureMessage("Die Zieldatei", targetPath, r.error));
 }
 
-TOutcome WriteStateMachine(const TAutomat& a, const std::string& outputPath,
+TOutcome WriteStateMachine(const TMachine& a, const std::string& outputPath,
                            const TMayOverwrite& mayOverwrite, TAutomatReport* report) {
     const std::string entity = EntityOfFile(outputPath);
     if (TOutcome o = CheckMachine(a, entity, report); !o) return o;
     return WriteOutput("Die Datei", outputPath, BuildAutomatVhdl(a, entity), mayOverwrite);
 }
 
-TOutcome WriteStateMachineTestbench(const TAutomat& a, const std::string& entity,
+TOutcome WriteStateMachineTestbench(const TMachine& a, const std::string& entity,
                                     const std::string& outputPath,
                                     const TMayOverwrite& mayOverwrite, TAutomatReport* report) {
     if (TOutcome o = CheckMachine(a, entity, report); !o) return o;

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "common/textfile.h"
-#include "fsm/automat.h"
 #include "fsm/checks.h"
 #include "template/params.h"
 #include "template/u_srctemp.h"
@@ -67,12 +66,12 @@ TOutcome InsertComponentCommand(const std::string& componentPath, const std::str
 // The state machine's VHDL file, its entity named after the file: the entity
 // name and every check of the description must pass. A failed check leaves
 // its report in *report when given.
-TOutcome WriteStateMachine(const TAutomat& a, const std::string& outputPath,
+TOutcome WriteStateMachine(const TMachine& a, const std::string& outputPath,
                            const TMayOverwrite& mayOverwrite = {},
                            TAutomatReport* report = nullptr);
 // The self-checking testbench of the machine whose entity is named entity
 // (file text), written to outputPath; the same checks as for the machine.
-TOutcome WriteStateMachineTestbench(const TAutomat& a, const std::string& entity,
+TOutcome WriteStateMachineTestbench(const TMachine& a, const std::string& entity,
                                     const std::string& outputPath,
                                     const TMayOverwrite& mayOverwrite = {},
                                     TAutomatReport* report = nullptr);

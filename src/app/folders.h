@@ -15,11 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "common/strings.h"
 #include "common/textfile.h"
 
 namespace korvalt {
-
-using TStrings = std::vector<std::string>;
 
 struct TFolders {
     bool installed = false;

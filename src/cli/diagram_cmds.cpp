@@ -51,7 +51,7 @@ int Diagram(const TArgs& args) {
     ReadInputFile(workspace, "Die Arbeitsdatei");
     if (!LoadWorkspaceFile(a, workspace))
         throw TCliError("Die Arbeitsdatei \"" + workspace + "\" kann nicht gelesen werden.");
-    if (const auto r = SaveDiagram(BuildStateGraph(a), out, format); !r)
+    if (const auto r = SaveDiagram(BuildStateGraph(ReadMachine(a)), out, format); !r)
         throw WriteError("Die Datei", out, r.error);
     return 0;
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/cli.h"
-#include "fsm/automat.h"
+#include "fsm/machine.h"
 
 namespace korvalt::cli {
 
@@ -17,7 +17,7 @@ struct TFsmArgs {
 // ARBEITSDATEI [-o AUSGABE] [--moore|--mealy]; the kind comes from the file
 // name (Moore.txt, Mealy.txt) unless given. Raises the usage on a bad argument.
 TFsmArgs ParseFsmArgs(const TArgs& args, bool allowOut, const char* usage);
-// Loads the workspace and runs every check; false (report on stderr) when one fails.
-bool LoadAndCheck(const TFsmArgs& args, TAutomat& a);
+// Loads the workspace into m and runs every check; false (report on stderr) when one fails.
+bool LoadAndCheck(const TFsmArgs& args, TMachine& m);
 
 } // namespace korvalt::cli

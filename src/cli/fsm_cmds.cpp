@@ -48,11 +48,13 @@ TFsmArgs ParseFsmArgs(const TArgs& args, bool allowOut, const char* usage) {
 }
 
 // Loads the workspace and runs every check; false (report on stderr) when one fails.
-bool LoadAndCheck(const TFsmArgs& args, TAutomat& a) {
+bool LoadAndCheck(const TFsmArgs& args, TMachine& m) {
+    TAutomat a;
     a.Moore = args.moore;
     if (!LoadWorkspaceFile(a, args.workspace))
         throw TCliError("Die Arbeitsdatei \"" + args.workspace + "\" kann nicht gelesen werden.");
-    const TAutomatReport report = CheckAutomat(a);
+    m = ReadMachine(a);
+    const TAutomatReport report = CheckAutomat(m);
     if (report.Ok()) return true;
     for (const auto& line : ErrorReportLines(report))
         std::cerr << Show(line) << '\n';
@@ -64,14 +66,14 @@ namespace {
 int Fsm(const TArgs& args) {
     const TFsmArgs fa = ParseFsmArgs(
         args, true, "Aufruf: korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy]");
-    TAutomat a;
+    TMachine a;
     if (!LoadAndCheck(fa, a)) return 1;
     if (const TOutcome o = WriteStateMachine(a, fa.out); !o) throw TCliError(o.message);
     return 0;
 }
 
 int Check(const TArgs& args) {
-    TAutomat a;
+    TMachine a;
     return LoadAndCheck(ParseFsmArgs(args, false,
                                      "Aufruf: korvalt-cli check ARBEITSDATEI [--moore|--mealy]"),
                         a)

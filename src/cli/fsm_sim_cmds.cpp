@@ -43,7 +43,7 @@ std::string CheckedEntity(const std::string& entity) {
     return entity;
 }
 
-void PrintSkippedRows(const TAutomat& a, const TTour& tour) {
+void PrintSkippedRows(const TMachine& a, const TTour& tour) {
     for (const auto& line : SkippedRowLines(a, tour))
         std::cerr << Show(line) << '\n';
 }
@@ -60,7 +60,7 @@ int FsmTestbench(const TArgs& argsIn) {
     if (entity.empty()) entity = EntityNameOf(DefaultVhdlFileName(fa.moore));
     CheckedEntity(entity);
     const std::string out = haveOut ? fa.out : AutomatTestbenchFileName(entity);
-    TAutomat a;
+    TMachine a;
     if (!LoadAndCheck(fa, a)) return 1;
     const TTour tour = PlanTour(a, TMachineModel(a));
     PrintSkippedRows(a, tour);
@@ -124,7 +124,7 @@ struct TScratch {
 int Simulate(const TArgs& args) {
     const TFsmArgs fa =
         ParseFsmArgs(args, false, "Aufruf: korvalt-cli simulate ARBEITSDATEI [--moore|--mealy]");
-    TAutomat a;
+    TMachine a;
     if (!LoadAndCheck(fa, a)) return 1;
     const char* path = std::getenv("PATH");
     const std::string ghdl = FindProgram(SimulatorProgram, path ? path : "");

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/strings.h"
+
 namespace korvalt {
 
 std::string UpperCase(std::string_view s);
@@ -21,7 +23,5 @@ bool IsDigit(char c);
 bool IsLetter(char c);
 // Letters, digits and "_": the characters of a VHDL word.
 bool IsWordChar(char c);
-
-using TStrings = std::vector<std::string>;
 
 } // namespace korvalt

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-namespace korvalt {
+#include "common/strings.h"
 
-using TStrings = std::vector<std::string>;
+namespace korvalt {
 
 // Outcome of a read: ok, or why not. A file that does not exist is "missing"
 // (windows treat it as empty); a folder, a device or a read error after

@@ -3,12 +3,11 @@
 #include <map>
 #include <set>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "common/ascii.h"
 #include "common/cp1252.h"
 #include "diagram/layoutoptions.h"
-#include "fsm/synthesis.h"
+#include "fsm/grid.h"
 
 namespace korvalt {
 
@@ -34,13 +33,6 @@ class TNodeIndex {
     std::unordered_map<std::string, int> index_;
 };
 
-std::unordered_set<std::string> UpperNames(const TStrings& matrix) {
-    std::unordered_set<std::string> names;
-    for (const auto& e : matrix)
-        names.insert(UpperCase(EntryName(e)));
-    return names;
-}
-
 // A DOT string: quoted, UTF-8, with quotes and backslashes escaped; "\n" breaks lines.
 std::string Quote(const TStrings& lines) {
     std::string s = "\"";
@@ -56,39 +48,39 @@ std::string Quote(const TStrings& lines) {
 
 } // namespace
 
-TStateGraph BuildStateGraph(const TAutomat& a) {
+TStateGraph BuildStateGraph(const TMachine& a) {
     TStateGraph g;
     g.moore = a.Moore;
     TNodeIndex nodes(g);
-    for (const auto& entry : a.Zustandsmatrix)
-        if (const std::string name = EntryName(entry); !name.empty()) nodes.Add(name, true);
+    for (const auto& state : a.Zustaende)
+        if (!state.Name.empty()) nodes.Add(state.Name, true);
     if (a.Moore)
         for (auto& n : g.nodes)
-            n.output = FindStateOutput(a.Ausgangstabelle, n.name);
-    if (!g.nodes.empty()) g.resetNode = nodes.Find(ResetStateName(a));
+            n.output = a.OutputOf(n.name);
+    if (!g.nodes.empty()) g.resetNode = nodes.Find(a.ResetName());
 
-    const auto inputs = UpperNames(a.Eingangsmatrix), outputs = UpperNames(a.Ausgangsmatrix);
     std::map<std::pair<int, int>, int> edgeOf;
-    const int fields = a.Moore ? 3 : 4;
-    for (std::size_t r = 0; r < a.Automatentabelle.size(); ++r) {
-        const TStrings f = SplitTableRow(a.Automatentabelle[r], fields);
-        if (f[0].empty()) {
+    for (std::size_t r = 0; r < a.Zeilen.size(); ++r) {
+        const TTransition& row = a.Zeilen[r];
+        if (!row.Complete) {
             ++g.leftOut;
             continue;
         }
-        auto known = [&](const std::string& name) {
-            const int i = nodes.Find(name);
-            return i >= 0 && g.nodes[std::size_t(i)].known;
+        auto listed = [](const std::vector<TNamed>& list, const TRef& ref) {
+            return FindNamed(list, ref.Name, TMatch::Listed) >= 0;
         };
-        const bool knownStates = known(f[0]) && known(f[1]);
-        const int from = nodes.Add(f[0], false), to = nodes.Add(f[1], false);
+        const bool knownStates =
+            listed(a.Zustaende, row.Zustand) && listed(a.Zustaende, row.Folgezustand);
+        const int from = nodes.Add(row.Zustand.Name, false);
+        const int to = nodes.Add(row.Folgezustand.Name, false);
         const auto [it, added] = edgeOf.try_emplace({from, to}, int(g.edges.size()));
         if (added) g.edges.push_back({from, to, {}, {}, false});
         TGraphEdge& e = g.edges[std::size_t(it->second)];
-        e.labels.push_back(a.Moore ? f[2] : f[2] + " / " + f[3]);
+        e.labels.push_back(a.Moore ? row.Bedingung.Name
+                                   : row.Bedingung.Name + " / " + row.Ausgang.Name);
         e.rows.push_back(int(r));
-        if (!knownStates || !inputs.count(UpperCase(f[2])) ||
-            (!a.Moore && !outputs.count(UpperCase(f[3]))))
+        if (!knownStates || !listed(a.Eingaenge, row.Bedingung) ||
+            (!a.Moore && !listed(a.Ausgaenge, row.Ausgang)))
             e.warning = true;
     }
     return g;
@@ -144,15 +136,17 @@ std::vector<int> NodeTableRows(const TStateGraph& g, int node, const CellTable& 
     return rows;
 }
 
-std::vector<int> EdgeTableRows(const TAutomat& a, const TStateGraph& g, int edge,
+std::vector<int> EdgeTableRows(const TMachine& a, const TStateGraph& g, int edge,
                                const CellTable& table) {
     std::vector<int> rows;
     if (edge < 0 || edge >= int(g.edges.size())) return rows;
     for (int entry : g.edges[std::size_t(edge)].rows) {
-        const std::string state = EntryName(a.Automatentabelle[std::size_t(entry)]);
+        const std::string& state = a.Zeilen[std::size_t(entry)].Zustand.Name;
         int place = 0; // rows of the same Zustand before this one
         for (int j = 0; j < entry; ++j)
-            if (EntryName(a.Automatentabelle[std::size_t(j)]) == state) ++place;
+            if (a.Zeilen[std::size_t(j)].TakesLine() &&
+                a.Zeilen[std::size_t(j)].Zustand.Name == state)
+                ++place;
         for (int r = 1; r < table.RowCount(); ++r)
             if (table.Cell(0, r) == state && place-- == 0) {
                 rows.push_back(r);

@@ -17,7 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "fsm/automat.h"
+#include "fsm/grid.h"
+#include "fsm/machine.h"
 
 namespace korvalt {
 
@@ -31,7 +32,7 @@ struct TGraphNode {
 struct TGraphEdge {
     int from = 0, to = 0;  // node indices
     TStrings labels;       // one line per row, in table order
-    std::vector<int> rows; // indices into Automatentabelle
+    std::vector<int> rows; // indices into the transition rows
     bool warning = false;  // some row names an unknown state, input or output
     bool operator==(const TGraphEdge&) const = default;
 };
@@ -46,7 +47,7 @@ struct TStateGraph {
 
 // Node names are matched ignoring ASCII case. The reset arrow points where the
 // generated VHDL resets to: Resetzustand when it names a state, else the first state.
-TStateGraph BuildStateGraph(const TAutomat& a);
+TStateGraph BuildStateGraph(const TMachine& a);
 
 // DOT identifiers: "r" for the reset point, "n<index>" for node index.
 std::string DotNodeId(int node);
@@ -58,7 +59,7 @@ TStrings DiagramDotLines(const TStateGraph& g);
 std::vector<int> NodeTableRows(const TStateGraph& g, int node, const CellTable& table);
 // Rows of the transition grid that hold an edge's rows. A table row is found
 // by its place among the rows of its Zustand, which building the grid keeps.
-std::vector<int> EdgeTableRows(const TAutomat& a, const TStateGraph& g, int edge,
+std::vector<int> EdgeTableRows(const TMachine& a, const TStateGraph& g, int edge,
                                const CellTable& table);
 
 } // namespace korvalt

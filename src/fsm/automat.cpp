@@ -73,15 +73,15 @@ TTransitionRow MakeTransitionRow(bool moore, std::string zustand, std::string fo
             moore ? std::string() : std::move(ausgang), moore ? 3 : 4};
 }
 
-TStrings& TabList(TAutomat& a, int tab) {
-    switch (tab) {
-    case TabEingangsmatrix:
+TStrings& PartList(TAutomat& a, TPart part) {
+    switch (part) {
+    case TPart::Eingangsmatrix:
         return a.Eingangsmatrix;
-    case TabAusgangsmatrix:
+    case TPart::Ausgangsmatrix:
         return a.Ausgangsmatrix;
-    case TabZustandsmatrix:
+    case TPart::Zustandsmatrix:
         return a.Zustandsmatrix;
-    case TabAutomatentabelle:
+    case TPart::Automatentabelle:
         return a.Automatentabelle;
     default:
         return a.Ausgangstabelle;
@@ -126,26 +126,27 @@ std::optional<int> RaisedWidth(const TStrings& lines, std::string_view widthText
     return std::nullopt;
 }
 
-TIdentifierView ShowIdentifierList(TAutomat& a, int tab) {
+TIdentifierView ShowIdentifierList(TAutomat& a, TPart part) {
     TIdentifierView v;
-    if (tab == TabEingangsmatrix || tab == TabAusgangsmatrix) {
-        const TStrings& list = tab == TabEingangsmatrix ? a.Eingangsmatrix : a.Ausgangsmatrix;
-        std::int32_t& width = tab == TabEingangsmatrix ? a.Eingangsbitbreite : a.Ausgangsbitbreite;
+    if (part == TPart::Eingangsmatrix || part == TPart::Ausgangsmatrix) {
+        const TStrings& list = part == TPart::Eingangsmatrix ? a.Eingangsmatrix : a.Ausgangsmatrix;
+        std::int32_t& width =
+            part == TPart::Eingangsmatrix ? a.Eingangsbitbreite : a.Ausgangsbitbreite;
         width = std::max<std::int32_t>(width, BitsNeeded(static_cast<std::int64_t>(list.size())));
         v.widthText = std::to_string(width);
     }
-    if (tab == TabZustandsmatrix) {
+    if (part == TPart::Zustandsmatrix) {
         for (const auto& s : a.Zustandsmatrix)
             v.resetChoices.push_back(WrittenName(s));
         for (std::size_t i = 0; i < v.resetChoices.size() && v.resetIndex < 0; ++i)
             if (v.resetChoices[i] == a.Resetzustand) v.resetIndex = static_cast<int>(i);
     }
-    if (tab == TabTaktReset) {
+    if (part == TPart::TaktReset) {
         v.resetLow = a.ResetAktiv == "0";
         v.clockLow = a.TaktAktiv == "0";
         return v;
     }
-    for (const auto& e : TabList(a, tab))
+    for (const auto& e : PartList(a, part))
         v.lines.push_back(EntryName(e));
     return v;
 }
@@ -181,27 +182,28 @@ void OutputRowsFollowStates(TAutomat& a, const TStrings& lines) {
 
 } // namespace
 
-void ApplyIdentifierLines(TAutomat& a, int tab, TStrings& lines, std::string_view widthText,
+void ApplyIdentifierLines(TAutomat& a, TPart part, TStrings& lines, std::string_view widthText,
                           std::string_view resetChoice, bool resetLow, bool clockLow) {
     std::int32_t oldWidth = 0, newWidth = 0;
-    if (tab == TabEingangsmatrix || tab == TabAusgangsmatrix) {
-        std::int32_t& width = tab == TabEingangsmatrix ? a.Eingangsbitbreite : a.Ausgangsbitbreite;
+    if (part == TPart::Eingangsmatrix || part == TPart::Ausgangsmatrix) {
+        std::int32_t& width =
+            part == TPart::Eingangsmatrix ? a.Eingangsbitbreite : a.Ausgangsbitbreite;
         oldWidth = width;
         width = newWidth = AppliedWidth(lines, widthText);
     }
-    if (tab == TabZustandsmatrix) a.Resetzustand = std::string(resetChoice);
-    if (tab == TabTaktReset) {
+    if (part == TPart::Zustandsmatrix) a.Resetzustand = std::string(resetChoice);
+    if (part == TPart::TaktReset) {
         a.ResetAktiv = resetLow ? "0" : "1";
         a.TaktAktiv = clockLow ? "0" : "1";
         return;
     }
-    TStrings& list = TabList(a, tab);
+    TStrings& list = PartList(a, part);
     if (lines.empty()) {
         list.clear();
         return;
     }
     std::erase_if(lines, [](const std::string& l) { return TrimBlanks(l).empty(); });
-    if (tab == TabZustandsmatrix) {
+    if (part == TPart::Zustandsmatrix) {
         // The state code is as wide as the number of states needs.
         oldWidth = BitsNeeded(static_cast<std::int64_t>(list.size()));
         newWidth = BitsNeeded(static_cast<std::int64_t>(lines.size()));
@@ -210,7 +212,7 @@ void ApplyIdentifierLines(TAutomat& a, int tab, TStrings& lines, std::string_vie
         TStrings oldNames;
         for (const auto& e : list)
             oldNames.push_back(EntryName(e));
-        RenameEntries(a, tab, oldNames, lines);
+        RenameEntries(a, part, oldNames, lines);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             TEntry e = ParseEntry(list[i]);
             // The bits stay with the position; an entry without "|" is kept whole behind the name.
@@ -218,7 +220,7 @@ void ApplyIdentifierLines(TAutomat& a, int tab, TStrings& lines, std::string_vie
         }
     } else {
         // Names were added or deleted: positions say nothing any more, names do.
-        if (tab == TabZustandsmatrix) OutputRowsFollowStates(a, lines);
+        if (part == TPart::Zustandsmatrix) OutputRowsFollowStates(a, lines);
         TStrings entries;
         for (const auto& line : lines) {
             const std::size_t i = IndexOfName(list, line);
@@ -237,18 +239,18 @@ void ApplyIdentifierLines(TAutomat& a, int tab, TStrings& lines, std::string_vie
     RemoveDuplicateEntries(list);
 }
 
-int PatternsLosingOnes(const TAutomat& a, int tab, const TStrings& lines,
+int PatternsLosingOnes(const TAutomat& a, TPart part, const TStrings& lines,
                        std::string_view widthText) {
-    if (tab != TabEingangsmatrix && tab != TabAusgangsmatrix) return 0;
+    if (part != TPart::Eingangsmatrix && part != TPart::Ausgangsmatrix) return 0;
     // The patterns as the lines keep them, before the width changes.
     TAutomat kept = a;
     TStrings keptLines = lines;
     const std::int32_t oldWidth =
-        tab == TabEingangsmatrix ? a.Eingangsbitbreite : a.Ausgangsbitbreite;
-    ApplyIdentifierLines(kept, tab, keptLines, std::to_string(oldWidth), "", false, false);
+        part == TPart::Eingangsmatrix ? a.Eingangsbitbreite : a.Ausgangsbitbreite;
+    ApplyIdentifierLines(kept, part, keptLines, std::to_string(oldWidth), "", false, false);
     const auto width = static_cast<std::size_t>(AppliedWidth(lines, widthText));
     int losing = 0;
-    for (const auto& entry : TabList(kept, tab)) {
+    for (const auto& entry : PartList(kept, part)) {
         const TEntry e = ParseEntry(entry);
         if (e.HasBar && e.Bits.size() > width && e.Bits.find('1') < e.Bits.size() - width) ++losing;
     }
@@ -272,8 +274,8 @@ void SyncAusgangstabelle(TAutomat& a) {
     if (out.size() > states) out.resize(states);
 }
 
-void RenameEntries(TAutomat& a, int tab, const TStrings& oldNames, const TStrings& newNames) {
-    if (tab < TabEingangsmatrix || tab > TabZustandsmatrix) return;
+void RenameEntries(TAutomat& a, TPart part, const TStrings& oldNames, const TStrings& newNames) {
+    if (!IsMatrix(part)) return;
     const std::size_t n = std::min(oldNames.size(), newNames.size());
     bool renamed = false;
     for (std::size_t i = 0; i < n; ++i)
@@ -290,19 +292,19 @@ void RenameEntries(TAutomat& a, int tab, const TStrings& oldNames, const TString
     };
     for (auto& stored : a.Automatentabelle) {
         TTransitionRow row = ParseTransitionRow(stored);
-        if (tab == TabZustandsmatrix) {
+        if (part == TPart::Zustandsmatrix) {
             follow(row.Zustand);
             follow(row.Folgezustand);
         }
-        if (tab == TabEingangsmatrix) follow(row.Bedingung);
-        if (tab == TabAusgangsmatrix && !a.Moore) follow(row.Ausgang);
+        if (part == TPart::Eingangsmatrix) follow(row.Bedingung);
+        if (part == TPart::Ausgangsmatrix && !a.Moore) follow(row.Ausgang);
         stored = FormatTransitionRow(row);
     }
     for (auto& stored : a.Ausgangstabelle) {
         TEntry row = ParseEntry(stored);
         if (!row.HasBar) continue;
-        if (tab == TabZustandsmatrix) follow(row.Name);
-        if (tab == TabAusgangsmatrix) follow(row.Bits);
+        if (part == TPart::Zustandsmatrix) follow(row.Name);
+        if (part == TPart::Ausgangsmatrix) follow(row.Bits);
         stored = FormatEntry(row);
     }
 }

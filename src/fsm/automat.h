@@ -6,9 +6,10 @@
 //   output table (Moore)                Zustand|Ausgangsvektor
 // plus two bit widths, the reset state and the active levels of reset and clock.
 //
-// The identifier-list views show one name per line; the grid views and their
-// context menu are in fsm/grid.h. A row of either table is read and written
-// through TTransitionRow and TOutputRow only.
+// This is the stored form: the workspace file holds it and the editor edits
+// it. The identifier-list views show one name per line; the grid views and
+// their context menu are in fsm/grid.h. Everything that reads a description
+// to check it or write from it reads the typed TMachine (fsm/machine.h).
 #pragma once
 
 #include <cstdint>
@@ -17,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fsm/grid.h"
+#include "common/strings.h"
 
 namespace korvalt {
 
@@ -41,19 +42,23 @@ struct TAutomat {
     bool operator==(const TAutomat&) const = default;
 };
 
-// Tab numbers of the editor. Tab 3 is "Takt und Reset" among the identifier
-// lists and "Automatentabelle" among the grids; tab 4 exists for grids only.
-enum : int {
-    TabEingangsmatrix = 0,
-    TabAusgangsmatrix = 1,
-    TabZustandsmatrix = 2,
-    TabTaktReset = 3,
-    TabAutomatentabelle = 3,
-    TabAusgangstabelle = 4,
+// The parts of a description the editor shows one at a time.
+enum class TPart {
+    Eingangsmatrix,
+    Ausgangsmatrix,
+    Zustandsmatrix,
+    TaktReset, // the levels of clock and reset; no list
+    Automatentabelle,
+    Ausgangstabelle,
 };
+// The three lists of names, the parts whose names rename table fields.
+inline bool IsMatrix(TPart part) {
+    return part == TPart::Eingangsmatrix || part == TPart::Ausgangsmatrix ||
+           part == TPart::Zustandsmatrix;
+}
 
-// The list a tab edits (tab 3: Automatentabelle, 4: Ausgangstabelle).
-TStrings& TabList(TAutomat& a, int tab);
+// The list a part edits (TaktReset: the output table, which it never changes).
+TStrings& PartList(TAutomat& a, TPart part);
 
 // Bits that number n identifiers: 0 for n <= 0, 1 for n = 1, else the binary digits of n - 1.
 int BitsNeeded(std::int64_t n);
@@ -97,12 +102,12 @@ bool HasDuplicateIdentifiers(const TStrings& lines);
 
 // What an identifier-list view shows.
 struct TIdentifierView {
-    TStrings lines;        // tabs 0-2: the names
-    std::string widthText; // tabs 0-1
-    TStrings resetChoices; // tab 2
-    int resetIndex = -1;   // tab 2: the choice equal to Resetzustand, -1 for none
-    bool resetLow = false; // tab 3
-    bool clockLow = false; // tab 3
+    TStrings lines;        // the matrices: the names
+    std::string widthText; // Eingangsmatrix, Ausgangsmatrix
+    TStrings resetChoices; // Zustandsmatrix
+    int resetIndex = -1;   // Zustandsmatrix: the choice equal to Resetzustand, -1 for none
+    bool resetLow = false; // TaktReset
+    bool clockLow = false; // TaktReset
 };
 
 // A typed bit width: a decimal number (0 when it is not one) held to 0..MaxBitWidth.
@@ -117,30 +122,30 @@ std::string FitPattern(std::string_view bits, std::int64_t width);
 // when that is more than the typed width, else nothing (the text stays).
 std::optional<int> RaisedWidth(const TStrings& lines, std::string_view widthText);
 
-// May raise the tab's width to what its names need.
-TIdentifierView ShowIdentifierList(TAutomat& a, int tab);
+// May raise the part's width to what its names need.
+TIdentifierView ShowIdentifierList(TAutomat& a, TPart part);
 // Stores a view into the model. Blank lines are removed from lines (the
 // caller's list), but the width is computed from the lines before that.
 // resetChoice: the selected reset-state text, empty when none is selected.
-// When the (non-blank) lines are as many as the tab's entries, a line whose
+// When the (non-blank) lines are as many as the part's entries, a line whose
 // text changed renames its entry, and every table row that named the entry
 // follows (see RenameEntries). Otherwise each line takes the pattern of the
 // entry of its name (exactly, else ignoring case; a new name gets an empty
 // pattern), and a Moore state its output row. A pattern keeps its bits when
 // the width changes (FitPattern); an empty one stays empty.
-void ApplyIdentifierLines(TAutomat& a, int tab, TStrings& lines, std::string_view widthText,
+void ApplyIdentifierLines(TAutomat& a, TPart part, TStrings& lines, std::string_view widthText,
                           std::string_view resetChoice, bool resetLow, bool clockLow);
-// How many of the tab's patterns would lose a "1" if the view were stored with
-// these lines and this width text (tabs 0 and 1; 0 for the others).
-int PatternsLosingOnes(const TAutomat& a, int tab, const TStrings& lines,
+// How many of the part's patterns would lose a "1" if the view were stored with
+// these lines and this width text (the input and output matrices; 0 for the others).
+int PatternsLosingOnes(const TAutomat& a, TPart part, const TStrings& lines,
                        std::string_view widthText);
-// Renames the tab's names oldNames[i] to newNames[i], all at once (two names
+// Renames the part's names oldNames[i] to newNames[i], all at once (two names
 // can swap): in the transition table Zustand and Folgezustand (states),
 // Bedingung (inputs) or Ausgang (outputs, Mealy); in the output table the
 // state or the Ausgangsvektor. A field takes the new name of the first old
-// name it equals exactly, else of the first it equals ignoring case. The tab's
+// name it equals exactly, else of the first it equals ignoring case. The part's
 // own list and Resetzustand (the view's reset choice) are not changed here.
-void RenameEntries(TAutomat& a, int tab, const TStrings& oldNames, const TStrings& newNames);
+void RenameEntries(TAutomat& a, TPart part, const TStrings& oldNames, const TStrings& newNames);
 
 // Aligns Ausgangstabelle with Zustandsmatrix by position.
 void SyncAusgangstabelle(TAutomat& a);

@@ -1,9 +1,7 @@
 #include "fsm/automat_tb.h"
 
 #include <deque>
-#include <unordered_map>
 
-#include "common/ascii.h"
 #include "common/cp1252.h"
 #include "fsm/synthesis.h"
 
@@ -11,16 +9,9 @@ namespace korvalt {
 
 namespace {
 
-using TIndex = std::unordered_map<std::string, int>;
-
-int Lookup(const TIndex& index, const std::string& key) {
-    const auto it = index.find(key);
-    return it == index.end() ? -1 : it->second;
-}
-
-// A matrix entry's pattern as the generated constant holds it: empty bits are zeros.
-std::string Pattern(const std::string& entry, int high) {
-    std::string bits = EntryBits(entry);
+// A pattern as the generated constant holds it: empty bits are zeros.
+std::string Pattern(const TNamed& entry, int high) {
+    std::string bits = entry.Bits;
     if (bits.empty()) bits.assign(static_cast<std::size_t>(high) + 1, '0');
     return bits;
 }
@@ -31,47 +22,30 @@ std::string Msg(const char* utf8) {
 
 } // namespace
 
-TMachineModel::TMachineModel(const TAutomat& a) : moore_(a.Moore) {
+TMachineModel::TMachineModel(const TMachine& a) : moore_(a.Moore) {
     const TBounds b = VectorBounds(a);
-    TIndex stateExact, stateNoCase, inputExact, inputNoCase, outputNoCase;
-    std::vector<std::string> inputs, outputs;
-    for (const auto& s : a.Zustandsmatrix) {
-        const int i = static_cast<int>(states_.size());
-        states_.push_back(WrittenName(s));
-        stateExact.try_emplace(states_.back(), i);
-        stateNoCase.try_emplace(UpperCase(states_.back()), i);
-    }
-    for (const auto& e : a.Eingangsmatrix) {
-        const int i = static_cast<int>(inputs.size());
-        inputs.push_back(Pattern(e, b.xh));
-        inputExact.try_emplace(WrittenName(e), i);
-        inputNoCase.try_emplace(UpperCase(WrittenName(e)), i);
-    }
-    for (const auto& e : a.Ausgangsmatrix) {
-        outputNoCase.try_emplace(UpperCase(WrittenName(e)), static_cast<int>(outputs.size()));
-        outputs.push_back(Pattern(e, b.yh));
-    }
-    if (!states_.empty()) reset_ = Lookup(stateNoCase, UpperCase(ResetStateName(a)));
+    for (const auto& s : a.Zustaende)
+        states_.push_back(s.Written());
+    if (!states_.empty()) reset_ = FindNamed(a.Zustaende, a.ResetName(), TMatch::IgnoreCase);
 
-    // VHDL ignores case; the Mealy writer looks rows up by exact names.
-    const TIndex& stateOfRow = moore_ ? stateNoCase : stateExact;
-    const TIndex& inputOfRow = moore_ ? inputNoCase : inputExact;
-    auto key = [this](const std::string& name) { return moore_ ? UpperCase(name) : name; };
+    // The row's state and input as the generator looks them up; the next
+    // state and the output as VHDL finds them, ignoring case.
     rowsOfState_.resize(states_.size());
-    for (const auto& text : a.Automatentabelle) {
-        const TStrings f = SplitTableRow(text, moore_ ? 3 : 4);
+    for (const auto& t : a.Zeilen) {
         TRow row;
-        const int state = f[0].empty() ? -1 : Lookup(stateOfRow, key(f[0]));
-        const int next = Lookup(stateNoCase, UpperCase(f[1]));
-        const int input = Lookup(inputOfRow, key(f[2]));
+        const int state = t.Complete ? t.Zustand.Index : -1;
+        const int next =
+            FindNamed(a.Zustaende, t.Complete ? t.Folgezustand.Name : "", TMatch::IgnoreCase);
+        const int input = t.Complete ? t.Bedingung.Index : -1;
         if (state >= 0 && next >= 0 && input >= 0) {
             row.state = state;
             row.next = next;
-            row.input = inputs[static_cast<std::size_t>(input)];
+            row.input = Pattern(a.Eingaenge[static_cast<std::size_t>(input)], b.xh);
             if (!moore_) {
-                const int out = Lookup(outputNoCase, UpperCase(f[3]));
-                if (out >= 0) row.output = outputs[static_cast<std::size_t>(out)];
-                row.outputName = f[3];
+                const int out = FindNamed(a.Ausgaenge, t.Ausgang.Name, TMatch::IgnoreCase);
+                if (out >= 0)
+                    row.output = Pattern(a.Ausgaenge[static_cast<std::size_t>(out)], b.yh);
+                row.outputName = t.Ausgang.Name;
             }
             rowsOfState_[static_cast<std::size_t>(state)].push_back(static_cast<int>(rows_.size()));
         }
@@ -82,15 +56,15 @@ TMachineModel::TMachineModel(const TAutomat& a) : moore_(a.Moore) {
     stateOutput_.resize(states_.size());
     stateOutputName_.resize(states_.size());
     if (!moore_) return;
-    for (const auto& row : a.Ausgangstabelle) {
-        const std::string name = WrittenName(row);
-        const int s = name.empty() ? -1 : Lookup(stateNoCase, UpperCase(name));
+    for (const auto& row : a.Ausgangszeilen) {
+        const int s = row.Zustand.Index;
         if (s < 0 || !stateOutputName_[static_cast<std::size_t>(s)].empty()) continue;
-        const std::string outName = FindStateOutput(a.Ausgangstabelle, name);
-        const int out = Lookup(outputNoCase, UpperCase(outName));
+        const std::string outName = a.OutputOf(row.Entry.Written());
+        const int out = FindNamed(a.Ausgaenge, outName, TMatch::IgnoreCase);
         if (out < 0) continue;
         stateOutputName_[static_cast<std::size_t>(s)] = outName;
-        stateOutput_[static_cast<std::size_t>(s)] = outputs[static_cast<std::size_t>(out)];
+        stateOutput_[static_cast<std::size_t>(s)] =
+            Pattern(a.Ausgaenge[static_cast<std::size_t>(out)], b.yh);
     }
 }
 
@@ -101,9 +75,9 @@ int TMachineModel::RowTaken(int s, const std::string& pattern) const {
     return -1;
 }
 
-TTour PlanTour(const TAutomat& a, const TMachineModel& m) {
+TTour PlanTour(const TMachine& a, const TMachineModel& m) {
     TTour tour;
-    const int rowCount = static_cast<int>(a.Automatentabelle.size());
+    const int rowCount = static_cast<int>(a.Zeilen.size());
     const int n = m.StateCount();
     std::vector<int> winner(static_cast<std::size_t>(rowCount), -1); // the row that wins instead
     std::vector<std::vector<int>> edges(static_cast<std::size_t>(n));
@@ -247,28 +221,28 @@ std::string Quote(const std::string& bits) {
     return "\"" + bits + "\"";
 }
 
-std::string RowLabel(const TAutomat& a, int r) {
-    return "Zeile " + std::to_string(r + 1) + " (" +
-           a.Automatentabelle[static_cast<std::size_t>(r)] + ")";
+std::string RowLabel(const TMachine& a, int r) {
+    const TTransition& row = a.Zeilen[static_cast<std::size_t>(r)];
+    return "Zeile " + std::to_string(row.Zeile) + " (" + row.Stored() + ")";
 }
 
 } // namespace
 
-TStrings SkippedRowLines(const TAutomat& a, const TTour& tour) {
+TStrings SkippedRowLines(const TMachine& a, const TTour& tour) {
     TStrings lines;
     for (const auto& s : tour.skipped)
         lines.push_back(RowLabel(a, s.row) + Msg(" wird nie genommen: ") + s.reason);
     return lines;
 }
 
-TStrings BuildAutomatTestbench(const TAutomat& a, const std::string& entity) {
+TStrings BuildAutomatTestbench(const TMachine& a, const std::string& entity) {
     return BuildAutomatTestbench(a, entity, PlanTour(a, TMachineModel(a)));
 }
 
-TStrings BuildAutomatTestbench(const TAutomat& a, const std::string& entity, const TTour& tour) {
+TStrings BuildAutomatTestbench(const TMachine& a, const std::string& entity, const TTour& tour) {
     const TMachineModel m(a);
     const TBounds b = VectorBounds(a);
-    const bool moore = a.Moore, coded = IsCodedForm(a);
+    const bool moore = a.Moore, coded = a.Coded();
     const std::string active = a.TaktAktiv == "0" ? "0" : "1";
     const std::string idle = active == "1" ? "0" : "1";
     const std::string rstOn = a.ResetAktiv == "0" ? "0" : "1";
@@ -288,7 +262,7 @@ TStrings BuildAutomatTestbench(const TAutomat& a, const std::string& entity, con
                     Msg("-- Die Übergangsfolge nimmt jede Zeile der Automatentabelle, die genommen "
                         "werden kann,"),
                     "-- mindestens einmal: " + std::to_string(tour.takeable) + " von " +
-                        std::to_string(a.Automatentabelle.size()) + " Zeilen in " +
+                        std::to_string(a.Zeilen.size()) + " Zeilen in " +
                         std::to_string(tour.steps.size() - static_cast<std::size_t>(resets)) +
                         " Schritten mit " + std::to_string(resets) +
                         (resets == 1 ? " Reset." : " Resets.")};

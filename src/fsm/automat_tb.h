@@ -19,15 +19,15 @@
 #include <string>
 #include <vector>
 
-#include "fsm/automat.h"
+#include "fsm/machine.h"
 
 namespace korvalt {
 
 // What the generated VHDL does, state by state. States are numbered in
-// Zustandsmatrix order; rows are indices into Automatentabelle.
+// the order of the states; rows are indices into the transition rows.
 class TMachineModel {
   public:
-    explicit TMachineModel(const TAutomat& a);
+    explicit TMachineModel(const TMachine& a);
 
     int StateCount() const { return static_cast<int>(states_.size()); }
     const std::string& StateName(int s) const { return states_[static_cast<std::size_t>(s)]; }
@@ -82,14 +82,14 @@ struct TTour {
 
 // The tour: from the reset state, always to the nearest state that still has
 // a row not taken (breadth-first search), a reset when none can be reached.
-TTour PlanTour(const TAutomat& a, const TMachineModel& model);
+TTour PlanTour(const TMachine& a, const TMachineModel& model);
 
 // "ENTITY_tb.vhd".
 std::string AutomatTestbenchFileName(const std::string& entity);
 // One line per row the tour cannot take (Windows-1252), as listed in the header.
-TStrings SkippedRowLines(const TAutomat& a, const TTour& tour);
+TStrings SkippedRowLines(const TMachine& a, const TTour& tour);
 // The lines of ENTITY_tb.vhd for a description that passed the checks; the last line is empty.
-TStrings BuildAutomatTestbench(const TAutomat& a, const std::string& entity, const TTour& tour);
-TStrings BuildAutomatTestbench(const TAutomat& a, const std::string& entity);
+TStrings BuildAutomatTestbench(const TMachine& a, const std::string& entity, const TTour& tour);
+TStrings BuildAutomatTestbench(const TMachine& a, const std::string& entity);
 
 } // namespace korvalt

@@ -10,34 +10,27 @@
 
 namespace korvalt {
 
-bool HasOneBit(const TStrings& matrix) {
+bool HasOneBit(const std::vector<TNamed>& matrix) {
     for (const auto& e : matrix)
-        if (EntryBits(e).find('1') != std::string::npos) return true;
+        if (e.Bits.find('1') != std::string::npos) return true;
     return false;
 }
 
-bool RowComplete(std::string_view row) {
-    // Every field after the name is non-empty: no empty rest, no "|" at its ends, no "||".
-    const std::string rest = EntryBits(row);
-    return !rest.empty() && rest.front() != '|' && rest.back() != '|' &&
-           rest.find("||") == std::string::npos;
-}
-
-AutomatErrors ValidateAutomat(const TAutomat& a) {
+AutomatErrors ValidateAutomat(const TMachine& a) {
     AutomatErrors e = 0;
-    if (a.Eingangsmatrix.empty()) e |= ErrNoInputs;
-    if (a.Ausgangsmatrix.empty()) e |= ErrNoOutputs;
-    if (a.Zustandsmatrix.size() < 2) e |= ErrTooFewStates;
-    if (!HasOneBit(a.Eingangsmatrix)) e |= ErrInputMatrix;
-    if (!HasOneBit(a.Ausgangsmatrix)) e |= ErrOutputMatrix;
-    for (const auto& row : a.Automatentabelle)
-        if (!RowComplete(row)) {
+    if (a.Eingaenge.empty()) e |= ErrNoInputs;
+    if (a.Ausgaenge.empty()) e |= ErrNoOutputs;
+    if (a.Zustaende.size() < 2) e |= ErrTooFewStates;
+    if (!HasOneBit(a.Eingaenge)) e |= ErrInputMatrix;
+    if (!HasOneBit(a.Ausgaenge)) e |= ErrOutputMatrix;
+    for (const auto& row : a.Zeilen)
+        if (!row.Filled) {
             e |= ErrTableIncomplete;
             break;
         }
     if (a.Moore)
-        for (const auto& row : a.Ausgangstabelle)
-            if (!RowComplete(row)) {
+        for (const auto& row : a.Ausgangszeilen)
+            if (!row.Filled) {
                 e |= ErrOutputsMissing;
                 break;
             }
@@ -60,18 +53,18 @@ std::string Quoted(const std::string& cp1252) {
 }
 
 struct TKind {
-    const TStrings* list;
+    const std::vector<TNamed>* list;
     const char* noun; // "Der Eingang ", ...
 };
 
-void CheckIdentifiers(const TAutomat& a, TStrings& out) {
-    const TKind kinds[] = {{&a.Eingangsmatrix, "Der Eingang "},
-                           {&a.Ausgangsmatrix, "Der Ausgang "},
-                           {&a.Zustandsmatrix, "Der Zustand "}};
+void CheckIdentifiers(const TMachine& a, TStrings& out) {
+    const TKind kinds[] = {{&a.Eingaenge, "Der Eingang "},
+                           {&a.Ausgaenge, "Der Ausgang "},
+                           {&a.Zustaende, "Der Zustand "}};
     std::unordered_set<std::string> seen; // upper-cased names
     for (const auto& kind : kinds) {
         for (const auto& entry : *kind.list) {
-            const std::string name = WrittenName(entry);
+            const std::string& name = entry.Written();
             const std::string upper = UpperCase(name);
             if (IsVhdlReservedWord(name))
                 out.push_back(Msg(kind.noun) + Quoted(name) +
@@ -94,85 +87,66 @@ void CheckIdentifiers(const TAutomat& a, TStrings& out) {
 }
 
 // Pattern length and characters; empty patterns are written as zeros and fit.
-void CheckPatterns(const TStrings& list, std::size_t width, const char* nounGenitive,
+void CheckPatterns(const std::vector<TNamed>& list, std::size_t width, const char* nounGenitive,
                    TStrings& out) {
     for (const auto& entry : list) {
-        const std::string bits = EntryBits(entry);
+        const std::string& bits = entry.Bits;
         if (bits.empty()) continue;
         if (bits.find_first_not_of("01") != std::string::npos)
             out.push_back(Msg("Das Bitmuster ") + Quoted(bits) + Msg(" ") + Msg(nounGenitive) +
-                          Quoted(WrittenName(entry)) + Msg(" darf nur 0 und 1 enthalten!"));
+                          Quoted(entry.Written()) + Msg(" darf nur 0 und 1 enthalten!"));
         else if (bits.size() != width)
             out.push_back(Msg("Das Bitmuster ") + Quoted(bits) + Msg(" ") + Msg(nounGenitive) +
-                          Quoted(WrittenName(entry)) + Msg(" hat ") + std::to_string(bits.size()) +
+                          Quoted(entry.Written()) + Msg(" hat ") + std::to_string(bits.size()) +
                           Msg(" statt ") + std::to_string(width) + Msg(" Bits!"));
     }
 }
 
 // Two entries whose codes (empty ones as zeros) are equal: duplicate case choices.
-void CheckDistinctCodes(const TStrings& list, std::size_t width, const char* plural,
+void CheckDistinctCodes(const std::vector<TNamed>& list, std::size_t width, const char* plural,
                         TStrings& out) {
     std::unordered_map<std::string, std::string> owner;
     for (const auto& entry : list) {
-        std::string bits = EntryBits(entry);
+        std::string bits = entry.Bits;
         if (bits.empty()) bits.assign(width, '0');
-        const auto [it, fresh] = owner.try_emplace(bits, WrittenName(entry));
+        const auto [it, fresh] = owner.try_emplace(bits, entry.Written());
         if (!fresh)
             out.push_back(Msg(plural) + Quoted(it->second) + Msg(" und ") +
-                          Quoted(WrittenName(entry)) + Msg(" haben denselben Code ") +
-                          Quoted(bits) + "!");
+                          Quoted(entry.Written()) + Msg(" haben denselben Code ") + Quoted(bits) +
+                          "!");
     }
 }
 
-class TNames {
-  public:
-    TNames(const TStrings& list, bool exact) : exact_(exact) {
-        for (const auto& e : list)
-            names_.insert(Key(WrittenName(e)));
-    }
-    bool Has(const std::string& name) const { return names_.count(Key(name)) > 0; }
-
-  private:
-    std::string Key(const std::string& n) const { return exact_ ? n : UpperCase(n); }
-    bool exact_;
-    std::unordered_set<std::string> names_;
-};
-
-void CheckTables(const TAutomat& a, TStrings& out) {
-    // The Mealy generator looks rows up exactly; VHDL itself ignores case.
-    const bool exact = !a.Moore;
-    const TNames states(a.Zustandsmatrix, exact), inputs(a.Eingangsmatrix, exact),
-        outputs(a.Ausgangsmatrix, exact);
-    const int n = a.Moore ? 3 : 4;
+void CheckTables(const TMachine& a, TStrings& out) {
     auto rowMsg = [&](const char* table, const std::string& row, const char* what,
                       const std::string& name) {
         out.push_back(Msg("Die Zeile ") + Quoted(row) + Msg(table) + Msg(what) + Quoted(name) +
                       "!");
     };
-    for (const auto& row : a.Automatentabelle) {
-        if (EntryName(row).empty()) {
-            out.push_back(Msg("Die Zeile ") + Quoted(row) +
+    for (const auto& row : a.Zeilen) {
+        if (!row.TakesLine()) {
+            out.push_back(Msg("Die Zeile ") + Quoted(row.Stored()) +
                           Msg(" der Automatentabelle nennt keinen Zustand!"));
             continue;
         }
-        const TStrings f = SplitTableRow(row, n);
-        if (f[0].empty()) continue; // an empty field is reported as incomplete
+        if (!row.Complete) continue; // an empty field is reported as incomplete
         const char* table = " der Automatentabelle nennt ";
-        if (!states.Has(f[0])) rowMsg(table, row, "keinen bekannten Zustand ", f[0]);
-        if (!states.Has(f[1])) rowMsg(table, row, "keinen bekannten Folgezustand ", f[1]);
-        if (!inputs.Has(f[2])) rowMsg(table, row, "keinen bekannten Eingang ", f[2]);
-        if (n == 4 && !outputs.Has(f[3])) rowMsg(table, row, "keinen bekannten Ausgang ", f[3]);
+        const std::string text = row.Stored();
+        auto check = [&](const TRef& ref, const char* what) {
+            if (!ref.Resolved()) rowMsg(table, text, what, ref.Name);
+        };
+        check(row.Zustand, "keinen bekannten Zustand ");
+        check(row.Folgezustand, "keinen bekannten Folgezustand ");
+        check(row.Bedingung, "keinen bekannten Eingang ");
+        if (!a.Moore) check(row.Ausgang, "keinen bekannten Ausgang ");
     }
     if (!a.Moore) return;
-    const TNames statesNoCase(a.Zustandsmatrix, false), outputsNoCase(a.Ausgangsmatrix, false);
-    for (const auto& row : a.Ausgangstabelle) {
-        const std::string name = WrittenName(row);
+    for (const auto& row : a.Ausgangszeilen) {
         const char* table = " der Ausgangstabelle nennt ";
-        if (name.empty() || !statesNoCase.Has(name))
-            rowMsg(table, row, "keinen bekannten Zustand ", name);
-        const TEntry e = ParseEntry(row);
-        if (e.HasBar && !e.Bits.empty() && !outputsNoCase.Has(e.Bits))
-            rowMsg(table, row, "keinen bekannten Ausgang ", e.Bits);
+        if (!row.Zustand.Resolved())
+            rowMsg(table, row.Stored(), "keinen bekannten Zustand ", row.Zustand.Name);
+        if (row.Entry.HasBar && !row.Entry.Bits.empty() && !row.Ausgang.Resolved())
+            rowMsg(table, row.Stored(), "keinen bekannten Ausgang ", row.Ausgang.Name);
     }
 }
 
@@ -183,20 +157,18 @@ void CheckLevel(const std::string& level, const char* what, TStrings& out) {
 
 } // namespace
 
-TStrings CheckVhdlRules(const TAutomat& a) {
+TStrings CheckVhdlRules(const TMachine& a) {
     TStrings out;
     CheckIdentifiers(a, out);
     const TBounds b = VectorBounds(a);
-    CheckPatterns(a.Eingangsmatrix, static_cast<std::size_t>(b.xh) + 1, "des Eingangs ", out);
-    CheckPatterns(a.Ausgangsmatrix, static_cast<std::size_t>(b.yh) + 1, "des Ausgangs ", out);
-    if (IsCodedForm(a)) {
-        CheckPatterns(a.Zustandsmatrix, static_cast<std::size_t>(b.zh) + 1, "des Zustands ", out);
-        CheckDistinctCodes(a.Zustandsmatrix, static_cast<std::size_t>(b.zh) + 1, "Die Zustände ",
-                           out);
+    CheckPatterns(a.Eingaenge, static_cast<std::size_t>(b.xh) + 1, "des Eingangs ", out);
+    CheckPatterns(a.Ausgaenge, static_cast<std::size_t>(b.yh) + 1, "des Ausgangs ", out);
+    if (a.Coded()) {
+        CheckPatterns(a.Zustaende, static_cast<std::size_t>(b.zh) + 1, "des Zustands ", out);
+        CheckDistinctCodes(a.Zustaende, static_cast<std::size_t>(b.zh) + 1, "Die Zustände ", out);
     }
     if (!a.Moore)
-        CheckDistinctCodes(a.Eingangsmatrix, static_cast<std::size_t>(b.xh) + 1, "Die Eingänge ",
-                           out);
+        CheckDistinctCodes(a.Eingaenge, static_cast<std::size_t>(b.xh) + 1, "Die Eingänge ", out);
     CheckTables(a, out);
     CheckLevel(a.ResetAktiv, "Der aktive Pegel des Resets ", out);
     CheckLevel(a.TaktAktiv, "Der aktive Pegel des Takts ", out);
@@ -219,7 +191,7 @@ std::string EntityNameProblem(std::string_view entity) {
            Msg(IdentifierRuleText);
 }
 
-TAutomatReport CheckAutomat(const TAutomat& a) {
+TAutomatReport CheckAutomat(const TMachine& a) {
     return {ValidateAutomat(a), CheckVhdlRules(a)};
 }
 

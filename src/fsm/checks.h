@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "common/vhdlname.h"
-#include "fsm/automat.h"
+#include "fsm/machine.h"
 #include "vhdl/keywords.h"
 
 namespace korvalt {
@@ -29,15 +29,12 @@ enum : AutomatErrors {
 };
 
 // True when some entry's bit pattern holds a "1".
-bool HasOneBit(const TStrings& matrix);
-// True when every field after the first is non-empty (a row without "|" too
-// must have text).
-bool RowComplete(std::string_view row);
+bool HasOneBit(const std::vector<TNamed>& matrix);
 // The seven fixed checks; 0 when all pass.
-AutomatErrors ValidateAutomat(const TAutomat& a);
+AutomatErrors ValidateAutomat(const TMachine& a);
 
 // One message line per problem the further checks find, in Windows-1252.
-TStrings CheckVhdlRules(const TAutomat& a);
+TStrings CheckVhdlRules(const TMachine& a);
 
 // Why an entity name cannot be used (Windows-1252), or empty when it can: it
 // must be an identifier, and not one of the library or package names the file
@@ -50,7 +47,7 @@ struct TAutomatReport {
     TStrings further;
     bool Ok() const { return errors == 0 && further.empty(); }
 };
-TAutomatReport CheckAutomat(const TAutomat& a);
+TAutomatReport CheckAutomat(const TMachine& a);
 
 // The error window's lines (Windows-1252): two header lines, an empty line,
 // then one line per failed fixed check and one per further problem.

@@ -3,6 +3,7 @@ target_sources(korvalt_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/automat_tb.cpp
   ${CMAKE_CURRENT_LIST_DIR}/checks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/grid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/machine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/simulation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/synthesis.cpp
   ${CMAKE_CURRENT_LIST_DIR}/workspace.cpp)

@@ -177,30 +177,30 @@ void CellTable::AppendRow(TStrings cells) {
     rows_.push_back(std::move(cells));
 }
 
-CellTable BuildGrid(TAutomat& a, int tab, bool& modified) {
-    switch (tab) {
-    case TabEingangsmatrix:
+CellTable BuildGrid(TAutomat& a, TPart part, bool& modified) {
+    switch (part) {
+    case TPart::Eingangsmatrix:
         return BuildMatrix(a.Eingangsmatrix, a.Eingangsbitbreite, "X");
-    case TabAusgangsmatrix:
+    case TPart::Ausgangsmatrix:
         return BuildMatrix(a.Ausgangsmatrix, a.Ausgangsbitbreite, "Y");
-    case TabZustandsmatrix:
+    case TPart::Zustandsmatrix:
         return BuildMatrix(a.Zustandsmatrix,
                            BitsNeeded(static_cast<std::int64_t>(a.Zustandsmatrix.size())), "X(Z)");
-    case TabAutomatentabelle:
+    case TPart::Automatentabelle:
         return BuildAutomatentabelle(a, modified);
-    case TabAusgangstabelle:
+    case TPart::Ausgangstabelle:
         return BuildAusgangstabelle(a, modified);
     default:
         return CellTable();
     }
 }
 
-void StoreGrid(TAutomat& a, int tab, const CellTable& table) {
-    if (tab < TabEingangsmatrix || tab > TabAusgangstabelle) return;
-    TStrings& list = TabList(a, tab);
+void StoreGrid(TAutomat& a, TPart part, const CellTable& table) {
+    if (part == TPart::TaktReset) return;
+    TStrings& list = PartList(a, part);
     list.clear();
     for (int r = 1; r < table.RowCount(); ++r) {
-        if (tab == TabAutomatentabelle) {
+        if (part == TPart::Automatentabelle) {
             list.push_back(FormatTransitionRow(MakeTransitionRow(
                 a.Moore, table.Cell(0, r), table.Cell(1, r), table.Cell(2, r), table.Cell(3, r))));
             continue;
@@ -209,7 +209,7 @@ void StoreGrid(TAutomat& a, int tab, const CellTable& table) {
         TEntry e{table.Cell(0, r), "", true};
         for (int c = 1; c < table.ColCount(); ++c) {
             const std::string& cell = table.Cell(c, r);
-            e.Bits += tab != TabAusgangstabelle && cell.empty() ? "0" : cell;
+            e.Bits += part != TPart::Ausgangstabelle && cell.empty() ? "0" : cell;
         }
         list.push_back(FormatEntry(e));
     }
@@ -236,20 +236,20 @@ void DeleteTableRow(CellTable& table, int row, bool keepOnePerState) {
     table.RemoveRow(row);
 }
 
-bool NameCell(const TAutomat& a, int tab, int col) {
-    if (tab == TabAutomatentabelle) return col == 1 || col == 2 || (col == 3 && !a.Moore);
-    return tab == TabAusgangstabelle && col == 1;
+bool NameCell(const TAutomat& a, TPart part, int col) {
+    if (part == TPart::Automatentabelle) return col == 1 || col == 2 || (col == 3 && !a.Moore);
+    return part == TPart::Ausgangstabelle && col == 1;
 }
 
-TStrings CellNames(const TAutomat& a, int tab, const CellTable& table, int col, int row) {
+TStrings CellNames(const TAutomat& a, TPart part, const CellTable& table, int col, int row) {
     TStrings names;
-    if (!NameCell(a, tab, col)) return names;
-    const TStrings& list = tab == TabAutomatentabelle && col == 1   ? a.Zustandsmatrix
-                           : tab == TabAutomatentabelle && col == 2 ? a.Eingangsmatrix
-                                                                    : a.Ausgangsmatrix;
+    if (!NameCell(a, part, col)) return names;
+    const TStrings& list = part == TPart::Automatentabelle && col == 1   ? a.Zustandsmatrix
+                           : part == TPart::Automatentabelle && col == 2 ? a.Eingangsmatrix
+                                                                         : a.Ausgangsmatrix;
     // A condition already leading from this state to the same next state is not offered again.
     TNameSet used;
-    if (tab == TabAutomatentabelle && col == 2) {
+    if (part == TPart::Automatentabelle && col == 2) {
         for (int r = 1; r < table.RowCount(); ++r)
             if (r != row && SameText(table.Cell(0, r), table.Cell(0, row)) &&
                 SameText(table.Cell(1, r), table.Cell(1, row)))
@@ -262,14 +262,14 @@ TStrings CellNames(const TAutomat& a, int tab, const CellTable& table, int col, 
     return names;
 }
 
-std::vector<TPopupItem> PopupItems(const TAutomat& a, int tab, const CellTable& table, int col,
+std::vector<TPopupItem> PopupItems(const TAutomat& a, TPart part, const CellTable& table, int col,
                                    int row) {
     std::vector<TPopupItem> items;
-    if (tab == TabAutomatentabelle && col == 0)
+    if (part == TPart::Automatentabelle && col == 0)
         return {{TPopupAction::InsertRow, ""}, {TPopupAction::DeleteRow, ""}};
-    if (!NameCell(a, tab, col)) return items;
+    if (!NameCell(a, part, col)) return items;
     items.push_back({TPopupAction::ClearCell, ""});
-    for (auto& name : CellNames(a, tab, table, col, row))
+    for (auto& name : CellNames(a, part, table, col, row))
         items.push_back({TPopupAction::EnterName, std::move(name)});
     return items;
 }

@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-namespace korvalt {
+#include "common/strings.h"
+#include "fsm/automat.h"
 
-using TStrings = std::vector<std::string>;
-struct TAutomat;
+namespace korvalt {
 
 // Contents of a grid: cells addressed (column, row), row 0 is the header.
 class CellTable {
@@ -39,11 +39,11 @@ class CellTable {
     std::vector<TStrings> rows_;
 };
 
-// A fresh table for the tab's grid. modified is set when a row is added,
+// A fresh table for the part's grid. modified is set when a row is added,
 // deleted (or would be) or a cell is cleared; untouched otherwise.
-CellTable BuildGrid(TAutomat& a, int tab, bool& modified);
-// Replaces the tab's list by the table's data rows.
-void StoreGrid(TAutomat& a, int tab, const CellTable& table);
+CellTable BuildGrid(TAutomat& a, TPart part, bool& modified);
+// Replaces the part's list by the table's data rows.
+void StoreGrid(TAutomat& a, TPart part, const CellTable& table);
 // A new row below row that belongs to the same state; nothing for a row outside the table.
 void InsertTableRow(CellTable& table, int row);
 // Never deletes the first data row; with keepOnePerState never a state's last row.
@@ -56,16 +56,16 @@ struct TPopupItem {
     std::string name; // EnterName: the identifier as listed
     bool operator==(const TPopupItem&) const = default;
 };
-// Items for cell (col, row) of the tab's table; empty on the matrix tabs.
-std::vector<TPopupItem> PopupItems(const TAutomat& a, int tab, const CellTable& table, int col,
+// Items for cell (col, row) of the part's table; empty for the matrices.
+std::vector<TPopupItem> PopupItems(const TAutomat& a, TPart part, const CellTable& table, int col,
                                    int row);
 // Carries out a chosen item on the table; the model takes it when the grid is stored.
 void ApplyPopupItem(CellTable& table, int col, int row, const TPopupItem& item);
 
 // Typing into the tables: a cell that takes a name accepts exactly the names
 // its context menu offers. NameCell says whether the cell takes one at all.
-bool NameCell(const TAutomat& a, int tab, int col);
-TStrings CellNames(const TAutomat& a, int tab, const CellTable& table, int col, int row);
+bool NameCell(const TAutomat& a, TPart part, int col);
+TStrings CellNames(const TAutomat& a, TPart part, const CellTable& table, int col, int row);
 // The offered name a typed text stands for: the one equal to it ignoring case,
 // else the only one it begins (ignoring case); an empty text clears the cell.
 // Nothing when the text begins several names or none.

@@ -9,7 +9,7 @@
 
 namespace korvalt {
 
-TWriteResult WriteSimulationFiles(const TAutomat& a, const std::string& folder,
+TWriteResult WriteSimulationFiles(const TMachine& a, const std::string& folder,
                                   const std::string& entity) {
     if (TWriteResult r = SaveLines(folder + entity + ".vhd", BuildAutomatVhdl(a, entity)); !r)
         return r;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/textfile.h"
-#include "fsm/automat.h"
+#include "fsm/machine.h"
 
 namespace korvalt {
 
@@ -16,7 +16,7 @@ namespace korvalt {
 inline constexpr const char* SimulatorProgram = "ghdl";
 
 // Writes ENTITY.vhd and ENTITY_tb.vhd into folder (ending in the separator).
-TWriteResult WriteSimulationFiles(const TAutomat& a, const std::string& folder,
+TWriteResult WriteSimulationFiles(const TMachine& a, const std::string& folder,
                                   const std::string& entity);
 
 // The arguments (after the program name) of analysis, elaboration and run, in

@@ -1,61 +1,25 @@
 #include "fsm/synthesis.h"
 
 #include <algorithm>
-#include <unordered_map>
-
-#include "common/ascii.h"
 
 namespace korvalt {
 
-int StateCodeWidth(const TStrings& states) {
-    if (states.empty()) return 0;
-    const TEntry first = ParseEntry(states.front());
-    return first.HasBar ? static_cast<int>(first.Bits.size()) : 0;
+int StateCodeWidth(const std::vector<TNamed>& states) {
+    if (states.empty() || !states.front().HasBar) return 0;
+    return static_cast<int>(states.front().Bits.size());
 }
 
-bool IsCodedForm(const TAutomat& a) {
-    for (const auto& s : a.Zustandsmatrix)
-        if (EntryBits(s).find('1') != std::string::npos) return true;
-    return false;
-}
-
-std::string MakeConstantLine(std::string_view entry, int high) {
-    std::string bits = EntryBits(entry);
+std::string MakeConstantLine(const TNamed& entry, int high) {
+    std::string bits = entry.Bits;
     if (bits.empty()) bits.assign(static_cast<std::size_t>(high) + 1, '0');
-    return "constant " + WrittenName(entry) + " : std_logic_vector(" + std::to_string(high) +
+    return "constant " + entry.Written() + " : std_logic_vector(" + std::to_string(high) +
            " downto 0) := \"" + bits + "\";";
 }
 
-TStrings SplitTableRow(std::string_view row, int n) {
-    const TTransitionRow r = ParseTransitionRow(row);
-    TStrings fields = {r.Zustand, r.Folgezustand, r.Bedingung};
-    if (n == 4)
-        fields.push_back(r.Ausgang);
-    else if (r.Fields == 4)
-        fields[2] += "|" + r.Ausgang; // the last field is the rest of the row
-    const bool complete = r.Fields >= n && std::none_of(fields.begin(), fields.end(),
-                                                        [](const auto& f) { return f.empty(); });
-    return complete ? fields : TStrings(static_cast<std::size_t>(n));
-}
-
-std::string FindStateOutput(const TStrings& outputTable, std::string_view state) {
-    if (state.empty()) return {};
-    for (const auto& row : outputTable)
-        if (SameText(EntryName(row), state)) return EntryBits(row);
-    return {};
-}
-
-std::string ResetStateName(const TAutomat& a) {
-    if (!a.Resetzustand.empty())
-        for (const auto& s : a.Zustandsmatrix)
-            if (SameText(WrittenName(s), a.Resetzustand)) return a.Resetzustand;
-    return a.Zustandsmatrix.empty() ? a.Resetzustand : WrittenName(a.Zustandsmatrix.front());
-}
-
-TBounds VectorBounds(const TAutomat& a) {
+TBounds VectorBounds(const TMachine& a) {
     auto bound = [](std::int64_t width) { return width > 0 ? static_cast<int>(width - 1) : 0; };
     return {bound(a.Eingangsbitbreite), bound(a.Ausgangsbitbreite),
-            bound(StateCodeWidth(a.Zustandsmatrix))};
+            bound(StateCodeWidth(a.Zustaende))};
 }
 
 std::string EntityNameOf(std::string_view fileName) {
@@ -78,57 +42,53 @@ const char* Keyword(bool first) {
     return first ? "if   " : "elsif";
 }
 
-void MooreTransitions(const TAutomat& a, TStrings& out) {
-    bool first = true;
-    for (const auto& row : a.Automatentabelle) {
-        const TStrings f = SplitTableRow(row, 3);
-        out.push_back(std::string(21, ' ') + Keyword(first) + " z = " + f[0] + " and x = " + f[2] +
-                      " then z <= " + f[1] + ";");
-        first = false;
-    }
-    if (!a.Automatentabelle.empty()) out.push_back(std::string(21, ' ') + "end if;");
+// The fields of a row as written; all empty when the row is incomplete.
+const std::string& Field(const TTransition& row, const TRef& field) {
+    static const std::string none;
+    return row.Complete ? field.Name : none;
 }
 
-void MooreOutputs(const TAutomat& a, TStrings& out) {
-    // First row per state name, ignoring case, as a scan from the top finds it.
-    std::unordered_map<std::string, std::string> outputOf;
-    for (const auto& row : a.Ausgangstabelle)
-        outputOf.try_emplace(UpperCase(EntryName(row)), EntryBits(row));
+void MooreTransitions(const TMachine& a, TStrings& out) {
     bool first = true;
-    for (const auto& row : a.Ausgangstabelle) {
-        const std::string name = WrittenName(row);
-        const auto found = name.empty() ? outputOf.end() : outputOf.find(UpperCase(name));
-        out.push_back(std::string(12, ' ') + Keyword(first) + " z = " + name + " then y <= " +
-                      (found == outputOf.end() ? std::string() : found->second) + ";");
+    for (const auto& row : a.Zeilen) {
+        out.push_back(std::string(21, ' ') + Keyword(first) + " z = " + Field(row, row.Zustand) +
+                      " and x = " + Field(row, row.Bedingung) +
+                      " then z <= " + Field(row, row.Folgezustand) + ";");
         first = false;
     }
-    if (a.Ausgangstabelle.empty()) return;
+    if (!a.Zeilen.empty()) out.push_back(std::string(21, ' ') + "end if;");
+}
+
+void MooreOutputs(const TMachine& a, TStrings& out) {
+    bool first = true;
+    for (const auto& row : a.Ausgangszeilen) {
+        const std::string& name = row.Entry.Written();
+        out.push_back(std::string(12, ' ') + Keyword(first) + " z = " + name +
+                      " then y <= " + a.OutputOf(name) + ";");
+        first = false;
+    }
+    if (a.Ausgangszeilen.empty()) return;
     // A state without an output row must still assign y, or synthesis infers a latch.
     out.push_back(std::string(12, ' ') + "else y <= yx;");
     out.push_back(std::string(12, ' ') + "end if;");
 }
 
-void MealyCases(const TAutomat& a, TStrings& out) {
-    if (a.Automatentabelle.empty()) return;
-    // First row per (Zustand, Bedingung), compared exactly.
-    std::unordered_map<std::string, std::size_t> rowOf;
-    for (std::size_t i = 0; i < a.Automatentabelle.size(); ++i) {
-        const TTransitionRow row = ParseTransitionRow(a.Automatentabelle[i]);
-        if (row.Fields >= 3) rowOf.try_emplace(row.Zustand + '|' + row.Bedingung, i);
-    }
+void MealyCases(const TMachine& a, TStrings& out) {
+    if (a.Zeilen.empty()) return;
     out.push_back(std::string(12, ' ') + "case z is");
-    for (const auto& state : a.Zustandsmatrix) {
-        const std::string s = WrittenName(state);
+    for (const auto& state : a.Zustaende) {
+        const std::string& s = state.Written();
         const std::string head = "              when " + s;
         out.push_back(head + " => case x is ");
         const std::string indent(head.size() + 4, ' ');
-        for (const auto& input : a.Eingangsmatrix) {
-            const std::string x = WrittenName(input);
-            const auto found = rowOf.find(s + '|' + x);
+        for (const auto& input : a.Eingaenge) {
+            const std::string& x = input.Written();
+            const int found = a.MealyRow(s, x);
             // A pair without a row is left to the "when others" line below.
-            if (found == rowOf.end()) continue;
-            const TStrings f = SplitTableRow(a.Automatentabelle[found->second], 4);
-            out.push_back(indent + "  when " + x + " => y <= " + f[3] + "; zn <= " + f[1] + ";");
+            if (found < 0) continue;
+            const TTransition& row = a.Zeilen[static_cast<std::size_t>(found)];
+            out.push_back(indent + "  when " + x + " => y <= " + Field(row, row.Ausgang) +
+                          "; zn <= " + Field(row, row.Folgezustand) + ";");
         }
         out.push_back(indent + "  when others => y <= yx; zn <= zx;");
         out.push_back(indent + "end case;");
@@ -139,9 +99,9 @@ void MealyCases(const TAutomat& a, TStrings& out) {
 
 } // namespace
 
-TStrings BuildAutomatVhdl(const TAutomat& a, const std::string& entity) {
+TStrings BuildAutomatVhdl(const TMachine& a, const std::string& entity) {
     const TBounds b = VectorBounds(a);
-    const bool coded = IsCodedForm(a);
+    const bool coded = a.Coded();
     const bool mealy = !a.Moore;
     TStrings out = {"library IEEE;",
                     "use IEEE.STD_LOGIC_1164.ALL;",
@@ -158,13 +118,13 @@ TStrings BuildAutomatVhdl(const TAutomat& a, const std::string& entity) {
     out.push_back("architecture Behavioral of " + entity + " is");
 
     out.push_back("-- Eingangsmatrix");
-    for (const auto& e : a.Eingangsmatrix)
+    for (const auto& e : a.Eingaenge)
         out.push_back("   " + MakeConstantLine(e, b.xh));
     out.push_back("");
 
     if (coded) {
         out.push_back("-- Zustandsmatrix");
-        for (const auto& s : a.Zustandsmatrix)
+        for (const auto& s : a.Zustaende)
             out.push_back("   " + MakeConstantLine(s, b.zh));
         if (mealy)
             out.push_back("   constant zx : std_logic_vector" + Range(b.zh) + " := \"" +
@@ -175,23 +135,23 @@ TStrings BuildAutomatVhdl(const TAutomat& a, const std::string& entity) {
         }
     } else {
         std::string names;
-        for (const auto& s : a.Zustandsmatrix)
-            names += (names.empty() ? "" : ",") + WrittenName(s);
+        for (const auto& s : a.Zustaende)
+            names += (names.empty() ? "" : ",") + s.Written();
         out.push_back("   type zustand is (" + std::string(mealy ? "zx," : "") + names + ");");
         out.push_back("   signal z : zustand;");
     }
 
     out.push_back("");
     out.push_back("-- Ausgangsmatrix");
-    for (const auto& y : a.Ausgangsmatrix)
+    for (const auto& y : a.Ausgaenge)
         out.push_back("   " + MakeConstantLine(y, b.yh));
-    if (!mealy && !a.Ausgangstabelle.empty())
+    if (!mealy && !a.Ausgangszeilen.empty())
         out.push_back("   constant yx : std_logic_vector" + Range(b.yh) + " := \"" +
                       std::string(static_cast<std::size_t>(b.yh) + 1, '-') + "\";");
     if (mealy) {
         // The don't-care output is as wide as the first output's pattern; an
         // empty pattern is written as zeros of the full width, so it counts so.
-        std::size_t l = a.Ausgangsmatrix.empty() ? 0 : EntryBits(a.Ausgangsmatrix.front()).size();
+        std::size_t l = a.Ausgaenge.empty() ? 0 : a.Ausgaenge.front().Bits.size();
         if (l == 0) l = static_cast<std::size_t>(b.yh) + 1;
         out.push_back("   constant yx : std_logic_vector" + Range(static_cast<int>(l) - 1) +
                       " := \"" + std::string(l, '-') + "\";");
@@ -205,8 +165,7 @@ TStrings BuildAutomatVhdl(const TAutomat& a, const std::string& entity) {
 
     out.push_back("  pSync:  PROCESS(clk,rst)");
     out.push_back("          BEGIN");
-    out.push_back("            if rst = '" + a.ResetAktiv + "' then z <= " + ResetStateName(a) +
-                  ";");
+    out.push_back("            if rst = '" + a.ResetAktiv + "' then z <= " + a.ResetName() + ";");
     out.push_back("               elsif (clk'event and clk = '" + a.TaktAktiv + "') then");
     if (mealy) {
         out.push_back("                     z <= zn;");

@@ -13,34 +13,24 @@
 #include <string>
 #include <string_view>
 
-#include "fsm/automat.h"
+#include "fsm/machine.h"
 
 namespace korvalt {
 
 // Characters after the first "|" of the first state; 0 for none.
-int StateCodeWidth(const TStrings& states);
-// True when some state code holds a "1".
-bool IsCodedForm(const TAutomat& a);
+int StateCodeWidth(const std::vector<TNamed>& states);
 // "constant NAME : std_logic_vector(HIGH downto 0) := "BITS";", empty bits written as zeros.
-std::string MakeConstantLine(std::string_view entry, int high);
-// The n fields of a table row (3 Moore, 4 Mealy), the last one the rest of the
-// row; all empty when any is empty or the row has too few fields.
-TStrings SplitTableRow(std::string_view row, int n);
-// The output of the first output-table row naming the state (ignoring case).
-std::string FindStateOutput(const TStrings& outputTable, std::string_view state);
-// The reset state as written: Resetzustand when it names a state (ignoring
-// case), else the first state.
-std::string ResetStateName(const TAutomat& a);
+std::string MakeConstantLine(const TNamed& entry, int high);
 
 // Upper bounds of x, y and the state vector (width - 1, and 0 for width 0).
 struct TBounds {
     int xh = 0, yh = 0, zh = 0;
 };
-TBounds VectorBounds(const TAutomat& a);
+TBounds VectorBounds(const TMachine& a);
 
 // The lines of the VHDL file (without line ends) for a description that
 // passed the checks. The last line is empty.
-TStrings BuildAutomatVhdl(const TAutomat& a, const std::string& entity);
+TStrings BuildAutomatVhdl(const TMachine& a, const std::string& entity);
 
 // The entity name a file name gives: up to its first ".".
 std::string EntityNameOf(std::string_view fileName);

@@ -180,8 +180,9 @@ bool TDiagramView::Large() const {
 void TDiagramView::ShowAutomat(const TAutomat& a, const std::string& workingDir) {
     Cancel();
     model_ = a;
+    machine_ = ReadMachine(a);
     workingDir_ = workingDir;
-    graph_ = BuildStateGraph(a);
+    graph_ = BuildStateGraph(machine_);
     DiagrammView->scene()->clear();
     SetNote(LeftOutNote(graph_.leftOut));
     if (!Large()) {
@@ -340,7 +341,7 @@ bool TDiagramView::eventFilter(QObject* watched, QEvent* event) {
 
 std::vector<int> TDiagramView::TableRows(int node, int edge, const CellTable& table) const {
     return node >= 0 ? NodeTableRows(graph_, node, table)
-                     : EdgeTableRows(model_, graph_, edge, table);
+                     : EdgeTableRows(machine_, graph_, edge, table);
 }
 
 // Saves as SVG, PNG or DOT by the name's extension, after asking before overwriting.

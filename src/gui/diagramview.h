@@ -66,7 +66,8 @@ class TDiagramView : public QWidget {
     // Runs korvalt-cli diagram on the model, writing out; done gets the error line or "".
     void RunChild(const QString& out, const QString& note, std::function<void(QString)> done);
 
-    TAutomat model_;
+    TAutomat model_;   // saved for the layout in a child process
+    TMachine machine_; // what the graph was built from
     TStateGraph graph_;
     std::string workingDir_;
     QGraphicsView* DiagrammView;

@@ -42,8 +42,25 @@ namespace {
 
 constexpr int MemoWidth = 230;
 constexpr int MinHeight = 300;
+// Tab numbers of the editor. Tab 3 is "Takt und Reset" among the identifier
+// lists and "Automatentabelle" among the grids; tab 4 exists for grids only.
 // The diagram tab comes last among the grids; it stores nothing when left.
-constexpr int TabDiagramm = 5;
+enum : int {
+    TabEingangsmatrix = 0,
+    TabAusgangsmatrix = 1,
+    TabZustandsmatrix = 2,
+    TabTaktReset = 3,
+    TabAutomatentabelle = 3,
+    TabAusgangstabelle = 4,
+    TabDiagramm = 5,
+};
+
+// The part of the description a tab of the view family shows.
+TPart PartOfTab(bool grids, int tab) {
+    if (tab <= TabZustandsmatrix) return static_cast<TPart>(tab);
+    if (!grids) return TPart::TaktReset;
+    return tab == TabAutomatentabelle ? TPart::Automatentabelle : TPart::Ausgangstabelle;
+}
 
 bool IsEnter(const QKeyEvent* e) {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
@@ -284,6 +301,10 @@ TAutomatForm::TAutomatForm(QWidget* parent) : QDialog(parent) {
     SetView(ViewNone, false);
 }
 
+TPart TAutomatForm::ShownPart() const {
+    return PartOfTab(View_ == ViewTabellen, shownTab_);
+}
+
 TAutomatForm::~TAutomatForm() {
     // Focus changes while the children go must not reach this half-destroyed window.
     for (QObject* o : findChildren<QObject*>()) {
@@ -328,10 +349,10 @@ void TAutomatForm::CreateControls() {
     AutomatGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     AutomatGrid->KeyFilter = [this](const QKeyEvent* e) { return AutomatGridKeyPress(e); };
     AutomatGrid->NameColumn = [this](int col) {
-        return View_ == ViewTabellen && NameCell(Automat_, shownTab_, col);
+        return View_ == ViewTabellen && NameCell(Automat_, ShownPart(), col);
     };
     AutomatGrid->CellNamesAt = [this](int col, int row) {
-        return CellNames(Automat_, shownTab_, AutomatGrid->Table(), col, row);
+        return CellNames(Automat_, ShownPart(), AutomatGrid->Table(), col, row);
     };
     AutomatGrid->NameRefused = [this](const QString& typed) {
         SetStatusText("Kein angebotener Name: " + typed);
@@ -614,7 +635,8 @@ void TAutomatForm::StoreIdentifierView() {
     const TStrings typed = lines;
     // A narrower width drops the left bits of every pattern; when that loses a
     // 1 the user decides, and Nein keeps the old width.
-    if (const int losing = PatternsLosingOnes(Automat_, shownTab_, lines, FromQ(BitEdit->text()))) {
+    if (const int losing =
+            PatternsLosingOnes(Automat_, ShownPart(), lines, FromQ(BitEdit->text()))) {
         const int width = AppliedWidth(lines, FromQ(BitEdit->text()));
         const QString text =
             losing == 1
@@ -629,7 +651,7 @@ void TAutomatForm::StoreIdentifierView() {
                                                  : Automat_.Ausgangsbitbreite));
     }
     const std::string reset = RSTCBox->currentIndex() >= 0 ? FromQ(RSTCBox->currentText()) : "";
-    ApplyIdentifierLines(Automat_, shownTab_, lines, FromQ(BitEdit->text()), reset,
+    ApplyIdentifierLines(Automat_, ShownPart(), lines, FromQ(BitEdit->text()), reset,
                          ResetCheckBox->isChecked(), CLKCheckBox->isChecked());
     if (shownTab_ <= TabZustandsmatrix && lines != typed) SetMemoLines(lines);
     if (shownTab_ == TabZustandsmatrix) resetRow_ = RSTCBox->currentIndex();
@@ -640,7 +662,7 @@ void TAutomatForm::StoreShownView() {
     if (View_ == ViewVorgaben) StoreIdentifierView();
     if (View_ == ViewTabellen && shownTab_ != TabDiagramm) {
         AutomatGrid->CommitEdit();
-        StoreGrid(Automat_, shownTab_, AutomatGrid->Table());
+        StoreGrid(Automat_, ShownPart(), AutomatGrid->Table());
     }
 }
 
@@ -652,7 +674,7 @@ void TAutomatForm::ShowVorgaben(int tab) {
         TabControl1->setCurrentIndex(tab);
     }
     NamenGB->setTitle(QString::fromUtf8(VorgabenCaptions[tab]));
-    const TIdentifierView v = ShowIdentifierList(Automat_, tab);
+    const TIdentifierView v = ShowIdentifierList(Automat_, PartOfTab(false, tab));
     SetMemoLines(v.lines);
     VarMemo->setVisible(tab != TabTaktReset);
     filling_ = true;
@@ -693,7 +715,7 @@ void TAutomatForm::ShowTabellen(int tab) {
         TabControl1->setCurrentIndex(tab);
     }
     bool modified = false;
-    const CellTable t = BuildGrid(Automat_, tab, modified);
+    const CellTable t = BuildGrid(Automat_, PartOfTab(true, tab), modified);
     if (modified) Modified_ = true;
     history_.Clear(); // undo goes back no further than the view shown
     ShowGridTable(t);
@@ -954,13 +976,13 @@ void TAutomatForm::ErzeugeVHDLDatei1Click() {
     const std::string name =
         PathFromQ(Dialogs().AskFileName(this, PathToQ(DefaultVhdlFileName(Automat_.Moore))));
     if (name.empty()) return;
-    ShowOutcome(this, WriteStateMachine(Automat_, WorkingDir_ + name,
+    ShowOutcome(this, WriteStateMachine(ReadMachine(Automat_), WorkingDir_ + name,
                                         [this](const std::string&) { return AskOverwrite(this); }));
 }
 
 bool TAutomatForm::SaveAndCheck() {
     if (!Speichern1Click()) return false;
-    const TAutomatReport report = CheckAutomat(Automat_);
+    const TAutomatReport report = CheckAutomat(ReadMachine(Automat_));
     if (report.Ok()) return true;
     TErrorForm errors(this);
     errors.FillErrorReport(report);
@@ -976,13 +998,13 @@ void TAutomatForm::TestbenchErzeugen1Click() {
     if (name.empty()) return;
     const std::string entity = EntityOfFile(name);
     ShowOutcome(this, WriteStateMachineTestbench(
-                          Automat_, entity,
+                          ReadMachine(Automat_), entity,
                           WorkingDir_ + FolderPart(name) + AutomatTestbenchFileName(entity),
                           [this](const std::string&) { return AskOverwrite(this); }));
 }
 
 void TAutomatForm::Simulieren1Click() {
-    if (SaveAndCheck()) OpenSimulation(this, Automat_);
+    if (SaveAndCheck()) OpenSimulation(this, ReadMachine(Automat_));
 }
 
 void TAutomatForm::Hilfe1Click() {
@@ -1092,13 +1114,13 @@ bool TAutomatForm::AutomatGridKeyPress(const QKeyEvent* e) {
     }
     // A letter or digit starts typing a name into a cell that takes one.
     const QString text = e->text();
-    return !(NameCell(Automat_, shownTab_, AutomatGrid->CurrentTableCol()) && text.size() == 1 &&
+    return !(NameCell(Automat_, ShownPart(), AutomatGrid->CurrentTableCol()) && text.size() == 1 &&
              IsNameChar(text[0]));
 }
 
 std::vector<TPopupItem> TAutomatForm::CurrentPopupItems() const {
     if (View_ != ViewTabellen || AutomatGrid->CurrentTableRow() < 1) return {};
-    return PopupItems(Automat_, shownTab_, AutomatGrid->Table(), AutomatGrid->CurrentTableCol(),
+    return PopupItems(Automat_, ShownPart(), AutomatGrid->Table(), AutomatGrid->CurrentTableCol(),
                       AutomatGrid->CurrentTableRow());
 }
 

@@ -93,6 +93,8 @@ class TAutomatForm : public QDialog {
     const std::string& WorkingDir() const { return WorkingDir_; }
     TView View() const { return View_; }
     int CurrentTab() const { return shownTab_; }
+    // The part of the description the tab shown edits.
+    TPart ShownPart() const;
     bool Modified() const { return Modified_; }
     void SetModified(bool modified) { Modified_ = modified; }
     QString StatusText() const;

@@ -15,6 +15,7 @@
 
 #include "app/commands.h"
 #include "app/folders.h"
+#include "common/strings.h"
 #include "template/lint.h"
 
 class QAction;
@@ -28,8 +29,6 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace korvalt {
-
-using TStrings = std::vector<std::string>;
 
 // The parameter grid: column 0 names the declaration, column 1 holds the value.
 // Only digits and Enter can be typed into a value; the range check runs when

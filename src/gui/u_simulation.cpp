@@ -65,7 +65,7 @@ TSimulationForm::~TSimulationForm() {
     }
 }
 
-bool TSimulationForm::Start(const TAutomat& a, const QString& program) {
+bool TSimulationForm::Start(const TMachine& a, const QString& program) {
     folder_ = std::make_unique<QTemporaryDir>();
     const std::string entity = EntityNameOf(DefaultVhdlFileName(a.Moore));
     const std::string dir = folder_->isValid() ? WithTrailingSep(PathFromQ(folder_->path())) : "";
@@ -180,7 +180,7 @@ QString TSimulationForm::Log() const {
     return LogMemo->toPlainText();
 }
 
-TSimulationForm* OpenSimulation(QWidget* parent, const TAutomat& a) {
+TSimulationForm* OpenSimulation(QWidget* parent, const TMachine& a) {
     const QString ghdl = QStandardPaths::findExecutable(SimulatorProgram);
     if (ghdl.isEmpty()) {
         QStringList text;

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "fsm/automat.h"
+#include "fsm/machine.h"
 
 class QLabel;
 class QListWidget;
@@ -27,7 +27,7 @@ class TSimulationForm : public QDialog {
     // Writes the machine (entity moore or mealy) and its testbench into a
     // temporary folder and starts program on them; false (the window says
     // why) when the files cannot be written.
-    bool Start(const TAutomat& a, const QString& program);
+    bool Start(const TMachine& a, const QString& program);
     bool Running() const { return process_ && process_->state() != QProcess::NotRunning; }
     QString Summary() const;
     QStringList Failures() const;
@@ -66,6 +66,6 @@ class TSimulationForm : public QDialog {
 // "Simulieren": opens the simulation window for a description that passed the
 // checks. Without ghdl on the PATH it tells the user how to install it instead
 // and returns nullptr. The window deletes itself when closed.
-TSimulationForm* OpenSimulation(QWidget* parent, const TAutomat& a);
+TSimulationForm* OpenSimulation(QWidget* parent, const TMachine& a);
 
 } // namespace korvalt

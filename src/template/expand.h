@@ -12,11 +12,10 @@
 #include <string_view>
 #include <vector>
 
+#include "common/strings.h"
 #include "template/params.h"
 
 namespace korvalt {
-
-using TStrings = std::vector<std::string>;
 
 // The longest literal a repeat marker may produce; a longer one leaves the
 // marker as written (such a literal is no design, and building it would

@@ -15,12 +15,11 @@
 #include <string_view>
 #include <vector>
 
+#include "common/strings.h"
 #include "template/params.h"
 #include "template/u_srctemp.h"
 
 namespace korvalt {
-
-using TStrings = std::vector<std::string>;
 
 inline constexpr std::size_t NoLine = static_cast<std::size_t>(-1);
 

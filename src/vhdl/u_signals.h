@@ -16,9 +16,9 @@
 #include <string_view>
 #include <vector>
 
-namespace korvalt {
+#include "common/strings.h"
 
-using TStrings = std::vector<std::string>;
+namespace korvalt {
 
 // One generic of the entity: name, type text and default text (empty when none).
 struct TGeneric {

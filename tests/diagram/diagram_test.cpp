@@ -24,9 +24,10 @@ std::string Join(const std::vector<int>& v) {
 // The graph as lines of text, with the grid rows a double-click selects.
 TStrings Dump(const TAutomat& model) {
     TAutomat a = model;
-    const TStateGraph g = BuildStateGraph(a);
+    const TMachine m = ReadMachine(a);
+    const TStateGraph g = BuildStateGraph(m);
     bool modified = false;
-    const CellTable table = BuildGrid(a, TabAutomatentabelle, modified);
+    const CellTable table = BuildGrid(a, TPart::Automatentabelle, modified);
     TStrings out;
     for (int i = 0; i < int(g.nodes.size()); ++i) {
         const TGraphNode& n = g.nodes[std::size_t(i)];
@@ -41,7 +42,7 @@ TStrings Dump(const TAutomat& model) {
         for (const auto& l : e.labels)
             line += " [" + l + "]";
         out.push_back(line + " rows " + Join(e.rows) + " grid " +
-                      Join(EdgeTableRows(model, g, i, table)) + (e.warning ? " warning" : ""));
+                      Join(EdgeTableRows(m, g, i, table)) + (e.warning ? " warning" : ""));
     }
     if (g.leftOut) out.push_back("left out " + std::to_string(g.leftOut));
     return out;
@@ -118,7 +119,7 @@ TEST(StateGraph, NodesEdgesLabelsAndGridRowsAsInTheCaseFile) {
 // The worked examples: DOT text as expected, and the laid-out drawing read back.
 TEST(StateDiagram, WorkedExamplesExportLayOutAndRenderEveryNodeAndArrow) {
     for (const TAutomat& a : {MooreExample(), MealyExample()}) {
-        const TStateGraph g = BuildStateGraph(a);
+        const TStateGraph g = BuildStateGraph(ReadMachine(a));
         const std::string name = a.Moore ? "moore" : "mealy";
         TTempDir dir;
         ASSERT_TRUE(SaveDiagram(g, dir.File("x.dot"), DiagramFormatOf("X.DOT")));
@@ -154,10 +155,10 @@ TEST(StateDiagram, WorkedExamplesExportLayOutAndRenderEveryNodeAndArrow) {
 }
 
 TEST(StateDiagram, LayoutTextOfAnotherGraphIsRefused) {
-    const TStateGraph moore = BuildStateGraph(MooreExample());
+    const TStateGraph moore = BuildStateGraph(ReadMachine(MooreExample()));
     const TRenderResult xdot = RenderDot(DiagramDotLines(moore), "xdot");
     ASSERT_TRUE(xdot);
-    EXPECT_FALSE(ReadLayout(xdot.data, BuildStateGraph(MealyExample())));
+    EXPECT_FALSE(ReadLayout(xdot.data, BuildStateGraph(ReadMachine(MealyExample()))));
     EXPECT_FALSE(ReadLayout("digraph { a -> b }", moore));
     EXPECT_FALSE(ReadLayout(std::string(3000, '{'), moore));
 }
@@ -166,7 +167,7 @@ TEST(StateDiagram, LayoutTextOfAnotherGraphIsRefused) {
 // library: under a German number locale (decimal comma) the layout must be
 // the same as in the C locale, and be read back.
 TEST(StateDiagram, GermanNumberLocaleGivesTheSameLayout) {
-    const TStateGraph g = BuildStateGraph(MealyExample());
+    const TStateGraph g = BuildStateGraph(ReadMachine(MealyExample()));
     const TRenderResult inC = RenderDot(DiagramDotLines(g), "xdot");
     ASSERT_TRUE(inC);
     TNumberLocale german("de_DE.UTF-8");
@@ -205,7 +206,7 @@ TEST(StateDiagram, LargeMachinesAreLaidOutBySfdpWithEveryLabel) {
         bool sfdp;
     } cases[] = {{64, 64, false}, {65, 65, true}, {8, 256, false}, {8, 257, true}};
     for (const auto& c : cases) {
-        const TStateGraph g = BuildStateGraph(Ring(c.states, c.rows));
+        const TStateGraph g = BuildStateGraph(ReadMachine(Ring(c.states, c.rows)));
         const TStrings dot = DiagramDotLines(g);
         EXPECT_EQ(dot[1].find("layout=sfdp, overlap=prism") != std::string::npos, c.sfdp)
             << c.states << " states, " << c.rows << " rows";

@@ -52,7 +52,7 @@ const std::vector<TBreak> Breaks = {
     {"no inputs", [](TAutomat& a, std::mt19937&) { a.Eingangsmatrix.clear(); return std::string("keine Eingänge"); }},
     {"one state", [](TAutomat& a, std::mt19937&) { a.Zustandsmatrix.resize(1); return std::string("weniger als 2"); }},
     // Duplicate choices for Mealy inputs, duplicate codes for coded states.
-    {"same pattern twice", [](TAutomat& a, std::mt19937&) { TStrings& l = !a.Moore ? a.Eingangsmatrix : a.Zustandsmatrix; l[1] = EntryName(l[1]) + "|" + EntryBits(l[0]); return std::string(!a.Moore || IsCodedForm(a) ? "denselben Code" : ""); }},
+    {"same pattern twice", [](TAutomat& a, std::mt19937&) { TStrings& l = !a.Moore ? a.Eingangsmatrix : a.Zustandsmatrix; l[1] = EntryName(l[1]) + "|" + EntryBits(l[0]); return std::string(!a.Moore || ReadMachine(a).Coded() ? "denselben Code" : ""); }},
 };
 // clang-format on
 
@@ -78,7 +78,7 @@ TEST(FsmProperty, RandomDescriptionsEitherAnalyseOrNameTheirProblem) {
             what = b.what;
             expected = b.apply(a, rng);
         }
-        const TAutomatReport report = CheckAutomat(a);
+        const TAutomatReport report = CheckAutomat(ReadMachine(a));
         if (!expected.empty()) {
             ++broken;
             ASSERT_FALSE(report.Ok()) << what;
@@ -92,9 +92,9 @@ TEST(FsmProperty, RandomDescriptionsEitherAnalyseOrNameTheirProblem) {
                                  << (report.further.empty() ? "" : Cp1252ToUtf8(report.further[0]));
         const auto k = static_cast<std::size_t>(valid++);
         const std::string entity = k < entities.size() ? entities[k] : "p" + std::to_string(i);
-        machines.push_back({entity, !a.Moore && IsCodedForm(a)});
+        machines.push_back({entity, !a.Moore && ReadMachine(a).Coded()});
         files.push_back(dir.File("f" + std::to_string(i) + ".vhd"));
-        WriteBytes(files.back(), CrLf(BuildAutomatVhdl(a, entity)));
+        WriteBytes(files.back(), CrLf(BuildAutomatVhdl(ReadMachine(a), entity)));
     }
     EXPECT_GE(valid + broken, 500);
     EXPECT_GE(broken, 200);

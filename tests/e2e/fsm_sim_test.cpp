@@ -24,8 +24,8 @@ std::string Inactive(const std::string& level) {
 
 // A testbench for entity `dut` that follows the reference machine for `cycles` inputs.
 TStrings Testbench(const TAutomat& a, const std::string& dut, std::mt19937& rng, int cycles) {
-    const TBounds b = VectorBounds(a);
-    const bool zPort = !a.Moore && IsCodedForm(a);
+    const TBounds b = VectorBounds(ReadMachine(a));
+    const bool zPort = !a.Moore && ReadMachine(a).Coded();
     const std::string edge = a.TaktAktiv, idle = Inactive(a.TaktAktiv);
     TStrings tb = {"library IEEE;",
                    "use IEEE.STD_LOGIC_1164.ALL;",
@@ -94,12 +94,12 @@ TEST(FsmSimulation, MooreAndMealyCodedAndEnumeratedBothEdgesBothResetLevels) {
                                           RandomAutomat(rng, shape));
                 }
     for (const auto& [what, a] : machines) {
-        const TAutomatReport report = CheckAutomat(a);
+        const TAutomatReport report = CheckAutomat(ReadMachine(a));
         ASSERT_TRUE(report.Ok()) << what << ": "
                                  << (report.further.empty() ? "" : report.further[0]);
 
         TTempDir dir;
-        const TStrings vhdl = BuildAutomatVhdl(a, "fsm_dut");
+        const TStrings vhdl = BuildAutomatVhdl(ReadMachine(a), "fsm_dut");
         WriteBytes(dir.File("fsm_dut.vhd"), CrLf(vhdl));
         WriteBytes(dir.File("tb.vhd"), CrLf(Testbench(a, "fsm_dut", rng, 40)));
         auto r = GhdlAnalyse(dir.File("fsm_dut.vhd"), dir.Path());

@@ -62,7 +62,7 @@ std::vector<TAutomat> Descriptions(int count) {
     std::mt19937 rng(4711);
     while (static_cast<int>(list.size()) < count) {
         const TAutomat a = RandomAutomat(rng, RandomShape(rng));
-        if (CheckAutomat(a).Ok()) list.push_back(a);
+        if (CheckAutomat(ReadMachine(a)).Ok()) list.push_back(a);
     }
     return list;
 }
@@ -71,7 +71,7 @@ std::vector<TAutomat> Descriptions(int count) {
 // original machine into machine a: the outputs, "open" where a Mealy machine
 // has no row, empty where nothing is checked.
 TStrings Observed(const TAutomat& original, const TTour& tour, const TAutomat& a) {
-    const TMachineModel orig(original), m(a);
+    const TMachineModel orig(ReadMachine(original)), m(ReadMachine(a));
     TStrings seen;
     int state = -1;
     for (const auto& step : tour.steps) {
@@ -125,8 +125,10 @@ TAutomat Mutate(const TAutomat& a, const TTour& tour, bool output, std::mt19937&
     while (step->reset)
         step = &tour.steps[pick(tour.steps.size())];
     const int r = step->row;
-    TStrings f = SplitTableRow(a.Automatentabelle[static_cast<std::size_t>(r)], a.Moore ? 3 : 4);
-    const TMachineModel m(a);
+    const TMachine typed = ReadMachine(a);
+    const TTransition& row = typed.Zeilen[static_cast<std::size_t>(r)];
+    TStrings f = {row.Zustand.Name, row.Folgezustand.Name, row.Bedingung.Name, row.Ausgang.Name};
+    const TMachineModel m(typed);
     const int reached = m.Row(r).next;
     if (a.Moore && output && !m.StateOutputName(reached).empty()) {
         const std::string out = other(mu.Ausgangsmatrix, m.StateOutputName(reached));
@@ -154,7 +156,7 @@ TEST(FsmTestbenchSimulation, PassesForEveryDescriptionAndFailsNamingTheRowForVis
     std::vector<TTour> tours;
     std::vector<TMachineUnit> machines;
     auto add = [&](const std::string& entity, const std::string& what, const TAutomat& a) {
-        machines.push_back({entity, !a.Moore && IsCodedForm(a)});
+        machines.push_back({entity, !a.Moore && ReadMachine(a).Coded()});
         files.push_back(dir.File(entity + ".vhd"));
         files.push_back(dir.File(AutomatTestbenchFileName(entity)));
         jobs.push_back({entity, what});
@@ -162,8 +164,9 @@ TEST(FsmTestbenchSimulation, PassesForEveryDescriptionAndFailsNamingTheRowForVis
     for (std::size_t i = 0; i < descriptions.size(); ++i) {
         const TAutomat& a = descriptions[i];
         const std::string entity = "t" + std::to_string(i);
-        tours.push_back(PlanTour(a, TMachineModel(a)));
-        ASSERT_TRUE(WriteSimulationFiles(a, dir.Path(), entity));
+        const TMachine typed = ReadMachine(a);
+        tours.push_back(PlanTour(typed, TMachineModel(typed)));
+        ASSERT_TRUE(WriteSimulationFiles(typed, dir.Path(), entity));
         add(entity, "description " + std::to_string(i), a);
     }
     // A sample of mutants, one output and one next state of about every fourth description.
@@ -178,9 +181,10 @@ TEST(FsmTestbenchSimulation, PassesForEveryDescriptionAndFailsNamingTheRowForVis
         for (bool output : {true, false}) {
             const std::string entity = "m" + std::to_string(mutants.size());
             const TAutomat changed = Mutate(descriptions[i], tours[i], output, rng);
-            WriteBytes(dir.File(entity + ".vhd"), CrLf(BuildAutomatVhdl(changed, entity)));
+            WriteBytes(dir.File(entity + ".vhd"),
+                       CrLf(BuildAutomatVhdl(ReadMachine(changed), entity)));
             WriteBytes(dir.File(AutomatTestbenchFileName(entity)),
-                       CrLf(BuildAutomatTestbench(descriptions[i], entity, tours[i])));
+                       CrLf(BuildAutomatTestbench(ReadMachine(descriptions[i]), entity, tours[i])));
             mutants.push_back({i, jobs.size(), changed});
             add(entity, (output ? "output of " : "next state of ") + std::to_string(i), changed);
         }

@@ -16,17 +16,17 @@ using namespace korvalt::test;
 // unreachable states, a sink that needs a reset, a state without outputs,
 // an empty reset state, low reset and falling edge.
 TEST(AutomatTestbench, ExpectedFilesByteForByte) {
-    EXPECT_TRUE(
-        MatchesExpected(CrLf(BuildAutomatTestbench(MooreExample(), "moore")), "fsm/moore_tb.vhd"));
-    EXPECT_TRUE(
-        MatchesExpected(CrLf(BuildAutomatTestbench(MealyExample(), "mealy")), "fsm/mealy_tb.vhd"));
+    EXPECT_TRUE(MatchesExpected(CrLf(BuildAutomatTestbench(ReadMachine(MooreExample()), "moore")),
+                                "fsm/moore_tb.vhd"));
+    EXPECT_TRUE(MatchesExpected(CrLf(BuildAutomatTestbench(ReadMachine(MealyExample()), "mealy")),
+                                "fsm/mealy_tb.vhd"));
     for (const char* name : {"moore_vorrang", "mealy_senke"}) {
         TAutomat a;
         a.Moore = std::string(name).starts_with("moore");
         ASSERT_TRUE(LoadWorkspaceFile(a, DataPath("fsm/tour/" + std::string(name) +
                                                   (a.Moore ? ".Moore.txt" : ".Mealy.txt"))));
-        ASSERT_TRUE(CheckAutomat(a).Ok()) << name;
-        EXPECT_TRUE(MatchesExpected(CrLf(BuildAutomatTestbench(a, name)),
+        ASSERT_TRUE(CheckAutomat(ReadMachine(a)).Ok()) << name;
+        EXPECT_TRUE(MatchesExpected(CrLf(BuildAutomatTestbench(ReadMachine(a), name)),
                                     "fsm/tour/" + std::string(name) + "_tb.vhd"));
     }
 }
@@ -36,11 +36,11 @@ TEST(AutomatTestbench, ExpectedFilesByteForByte) {
 TEST(AutomatTestbench, TourIsAWalkThatTakesEveryTakeableRow) {
     std::mt19937 rng(12);
     for (int i = 0; i < 300; ++i) {
-        const TAutomat a = RandomAutomat(rng, RandomShape(rng));
+        const TMachine a = ReadMachine(RandomAutomat(rng, RandomShape(rng)));
         const TMachineModel m(a);
         const TTour tour = PlanTour(a, m);
         ASSERT_TRUE(!tour.steps.empty() && tour.steps.front().reset);
-        std::vector<int> taken(a.Automatentabelle.size());
+        std::vector<int> taken(a.Zeilen.size());
         int at = m.ResetState();
         for (const auto& s : tour.steps) {
             ASSERT_EQ(s.reset ? m.ResetState() : at, s.state) << i;

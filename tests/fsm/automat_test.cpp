@@ -6,6 +6,7 @@
 
 #include "common/textfile.h"
 #include "fsm/automat.h"
+#include "fsm/grid.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;
@@ -78,8 +79,9 @@ TEST(IdentifierLines, PatternsFollowTheirNamesAndKeepTheirBits) {
         a.Eingangsbitbreite = std::stoi(c[1]);
         TStrings lines = list(c[2]);
         const std::string width = c[3] == "-" ? "" : c[3];
-        EXPECT_EQ(PatternsLosingOnes(a, TabEingangsmatrix, lines, width), std::stoi(c[7])) << c[8];
-        ApplyIdentifierLines(a, TabEingangsmatrix, lines, width, "", false, false);
+        EXPECT_EQ(PatternsLosingOnes(a, TPart::Eingangsmatrix, lines, width), std::stoi(c[7]))
+            << c[8];
+        ApplyIdentifierLines(a, TPart::Eingangsmatrix, lines, width, "", false, false);
         EXPECT_EQ(a.Eingangsmatrix, list(c[4])) << c[8];
         EXPECT_EQ(lines, list(c[5])) << c[8];
         EXPECT_EQ(a.Eingangsbitbreite, std::stoi(c[6])) << c[8];
@@ -103,7 +105,7 @@ TEST(IdentifierLines, RenamesCarryTheTablesAlong) {
         a.Automatentabelle = words(a.Moore ? "Z0|Z1|go z1|Z0|stop" : "Z0|Z1|go|an z1|Z0|stop|aus");
         a.Ausgangstabelle = {"Z0|an", "Z1|aus"};
         TStrings lines = words(c[2]);
-        ApplyIdentifierLines(a, std::stoi(c[1]), lines, "", "", false, false);
+        ApplyIdentifierLines(a, static_cast<TPart>(std::stoi(c[1])), lines, "", "", false, false);
         EXPECT_EQ(a.Automatentabelle, words(c[3])) << line;
         EXPECT_EQ(a.Ausgangstabelle, words(c[4])) << line;
     }
@@ -112,23 +114,23 @@ TEST(IdentifierLines, RenamesCarryTheTablesAlong) {
 TEST(IdentifierLines, ResetChoiceWidthRaiseAndLevels) {
     TAutomat a = Moore({"Z0|0", "Z1|1", "plain"});
     a.Resetzustand = "Z1";
-    auto v = ShowIdentifierList(a, TabZustandsmatrix);
+    auto v = ShowIdentifierList(a, TPart::Zustandsmatrix);
     EXPECT_EQ(v.lines, (TStrings{"Z0", "Z1", ""}));
     EXPECT_EQ(v.resetChoices, (TStrings{"Z0", "Z1", "plain"}));
     EXPECT_EQ(v.resetIndex, 1);
     a.Resetzustand = "z1"; // the choice is found case-sensitively
-    EXPECT_EQ(ShowIdentifierList(a, TabZustandsmatrix).resetIndex, -1);
+    EXPECT_EQ(ShowIdentifierList(a, TPart::Zustandsmatrix).resetIndex, -1);
 
     a.Ausgangsmatrix = {"a|", "b|", "c|"}; // a width of 0 is raised to what the names need
-    EXPECT_EQ(ShowIdentifierList(a, TabAusgangsmatrix).widthText, "2");
+    EXPECT_EQ(ShowIdentifierList(a, TPart::Ausgangsmatrix).widthText, "2");
     EXPECT_EQ(a.Ausgangsbitbreite, 2);
     a.Ausgangsbitbreite = 7;
-    EXPECT_EQ(ShowIdentifierList(a, TabAusgangsmatrix).widthText, "7");
+    EXPECT_EQ(ShowIdentifierList(a, TPart::Ausgangsmatrix).widthText, "7");
 
     TStrings none;
-    ApplyIdentifierLines(a, TabTaktReset, none, "", "", true, false);
+    ApplyIdentifierLines(a, TPart::TaktReset, none, "", "", true, false);
     EXPECT_EQ(a.ResetAktiv + a.TaktAktiv, "01");
-    v = ShowIdentifierList(a, TabTaktReset);
+    v = ShowIdentifierList(a, TPart::TaktReset);
     EXPECT_TRUE(v.resetLow && !v.clockLow && v.lines.empty());
 }
 
@@ -147,7 +149,7 @@ TEST(BuildGrid, TablesAsTheDataFileSays) {
             a.Eingangsbitbreite = c[0] == "matrix" ? std::stoi(c[2]) : 9;
             for (int i = 0; c[0] == "statewidth" && i < std::stoi(c[1]); ++i)
                 a.Zustandsmatrix.push_back("Z" + std::to_string(i) + "|");
-            const int tab = c[0] == "matrix" ? TabEingangsmatrix : TabZustandsmatrix;
+            const TPart tab = c[0] == "matrix" ? TPart::Eingangsmatrix : TPart::Zustandsmatrix;
             const CellTable t = BuildGrid(a, tab, modified);
             EXPECT_FALSE(modified) << c.at(5);
             if (c[0] == "statewidth") {
@@ -180,13 +182,13 @@ TEST(BuildGrid, TablesAsTheDataFileSays) {
         TStrings expected = test::ListOf(c[4]);
         expected.insert(expected.begin(), a.Moore ? "Zustand,Folgezustand,Bedingung"
                                                   : "Zustand,Folgezustand,Bedingung,Ausgang");
-        EXPECT_EQ(Rows(BuildGrid(a, TabAutomatentabelle, modified)), expected) << c.at(6);
+        EXPECT_EQ(Rows(BuildGrid(a, TPart::Automatentabelle, modified)), expected) << c.at(6);
         EXPECT_EQ(modified, c[5] == "1") << c[6];
     }
     TAutomat wide; // patterns are held to 256 columns
     wide.Eingangsmatrix = {"a|" + std::string(1000, '1')};
     bool modified = false;
-    EXPECT_EQ(BuildGrid(wide, TabEingangsmatrix, modified).ColCount(), 257);
+    EXPECT_EQ(BuildGrid(wide, TPart::Eingangsmatrix, modified).ColCount(), 257);
 }
 
 TEST(BuildGrid, StoredTransitionTablesKeepTheirFields) {
@@ -195,7 +197,7 @@ TEST(BuildGrid, StoredTransitionTablesKeepTheirFields) {
         a.Moore = moore;
         a.Automatentabelle = {"Z0|Z1|go|an"};
         bool modified = false;
-        StoreGrid(a, TabAutomatentabelle, BuildGrid(a, TabAutomatentabelle, modified));
+        StoreGrid(a, TPart::Automatentabelle, BuildGrid(a, TPart::Automatentabelle, modified));
         EXPECT_EQ(a.Automatentabelle,
                   (moore ? TStrings{"Z0|Z1|go", "Z1||"} : TStrings{"Z0|Z1|go|an", "Z1|||"}));
     }
@@ -205,10 +207,10 @@ TEST(BuildGrid, OutputTableKeepsStatesAndDropsUnknownOutputs) {
     TAutomat a = Moore({"A|0", "B|1", "C|1"});
     a.Ausgangstabelle = {"A|an", "B|weg", "an"};
     bool modified = false;
-    const CellTable t = BuildGrid(a, TabAusgangstabelle, modified);
+    const CellTable t = BuildGrid(a, TPart::Ausgangstabelle, modified);
     EXPECT_EQ(Rows(t), (TStrings{"Zustand,Ausgangsvektor", "A,an", "B,", ",an"}));
     EXPECT_TRUE(modified);
-    StoreGrid(a, TabAusgangstabelle, t);
+    StoreGrid(a, TPart::Ausgangstabelle, t);
     EXPECT_EQ(a.Ausgangstabelle, (TStrings{"A|an", "B|", "|an"}));
 }
 
@@ -220,14 +222,14 @@ TEST(PopupMenu, ItemsOfEachColumnAndBedingungOnlyUnused) {
     using Items = std::vector<TPopupItem>;
     const TPopupItem clear{A::ClearCell, ""};
     auto name = [](const char* n) { return TPopupItem{A::EnterName, n}; };
-    auto items = [&](int tab, int col, int row) { return PopupItems(a, tab, t, col, row); };
-    EXPECT_EQ(items(TabAutomatentabelle, 1, 2), (Items{clear, name("Z0"), name("Z1")}));
-    EXPECT_EQ(items(TabAutomatentabelle, 2, 1), (Items{clear, name("go"), name("Feld1")}));
-    EXPECT_EQ(items(TabAutomatentabelle, 2, 4),
+    auto items = [&](TPart tab, int col, int row) { return PopupItems(a, tab, t, col, row); };
+    EXPECT_EQ(items(TPart::Automatentabelle, 1, 2), (Items{clear, name("Z0"), name("Z1")}));
+    EXPECT_EQ(items(TPart::Automatentabelle, 2, 1), (Items{clear, name("go"), name("Feld1")}));
+    EXPECT_EQ(items(TPart::Automatentabelle, 2, 4),
               (Items{clear, name("go"), name("stop"), name("Feld1")}));
-    EXPECT_TRUE(items(TabAutomatentabelle, 3, 1).empty()); // Moore has no Ausgang
-    EXPECT_EQ(items(TabAusgangstabelle, 1, 1), (Items{clear, name("an"), name("aus")}));
+    EXPECT_TRUE(items(TPart::Automatentabelle, 3, 1).empty()); // Moore has no Ausgang
+    EXPECT_EQ(items(TPart::Ausgangstabelle, 1, 1), (Items{clear, name("an"), name("aus")}));
     a.Moore = false;
     a.Ausgangsmatrix.clear();
-    EXPECT_EQ(items(TabAutomatentabelle, 3, 1), (Items{clear}));
+    EXPECT_EQ(items(TPart::Automatentabelle, 3, 1), (Items{clear}));
 }

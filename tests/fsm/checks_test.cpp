@@ -26,7 +26,7 @@ TEST(ValidateAutomat, ReportOfAnEmptyDescription) {
     TAutomat a;
     a.Zustandsmatrix = {"Z0|0"};
     EXPECT_EQ(
-        Utf8(ErrorReportLines({ValidateAutomat(a), {}})),
+        Utf8(ErrorReportLines({ValidateAutomat(ReadMachine(a)), {}})),
         (TStrings{"Es sind Fehler in der Automatenbeschreibung vorhanden!",
                   "Es konnte kein VHDL-Code erzeugt werden.", "",
                   "Es wurden keine Eingänge definiert!", "Es wurden keine Ausgänge definiert!",
@@ -57,7 +57,7 @@ TEST(CheckAutomat, ReportsWhatTheDataFileSays) {
             std::istringstream words(value);
             a.*lists.at(field) = TStrings(std::istream_iterator<std::string>(words), {});
         }
-        const TStrings lines = ErrorReportLines(CheckAutomat(a));
+        const TStrings lines = ErrorReportLines(CheckAutomat(ReadMachine(a)));
         std::string found;
         for (std::size_t i = 3; i < lines.size(); ++i)
             found += (i > 3 ? " / " : "") + Cp1252ToUtf8(lines[i]);

@@ -34,12 +34,16 @@ TEST(Editor, TypedNamesAreTheContextMenusNames) {
         while (in >> word)
             offered.push_back(word);
         TAutomat a = Opened(file);
+        // Grid tabs: 0-2 the matrices, 3 the transition table, 4 the output table.
+        const TPart part = tab == 3   ? TPart::Automatentabelle
+                           : tab == 4 ? TPart::Ausgangstabelle
+                                      : static_cast<TPart>(tab);
         bool modified = false;
-        const CellTable t = BuildGrid(a, tab, modified);
+        const CellTable t = BuildGrid(a, part, modified);
         TStrings menu;
-        for (const auto& item : PopupItems(a, tab, t, col, row))
+        for (const auto& item : PopupItems(a, part, t, col, row))
             if (item.action == TPopupAction::EnterName) menu.push_back(item.name);
-        const TStrings names = CellNames(a, tab, t, col, row);
+        const TStrings names = CellNames(a, part, t, col, row);
         EXPECT_EQ(names, menu) << line;
         EXPECT_EQ(names, offered) << line;
         EXPECT_EQ(ResolveTypedName(names, typed == "-" ? "" : typed).value_or("?"),

@@ -8,9 +8,9 @@ target_sources(korvalt_gui_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/u_komponente_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_korvalt_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_simulation_test.cpp)
-# The diagram tab once more under the users' German locale (decimal comma):
-# Qt hands the locale to the C library, which Graphviz reads numbers with.
-add_test(NAME DiagramTabTest.UnderGermanLocale
-  COMMAND korvalt_gui_tests --gtest_filter=DiagramTabTest.*)
-set_tests_properties(DiagramTabTest.UnderGermanLocale PROPERTIES LABELS gui
+# Every window test once more under the users' German locale: Qt hands the
+# locale to the C library (decimal comma for Graphviz's numbers, German system
+# messages), and Qt's own texts must stay German there too.
+add_test(NAME GuiTests.UnderGermanLocale COMMAND korvalt_gui_tests)
+set_tests_properties(GuiTests.UnderGermanLocale PROPERTIES LABELS gui
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=de_DE.UTF-8;LC_ALL=de_DE.UTF-8")
