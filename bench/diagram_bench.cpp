@@ -10,6 +10,7 @@
 #include <random>
 
 #include "diagram/layout.h"
+#include "fsm/machine.h"
 
 namespace {
 
@@ -39,8 +40,8 @@ korvalt::TAutomat RingMachine(int states, int rows, bool spread) {
 }
 
 void Run(benchmark::State& state, const char* format) {
-    const auto g = korvalt::BuildStateGraph(
-        RingMachine(int(state.range(0)), int(state.range(1)), state.range(2) != 0));
+    const auto g = korvalt::BuildStateGraph(korvalt::ReadMachine(
+        RingMachine(int(state.range(0)), int(state.range(1)), state.range(2) != 0)));
     const auto dot = korvalt::DiagramDotLines(g);
     for (auto _ : state) {
         if (format) {

@@ -29,7 +29,7 @@ void BuildTransitionTable(benchmark::State& state) {
     auto a = Moore(static_cast<int>(state.range(0)));
     bool modified = false;
     for (auto _ : state)
-        benchmark::DoNotOptimize(korvalt::BuildGrid(a, korvalt::TabAutomatentabelle, modified));
+        benchmark::DoNotOptimize(korvalt::BuildGrid(a, korvalt::TPart::Automatentabelle, modified));
     state.counters["rows"] = static_cast<double>(a.Automatentabelle.size());
 }
 
@@ -37,7 +37,7 @@ void BuildTransitionTable(benchmark::State& state) {
 void FilterRows(benchmark::State& state) {
     auto a = Moore(static_cast<int>(state.range(0)));
     bool modified = false;
-    const korvalt::CellTable t = korvalt::BuildGrid(a, korvalt::TabAutomatentabelle, modified);
+    const korvalt::CellTable t = korvalt::BuildGrid(a, korvalt::TPart::Automatentabelle, modified);
     int shown = 0;
     for (auto _ : state) {
         shown = 0;
@@ -51,9 +51,9 @@ void FilterRows(benchmark::State& state) {
 void NamesOfAConditionCell(benchmark::State& state) {
     auto a = Moore(static_cast<int>(state.range(0)));
     bool modified = false;
-    const korvalt::CellTable t = korvalt::BuildGrid(a, korvalt::TabAutomatentabelle, modified);
+    const korvalt::CellTable t = korvalt::BuildGrid(a, korvalt::TPart::Automatentabelle, modified);
     for (auto _ : state)
-        benchmark::DoNotOptimize(korvalt::CellNames(a, korvalt::TabAutomatentabelle, t, 2, 1));
+        benchmark::DoNotOptimize(korvalt::CellNames(a, korvalt::TPart::Automatentabelle, t, 2, 1));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "fsm/automat.h"
 #include "fsm/automat_tb.h"
 #include "fsm/checks.h"
+#include "fsm/machine.h"
 #include "fsm/synthesis.h"
 
 namespace {
@@ -42,34 +43,35 @@ korvalt::TAutomat Mealy(int states, int inputs) {
 }
 
 void BuildMealyVhdl(benchmark::State& state) {
-    const auto a = Mealy(static_cast<int>(state.range(0)), 64);
+    const auto a = korvalt::ReadMachine(Mealy(static_cast<int>(state.range(0)), 64));
     for (auto _ : state)
         benchmark::DoNotOptimize(korvalt::BuildAutomatVhdl(a, "bench"));
-    state.counters["rows"] = static_cast<double>(a.Automatentabelle.size());
-    state.counters["rows/s"] = benchmark::Counter(static_cast<double>(a.Automatentabelle.size()),
+    state.counters["rows"] = static_cast<double>(a.Zeilen.size());
+    state.counters["rows/s"] = benchmark::Counter(static_cast<double>(a.Zeilen.size()),
                                                   benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void CheckMealy(benchmark::State& state) {
-    const auto a = Mealy(static_cast<int>(state.range(0)), 64);
+    const auto a = korvalt::ReadMachine(Mealy(static_cast<int>(state.range(0)), 64));
     for (auto _ : state)
         benchmark::DoNotOptimize(korvalt::CheckAutomat(a));
-    state.counters["rows"] = static_cast<double>(a.Automatentabelle.size());
-    state.counters["rows/s"] = benchmark::Counter(static_cast<double>(a.Automatentabelle.size()),
+    state.counters["rows"] = static_cast<double>(a.Zeilen.size());
+    state.counters["rows/s"] = benchmark::Counter(static_cast<double>(a.Zeilen.size()),
                                                   benchmark::Counter::kIsIterationInvariantRate);
 }
 
 // The testbench: planning the transition tour (breadth-first searches between
 // rows) and writing it; "steps" is the tour length, resets included.
 void BuildMealyTestbench(benchmark::State& state) {
-    const auto a = Mealy(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const auto a = korvalt::ReadMachine(
+        Mealy(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
     std::size_t steps = 0;
     for (auto _ : state) {
         const korvalt::TTour tour = korvalt::PlanTour(a, korvalt::TMachineModel(a));
         steps = tour.steps.size();
         benchmark::DoNotOptimize(korvalt::BuildAutomatTestbench(a, "bench", tour));
     }
-    state.counters["rows"] = static_cast<double>(a.Automatentabelle.size());
+    state.counters["rows"] = static_cast<double>(a.Zeilen.size());
     state.counters["steps"] = static_cast<double>(steps);
 }
 
