@@ -16,4 +16,15 @@ template <class T = TNothing> struct TResult {
     explicit operator bool() const { return ok; }
 };
 
+// The messages for a file that cannot be read or written: what it is ("Die
+// Datei"), its path and the system's reason.
+inline std::string ReadFailureMessage(const std::string& what, const std::string& path,
+                                      const std::string& reason) {
+    return what + " \"" + path + "\" kann nicht gelesen werden: " + reason;
+}
+inline std::string WriteFailureMessage(const std::string& what, const std::string& path,
+                                       const std::string& reason) {
+    return what + " \"" + path + "\" kann nicht geschrieben werden: " + reason;
+}
+
 } // namespace korvalt
