@@ -50,16 +50,6 @@ std::string EntityOfFile(const std::string& path) {
     return Utf8ToCp1252(EntityNameOf(FileNamePart(path)));
 }
 
-std::string ReadFailureMessage(const std::string& what, const std::string& path,
-                               const std::string& reason) {
-    return what + " \"" + path + "\" kann nicht gelesen werden: " + reason;
-}
-
-std::string WriteFailureMessage(const std::string& what, const std::string& path,
-                                const std::string& reason) {
-    return what + " \"" + path + "\" kann nicht geschrieben werden: " + reason;
-}
-
 std::string FolderAsOutputMessage(const std::string& path) {
     return "\"" + path + "\" ist ein Ordner; es wird nichts geschrieben.";
 }
@@ -134,24 +124,10 @@ TOutcome WriteVhdlTestbench(const std::string& designPath, const TStrings& desig
 
 TOutcome InsertComponentCommand(const std::string& componentPath, const std::string& targetPath,
                                 bool withComments, bool withSignals) {
-    const TInsertResult r = InsertComponent(componentPath, targetPath, withComments, withSignals);
-    switch (r.outcome) {
-    case TInsertOutcome::Inserted:
-        return TOutcome{true, {}, targetPath, Notice(r.component)};
-    case TInsertOutcome::ComponentUnreadable:
-        return Failed(ReadFailureMessage("Die Komponente", componentPath, r.error) +
-                      "; es wird nichts eingefügt.");
-    case TInsertOutcome::NoEntityName:
-        return Failed("In \"" + componentPath +
-                      "\" steht keine Entity mit Namen; es wird nichts eingefügt.");
-    case TInsertOutcome::TargetUnreadable:
-        return Failed(ReadFailureMessage("Die Zieldatei", targetPath, r.error));
-    case TInsertOutcome::TargetEmpty:
-        return Failed("Die Zieldatei \"" + targetPath + "\" ist leer.");
-    case TInsertOutcome::WriteFailed:
-        break;
-    }
-    return Failed(WriteFailureMessage("Die Zieldatei", targetPath, r.error));
+    const TResult<TEntity> r =
+        InsertComponent(componentPath, targetPath, withComments, withSignals);
+    if (!r) return Failed(r.error);
+    return TOutcome{true, {}, targetPath, Notice(r.value)};
 }
 
 TOutcome WriteStateMachine(const TMachine& a, const std::string& outputPath,

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "common/result.h"
 #include "common/textfile.h"
 #include "fsm/checks.h"
 #include "template/params.h"
@@ -34,11 +35,7 @@ struct TOutcome {
 // function replaces without asking, as command-line tools do.
 using TMayOverwrite = std::function<bool(const std::string& path)>;
 
-// The messages shared by the commands.
-std::string ReadFailureMessage(const std::string& what, const std::string& path,
-                               const std::string& reason);
-std::string WriteFailureMessage(const std::string& what, const std::string& path,
-                                const std::string& reason);
+// The messages shared by the commands (with those of common/result.h).
 std::string FolderAsOutputMessage(const std::string& path);
 
 // The body written for a template section (ignoring letter case in its name);

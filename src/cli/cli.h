@@ -2,6 +2,7 @@
 // stderr, and the Windows-1252 <-> UTF-8 conversion at the terminal.
 #pragma once
 
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -17,6 +18,32 @@ inline constexpr int ExitError = 2;
 struct TCliError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// An option of a command: a flag ("--vhdl"), or one followed by a value
+// ("-o DATEI"), with the error line for the value missing after it.
+struct TOption {
+    std::string name;
+    std::string missingValue; // empty for a flag
+};
+// A command's arguments: the options it knows, and the rest in their order.
+struct TParsedArgs {
+    TArgs positional;
+    std::map<std::string, int> counts;         // how often each option was given
+    std::map<std::string, std::string> values; // the last value of each option with one
+    int Count(const std::string& name) const {
+        const auto c = counts.find(name);
+        return c == counts.end() ? 0 : c->second;
+    }
+    bool Has(const std::string& name) const { return Count(name) > 0; }
+    std::string Value(const std::string& name) const {
+        const auto v = values.find(name);
+        return v == values.end() ? std::string() : v->second;
+    }
+};
+// Picks the options out of args; anything else (unknown options too) is positional.
+TParsedArgs ParseArgs(const TArgs& args, const std::vector<TOption>& options);
+// The option -o with its error line.
+TOption OutOption();
 
 // Prints file text (Windows-1252) on stdout as UTF-8, followed by LF.
 void PrintLine(const std::string& cp1252Text);

@@ -12,27 +12,24 @@
 
 namespace korvalt::cli {
 
-TFsmArgs ParseFsmArgs(const TArgs& args, bool allowOut, const char* usage) {
+TFsmArgs ParseFsmArgs(const TArgs& args, TFsmOptions options, const char* usage) {
+    std::vector<TOption> known = {{"--moore", ""}, {"--mealy", ""}};
+    if (options != TFsmOptions::KindOnly) known.push_back(OutOption());
+    if (options == TFsmOptions::OutAndEntity)
+        known.push_back({"--entity", "Nach --entity fehlt der Name der Entity."});
+    const TParsedArgs p = ParseArgs(args, known);
     TFsmArgs r;
-    int kindFlags = 0;
-    bool haveOut = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--moore" || args[i] == "--mealy") {
-            r.moore = args[i] == "--moore";
-            ++kindFlags;
-        } else if (allowOut && args[i] == "-o") {
-            if (i + 1 >= args.size()) throw TCliError("Nach -o fehlt der Name der Ausgabedatei.");
-            r.out = args[++i];
-            haveOut = true;
-        } else if (r.workspace.empty() && !args[i].starts_with("-")) {
-            r.workspace = args[i];
-        } else {
-            throw TCliError(std::string("Unerwartetes Argument \"") + args[i] + "\". " + usage);
-        }
+    for (const auto& a : p.positional) {
+        if (!r.workspace.empty() || a.starts_with("-"))
+            throw TCliError("Unerwartetes Argument \"" + a + "\". " + usage);
+        r.workspace = a;
     }
     if (r.workspace.empty()) throw TCliError(usage);
-    if (kindFlags > 1) throw TCliError("Bitte nur eine der Angaben --moore und --mealy.");
-    if (kindFlags == 0) {
+    if (p.Count("--moore") + p.Count("--mealy") > 1)
+        throw TCliError("Bitte nur eine der Angaben --moore und --mealy.");
+    if (p.Has("--moore") || p.Has("--mealy")) {
+        r.moore = p.Has("--moore");
+    } else {
         const std::string name = FileNamePart(r.workspace);
         if (SameText(name, "Moore.txt"))
             r.moore = true;
@@ -42,18 +39,25 @@ TFsmArgs ParseFsmArgs(const TArgs& args, bool allowOut, const char* usage) {
             throw TCliError("Die Art des Automaten ist unbekannt: Die Datei heißt weder Moore.txt "
                             "noch Mealy.txt; bitte --moore oder --mealy angeben.");
     }
-    if (haveOut && r.out.empty()) throw TCliError("Der Name der Ausgabedatei ist leer.");
-    if (!haveOut) r.out = DefaultVhdlFileName(r.moore);
+    r.haveOut = p.Has("-o");
+    if (r.haveOut && p.Value("-o").empty()) throw TCliError("Der Name der Ausgabedatei ist leer.");
+    r.out = r.haveOut ? p.Value("-o") : DefaultVhdlFileName(r.moore);
+    if (p.Has("--entity") && p.Value("--entity").empty())
+        throw TCliError("Der Name der Entity ist leer.");
+    r.entity = p.Value("--entity");
     return r;
 }
 
-// Loads the workspace and runs every check; false (report on stderr) when one fails.
-bool LoadAndCheck(const TFsmArgs& args, TMachine& m) {
+void LoadMachine(const TFsmArgs& args, TMachine& m) {
     TAutomat a;
     a.Moore = args.moore;
     if (!LoadWorkspaceFile(a, args.workspace))
         throw TCliError("Die Arbeitsdatei \"" + args.workspace + "\" kann nicht gelesen werden.");
     m = ReadMachine(a);
+}
+
+bool LoadAndCheck(const TFsmArgs& args, TMachine& m) {
+    LoadMachine(args, m);
     const TAutomatReport report = CheckAutomat(m);
     if (report.Ok()) return true;
     for (const auto& line : ErrorReportLines(report))
@@ -64,8 +68,9 @@ bool LoadAndCheck(const TFsmArgs& args, TMachine& m) {
 namespace {
 
 int Fsm(const TArgs& args) {
-    const TFsmArgs fa = ParseFsmArgs(
-        args, true, "Aufruf: korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy]");
+    const TFsmArgs fa =
+        ParseFsmArgs(args, TFsmOptions::Out,
+                     "Aufruf: korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy]");
     TMachine a;
     if (!LoadAndCheck(fa, a)) return 1;
     if (const TOutcome o = WriteStateMachine(a, fa.out); !o) throw TCliError(o.message);
@@ -74,7 +79,7 @@ int Fsm(const TArgs& args) {
 
 int Check(const TArgs& args) {
     TMachine a;
-    return LoadAndCheck(ParseFsmArgs(args, false,
+    return LoadAndCheck(ParseFsmArgs(args, TFsmOptions::KindOnly,
                                      "Aufruf: korvalt-cli check ARBEITSDATEI [--moore|--mealy]"),
                         a)
                ? 0

@@ -2,14 +2,7 @@
 // finding ("VORLAGE:ZEILE: Abschnitt "NAME": ..."). With --ghdl every section
 // is also expanded at its defaults and at both ends of its ranges and analysed
 // by GHDL; GHDL's messages are given at the template line they come from.
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <set>
@@ -19,38 +12,16 @@
 #include "common/ascii.h"
 #include "common/cp1252.h"
 #include "common/paths.h"
+#include "common/process.h"
 #include "common/textfile.h"
+#include "fsm/ghdl.h"
 #include "template/expand.h"
 #include "template/lint.h"
 #include "template/u_srctemp.h"
 
-extern char** environ;
-
 namespace korvalt::cli {
 
 namespace {
-
-// Runs a program with its output (stdout and stderr) into outFile. Returns its
-// exit code (128 and up when it died), or -1 when it could not be started.
-int RunTo(const std::vector<std::string>& argv, const std::string& outFile) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    std::vector<char*> args;
-    for (const auto& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    pid_t pid = 0;
-    const int rc = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) return -1;
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0)
-        if (errno != EINTR) return 128;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
 
 std::string ValuesText(const std::vector<TParamRow>& rows) {
     std::string text;
@@ -84,19 +55,12 @@ std::string TrialFileName(const std::string& templatePath) {
 
 class TGhdlTrial {
   public:
-    TGhdlTrial() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "korvalt-lint-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw TCliError("Kein temporäres Verzeichnis für GHDL.");
-        dir_ = WithTrailingSep(pattern);
-    }
-    ~TGhdlTrial() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
+    TGhdlTrial() : ghdl_(FindProgram("ghdl")), scratch_("korvalt-lint"), dir_(scratch_.Path()) {
+        if (dir_.empty()) throw TCliError("Kein temporäres Verzeichnis für GHDL.");
     }
 
     // Analyses every section (or the one named) at its trial values. False
-    // when GHDL could not be started.
+    // when GHDL could not be found or started.
     // Only the first message of a run counts; the rest mostly follow from it.
     bool Run(const std::string& templatePath, const Tsrctemp& reader, const std::string& wanted,
              std::vector<TFinding>& out) {
@@ -116,13 +80,13 @@ class TGhdlTrial {
                 ExpandTemplate(file, expanded, ParamsFromRows(rows));
                 std::filesystem::create_directory(work);
                 if (!SaveLines(file, expanded)) continue;
-                const int rc =
-                    RunTo({"ghdl", "-a", "--std=08", "-fsynopsys", "--workdir=" + work, file},
-                          dir_ + "ghdl.out");
-                if (rc < 0) return false;
+                if (ghdl_.empty()) return false;
+                TGhdlRun run(ghdl_, work, {{GhdlArgs("-a", work, {file}), ""}});
+                run.RunToEnd();
+                if (!run.Started()) return false;
+                const int rc = run.ExitCode();
                 if (rc == 0) continue;
-                TStrings messages;
-                ReadLines(dir_ + "ghdl.out", messages);
+                const TStrings messages = SplitLines(run.Output());
                 std::size_t line = 0;
                 std::string text =
                     messages.empty() ? "Exit-Code " + std::to_string(rc) : messages[0];
@@ -142,6 +106,8 @@ class TGhdlTrial {
     }
 
   private:
+    std::string ghdl_;
+    TTempFolder scratch_;
     std::string dir_;
     int n_ = 0;
 };
@@ -149,14 +115,9 @@ class TGhdlTrial {
 } // namespace
 
 static int Lint(const TArgs& args) {
-    bool ghdl = false;
-    TArgs positional;
-    for (const auto& a : args) {
-        if (a == "--ghdl")
-            ghdl = true;
-        else
-            positional.push_back(a);
-    }
+    const TParsedArgs p = ParseArgs(args, {{"--ghdl", ""}});
+    const TArgs& positional = p.positional;
+    const bool ghdl = p.Has("--ghdl");
     if (positional.empty() || positional.size() > 2)
         throw TCliError("Aufruf: korvalt-cli lint [--ghdl] VORLAGE [ABSCHNITT]");
     const std::string& path = positional[0];

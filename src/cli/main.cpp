@@ -36,6 +36,28 @@ std::vector<std::string> ReadInputFile(const std::string& path, const std::strin
     return lines;
 }
 
+TParsedArgs ParseArgs(const TArgs& args, const std::vector<TOption>& options) {
+    TParsedArgs r;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const TOption* option = nullptr;
+        for (const auto& o : options)
+            if (o.name == args[i]) option = &o;
+        if (!option) {
+            r.positional.push_back(args[i]);
+            continue;
+        }
+        ++r.counts[option->name];
+        if (option->missingValue.empty()) continue;
+        if (i + 1 >= args.size()) throw TCliError(option->missingValue);
+        r.values[option->name] = args[++i];
+    }
+    return r;
+}
+
+TOption OutOption() {
+    return {"-o", "Nach -o fehlt der Name der Ausgabedatei."};
+}
+
 namespace {
 
 struct TEntry {

@@ -40,19 +40,10 @@ static int Sections(const TArgs& args) {
 }
 
 static int Expand(const TArgs& args) {
-    std::vector<std::string> positional;
-    std::string out;
-    bool haveOut = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o") {
-            if (i + 1 >= args.size()) throw TCliError("Nach -o fehlt der Name der Ausgabedatei.");
-            out = args[++i];
-            haveOut = true;
-        } else {
-            positional.push_back(args[i]);
-        }
-    }
-    if (positional.size() < 2 || !haveOut)
+    const TParsedArgs p = ParseArgs(args, {OutOption()});
+    const TArgs& positional = p.positional;
+    const std::string out = p.Value("-o");
+    if (positional.size() < 2 || !p.Has("-o"))
         throw TCliError("Aufruf: korvalt-cli expand VORLAGE ABSCHNITT [NAME=WERT ...] -o AUSGABE");
     if (out.empty()) throw TCliError("Der Name der Ausgabedatei ist leer.");
 

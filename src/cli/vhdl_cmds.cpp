@@ -18,14 +18,9 @@ static int Scan(const TArgs& args) {
 }
 
 static int Testbench(const TArgs& args) {
-    TArgs files;
-    bool vhdl = false;
-    for (const auto& a : args) {
-        if (a == "--vhdl")
-            vhdl = true;
-        else
-            files.push_back(a);
-    }
+    const TParsedArgs p = ParseArgs(args, {{"--vhdl", ""}});
+    const TArgs& files = p.positional;
+    const bool vhdl = p.Has("--vhdl");
     if (files.size() != 1) throw TCliError("Aufruf: korvalt-cli testbench DATEI [--vhdl]");
     const std::string& file = files[0];
     const TStrings lines = ReadInputFile(file, "Die Datei");
@@ -37,16 +32,9 @@ static int Testbench(const TArgs& args) {
 }
 
 static int Insert(const TArgs& args) {
-    TArgs files;
-    bool comments = true, signals = false;
-    for (const auto& a : args) {
-        if (a == "--no-comments")
-            comments = false;
-        else if (a == "--signals")
-            signals = true;
-        else
-            files.push_back(a);
-    }
+    const TParsedArgs p = ParseArgs(args, {{"--no-comments", ""}, {"--signals", ""}});
+    const TArgs& files = p.positional;
+    const bool comments = !p.Has("--no-comments"), signals = p.Has("--signals");
     if (files.size() != 2)
         throw TCliError("Aufruf: korvalt-cli insert KOMPONENTE ZIEL [--no-comments] [--signals]");
     const std::string& component = files[0];

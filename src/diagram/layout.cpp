@@ -167,8 +167,8 @@ std::optional<TEdgePlace> ReadEdge(Agedge_t* e, double bottom) {
 
 } // namespace
 
-TRenderResult RenderDot(const TStrings& dotLines, const char* format) {
-    TRenderResult result;
+TResult<std::string> RenderDot(const TStrings& dotLines, const char* format) {
+    TResult<std::string> result{false}; // until Graphviz gave the bytes
     const TNumbersInCLocale numbers;
     GVC_t* gvc = Context();
     graphvizError.clear();
@@ -188,7 +188,7 @@ TRenderResult RenderDot(const TStrings& dotLines, const char* format) {
     char* data = nullptr;
     unsigned int length = 0;
     if (gvRenderData(gvc, g.get(), format, &data, &length) == 0 && data) {
-        result.data.assign(data, length);
+        result.value.assign(data, length);
         result.ok = true;
     } else {
         result.error = graphvizError.empty()
@@ -250,8 +250,8 @@ std::optional<TDiagramLayout> ReadLayout(std::string_view xdot, const TStateGrap
 }
 
 std::optional<TDiagramLayout> LayoutGraph(const TStateGraph& g, std::string* error) {
-    const TRenderResult r = RenderDot(DiagramDotLines(g), "xdot");
-    auto layout = r ? ReadLayout(r.data, g) : std::nullopt;
+    const auto r = RenderDot(DiagramDotLines(g), "xdot");
+    auto layout = r ? ReadLayout(r.value, g) : std::nullopt;
     if (!layout && error) *error = r ? UnreadableLayout : r.error;
     return layout;
 }
@@ -274,9 +274,9 @@ TWriteResult SaveDiagram(const TStateGraph& g, const std::string& path, TDiagram
                        : format == TDiagramFormat::Xdot ? "xdot"
                                                         : nullptr;
     if (!name) return {false, "unbekanntes Dateiformat (erlaubt: .svg, .png, .dot)"};
-    const TRenderResult r = RenderDot(dot, name);
+    const auto r = RenderDot(dot, name);
     if (!r) return {false, r.error};
-    return ReplaceFile(path, r.data);
+    return ReplaceFile(path, r.value);
 }
 
 } // namespace korvalt

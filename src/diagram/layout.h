@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/result.h"
 #include "common/textfile.h"
 #include "diagram/stategraph.h"
 
@@ -40,17 +41,10 @@ struct TDiagramLayout {
     std::optional<TEdgePlace> resetEdge;
 };
 
-// Output of Graphviz, or why there is none.
-struct TRenderResult {
-    bool ok = false;
-    std::string data;  // the file's bytes
-    std::string error; // Graphviz's message
-    explicit operator bool() const { return ok; }
-};
-
 // Lays out the DOT text and renders it: "svg", "png" or "xdot". A failure
 // always says why (a missing engine, Graphviz's message).
-TRenderResult RenderDot(const TStrings& dotLines, const char* format);
+// The result holds the file's bytes, or Graphviz's message.
+TResult<std::string> RenderDot(const TStrings& dotLines, const char* format);
 
 // Reads positions from laid-out xdot text of graph g; nullopt when the text
 // is not the layout of such a graph.

@@ -1,7 +1,5 @@
 #include "fsm/simulation.h"
 
-#include <filesystem>
-
 #include "common/cp1252.h"
 #include "common/paths.h"
 #include "fsm/automat_tb.h"
@@ -16,20 +14,17 @@ TWriteResult WriteSimulationFiles(const TMachine& a, const std::string& folder,
     return SaveLines(folder + AutomatTestbenchFileName(entity), BuildAutomatTestbench(a, entity));
 }
 
-std::vector<TStrings> SimulationCommands(const std::string& folder, const std::string& entity) {
-    // The generated machine uses the Synopsys packages STD_LOGIC_ARITH and STD_LOGIC_UNSIGNED.
-    const TStrings flags = {"--std=08", "-fsynopsys", "--workdir=" + folder};
-    auto with = [&](const char* command, TStrings rest) {
-        TStrings args = {command};
-        args.insert(args.end(), flags.begin(), flags.end());
-        args.insert(args.end(), rest.begin(), rest.end());
-        return args;
-    };
+TGhdlRun SimulationRun(const std::string& program, const std::string& folder,
+                       const std::string& entity) {
     const std::string tb = entity + "_tb";
-    return {with("-a", {folder + entity + ".vhd", folder + AutomatTestbenchFileName(entity)}),
-            with("-e", {tb}),
-            // Metavalue warnings of the IEEE packages before the first reset are noise.
-            with("-r", {tb, "--ieee-asserts=disable-at-0"})};
+    return TGhdlRun(
+        program, folder,
+        {{GhdlArgs("-a", folder,
+                   {folder + entity + ".vhd", folder + AutomatTestbenchFileName(entity)}),
+          "GHDL kann die erzeugten Dateien nicht analysieren."},
+         {GhdlArgs("-e", folder, {tb}), "GHDL kann die Testbench nicht elaborieren."},
+         // Metavalue warnings of the IEEE packages before the first reset are noise.
+         {GhdlArgs("-r", folder, {tb, "--ieee-asserts=disable-at-0"}), ""}});
 }
 
 TSimulationOutcome ReadSimulationOutput(const std::string& output, int exitCode) {
@@ -49,30 +44,17 @@ TSimulationOutcome ReadSimulationOutput(const std::string& output, int exitCode)
     return r;
 }
 
-std::string FindProgram(const std::string& name, const std::string& pathList) {
-#ifdef _WIN32
-    const char listSep = ';';
-    const std::string suffix = ".exe";
-#else
-    const char listSep = ':';
-    const std::string suffix;
-#endif
-    std::size_t start = 0;
-    while (start <= pathList.size()) {
-        const std::size_t end = std::min(pathList.find(listSep, start), pathList.size());
-        const std::string folder = pathList.substr(start, end - start);
-        start = end + 1;
-        if (folder.empty()) continue;
-        const std::string candidate = WithTrailingSep(folder) + name + suffix;
-        std::error_code ec;
-        const auto status = std::filesystem::status(candidate, ec);
-        if (ec || !std::filesystem::is_regular_file(status)) continue;
-        using std::filesystem::perms;
-        if ((status.permissions() & (perms::owner_exec | perms::group_exec | perms::others_exec)) !=
-            perms::none)
-            return candidate;
+TSimulationOutcome SimulationOutcome(const TGhdlRun& run) {
+    if (!run.Failure().empty()) {
+        TSimulationOutcome failed;
+        failed.message = run.Failure();
+        return failed;
     }
-    return {};
+    TSimulationOutcome r = ReadSimulationOutput(run.Output(), run.ExitCode());
+    r.message = r.summary.empty() ? "Die Simulation ist ohne Ergebnis abgebrochen."
+                                  : Cp1252ToUtf8(r.summary) +
+                                        (r.passed ? " – bestanden." : " – nicht bestanden.");
+    return r;
 }
 
 TStrings MissingSimulatorText() {
@@ -87,10 +69,7 @@ TStrings MissingSimulatorText() {
         "(github.com/ghdl/ghdl, Releases) auspacken und seinen bin-Ordner in den PATH aufnehmen.",
         "",
         "Danach Korvalt neu starten und \"Simulieren\" noch einmal wählen."};
-    TStrings out;
-    for (const char* l : lines)
-        out.push_back(Utf8ToCp1252(l));
-    return out;
+    return TStrings(std::begin(lines), std::end(lines));
 }
 
 } // namespace korvalt

@@ -1,13 +1,11 @@
 #include "gui/u_simulation.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "common/paths.h"
@@ -65,10 +63,10 @@ TSimulationForm::~TSimulationForm() {
     }
 }
 
-bool TSimulationForm::Start(const TMachine& a, const QString& program) {
-    folder_ = std::make_unique<QTemporaryDir>();
+bool TSimulationForm::Start(const TMachine& a, const std::string& program) {
+    folder_ = std::make_unique<TTempFolder>("korvalt-sim");
     const std::string entity = EntityNameOf(DefaultVhdlFileName(a.Moore));
-    const std::string dir = folder_->isValid() ? WithTrailingSep(PathFromQ(folder_->path())) : "";
+    const std::string dir = folder_->Path();
     if (dir.empty()) {
         End("Es kann kein temporärer Ordner angelegt werden.");
         return false;
@@ -81,12 +79,10 @@ bool TSimulationForm::Start(const TMachine& a, const QString& program) {
     // Rows the tour cannot take are no failures, but the user should know of them.
     for (const auto& line : SkippedRowLines(a, PlanTour(a, TMachineModel(a))))
         AppendLog(ToQ(line) + "\n");
-    program_ = program;
-    commands_ = SimulationCommands(dir, entity);
-    step_ = 0;
+    run_ = std::make_unique<TGhdlRun>(SimulationRun(program, dir, entity));
     process_ = new QProcess(this);
     process_->setProcessChannelMode(QProcess::MergedChannels);
-    process_->setWorkingDirectory(folder_->path());
+    process_->setWorkingDirectory(PathToQ(dir));
     connect(process_, &QProcess::readyRead, this, [this] {
         const QByteArray data = process_->readAll();
         output_ += data;
@@ -94,8 +90,9 @@ bool TSimulationForm::Start(const TMachine& a, const QString& program) {
     });
     connect(process_, &QProcess::finished, this, &TSimulationForm::StepFinished);
     connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart && !cancelled_)
-            End("Der Simulator " + program_ + " kann nicht gestartet werden.");
+        if (e != QProcess::FailedToStart || cancelled_) return;
+        run_->StepEnded({}, -1);
+        End(QString::fromStdString(run_->Failure()));
     });
     ErgebnisLabel->setText("Simulation läuft …");
     AbbrechenBTN->setEnabled(true);
@@ -105,13 +102,13 @@ bool TSimulationForm::Start(const TMachine& a, const QString& program) {
 
 void TSimulationForm::RunStep() {
     QStringList args;
-    for (const auto& a : commands_[step_])
+    for (const auto& a : run_->Args())
         args << PathToQ(a);
     output_.clear();
     const QString log = LogMemo->toPlainText();
     AppendLog(QString(log.isEmpty() || log.endsWith('\n') ? "" : "\n") + "> " +
-              QFileInfo(program_).fileName() + " " + args.join(' ') + "\n");
-    process_->start(program_, args);
+              PathToQ(run_->CommandLine()) + "\n");
+    process_->start(PathToQ(run_->Program()), args);
 }
 
 void TSimulationForm::AppendLog(const QString& text) {
@@ -128,24 +125,15 @@ void TSimulationForm::StepFinished(int exitCode, QProcess::ExitStatus status) {
         End("Simulation abgebrochen.");
         return;
     }
-    const int rc = status == QProcess::NormalExit ? exitCode : -1;
-    if (step_ + 1 < commands_.size()) {
-        if (rc != 0) {
-            End(step_ == 0 ? "GHDL kann die erzeugten Dateien nicht analysieren."
-                           : "GHDL kann die Testbench nicht elaborieren.");
-            return;
-        }
-        ++step_;
+    run_->StepEnded(output_.toStdString(), status == QProcess::NormalExit ? exitCode : 128);
+    if (!run_->Done()) {
         RunStep();
         return;
     }
-    const TSimulationOutcome outcome = ReadSimulationOutput(output_.toStdString(), rc);
+    const TSimulationOutcome outcome = SimulationOutcome(*run_);
     for (const auto& f : outcome.failures)
         FehlerList->addItem(ToQ(f));
-    if (outcome.summary.empty())
-        End("Die Simulation ist ohne Ergebnis abgebrochen.");
-    else
-        End(ToQ(outcome.summary) + (outcome.passed ? " – bestanden." : " – nicht bestanden."));
+    End(QString::fromStdString(outcome.message));
 }
 
 void TSimulationForm::End(const QString& text) {
@@ -181,11 +169,11 @@ QString TSimulationForm::Log() const {
 }
 
 TSimulationForm* OpenSimulation(QWidget* parent, const TMachine& a) {
-    const QString ghdl = QStandardPaths::findExecutable(SimulatorProgram);
-    if (ghdl.isEmpty()) {
+    const std::string ghdl = FindProgram(SimulatorProgram);
+    if (ghdl.empty()) {
         QStringList text;
         for (const auto& line : MissingSimulatorText())
-            text << ToQ(line);
+            text << QString::fromStdString(line);
         Dialogs().ShowMessage(parent, "Simulieren", text.join('\n'));
         return nullptr;
     }

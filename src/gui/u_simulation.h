@@ -6,9 +6,10 @@
 
 #include <QDialog>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <memory>
 
+#include "common/process.h"
+#include "fsm/ghdl.h"
 #include "fsm/machine.h"
 
 class QLabel;
@@ -27,7 +28,7 @@ class TSimulationForm : public QDialog {
     // Writes the machine (entity moore or mealy) and its testbench into a
     // temporary folder and starts program on them; false (the window says
     // why) when the files cannot be written.
-    bool Start(const TMachine& a, const QString& program);
+    bool Start(const TMachine& a, const std::string& program);
     bool Running() const { return process_ && process_->state() != QProcess::NotRunning; }
     QString Summary() const;
     QStringList Failures() const;
@@ -55,10 +56,8 @@ class TSimulationForm : public QDialog {
     QPushButton *AbbrechenBTN, *SchliessenBTN;
 
     QProcess* process_ = nullptr;
-    std::unique_ptr<QTemporaryDir> folder_;
-    QString program_;
-    std::vector<std::vector<std::string>> commands_;
-    std::size_t step_ = 0;
+    std::unique_ptr<TTempFolder> folder_;
+    std::unique_ptr<TGhdlRun> run_;
     QByteArray output_; // of the step running
     bool cancelled_ = false;
 };

@@ -151,25 +151,29 @@ TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLin
     return out;
 }
 
-TInsertResult InsertComponent(const std::string& componentPath, const std::string& targetPath,
-                              bool withComments, bool withSignals) {
+TResult<TEntity> InsertComponent(const std::string& componentPath, const std::string& targetPath,
+                                 bool withComments, bool withSignals) {
+    auto failed = [](std::string why) { return TResult<TEntity>{false, std::move(why)}; };
     TStrings componentLines;
     if (const TReadResult r = ReadLines(componentPath, componentLines); !r)
-        return {TInsertOutcome::ComponentUnreadable, r.error};
+        return failed(ReadFailureMessage("Die Komponente", componentPath, r.error) +
+                      "; es wird nichts eingefügt.");
     const TEntity component = ScanEntity(componentLines);
-    if (component.name.empty()) return {TInsertOutcome::NoEntityName, "", {}};
+    if (component.name.empty())
+        return failed("In \"" + componentPath +
+                      "\" steht keine Entity mit Namen; es wird nichts eingefügt.");
     std::string bytes;
     if (const TReadResult r = ReadFileBytes(targetPath, bytes); !r)
-        return {TInsertOutcome::TargetUnreadable, r.error};
+        return failed(ReadFailureMessage("Die Zieldatei", targetPath, r.error));
     const TStrings targetLines = SplitLines(bytes);
-    if (targetLines.empty()) return {TInsertOutcome::TargetEmpty, ""};
+    if (targetLines.empty()) return failed("Die Zieldatei \"" + targetPath + "\" ist leer.");
     const bool crlf = bytes.find("\r\n") != std::string::npos;
     bytes.clear();
     const TWriteResult written =
         SaveLines(targetPath, InsertedLines(componentLines, targetLines, withComments, withSignals),
                   crlf ? "\r\n" : "\n");
-    if (!written) return {TInsertOutcome::WriteFailed, written.error, {}};
-    return {TInsertOutcome::Inserted, "", component};
+    if (!written) return failed(WriteFailureMessage("Die Zieldatei", targetPath, written.error));
+    return {true, "", component};
 }
 
 TStrings ListComponents(const std::string& folder, const std::string& targetPath) {

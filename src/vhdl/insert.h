@@ -8,26 +8,11 @@
 
 #include <string>
 
+#include "common/result.h"
 #include "common/textfile.h"
 #include "vhdl/u_signals.h"
 
 namespace korvalt {
-
-enum class TInsertOutcome {
-    Inserted,
-    ComponentUnreadable, // refused: the component file is missing or cannot be read
-    NoEntityName,        // refused: the component file names no entity
-    TargetUnreadable,    // nothing to do: the target is missing or cannot be read
-    TargetEmpty,         // nothing to do: the target holds no line
-    WriteFailed,         // the target could not be replaced
-
-};
-
-struct TInsertResult {
-    TInsertOutcome outcome = TInsertOutcome::Inserted;
-    std::string error; // the system's reason where a file could not be read or written
-    TEntity component; // as scanned
-};
 
 // The target's lines with the insertions made, the component scanned from its lines.
 // withSignals: the component's generics become constants and its ports signals of
@@ -36,9 +21,11 @@ struct TInsertResult {
 TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLines,
                        bool withComments, bool withSignals = false);
 
-// A target that holds no CR LF keeps LF line ends; any other is written with CR LF.
-TInsertResult InsertComponent(const std::string& componentPath, const std::string& targetPath,
-                              bool withComments, bool withSignals = false);
+// Inserts the component into the target file; the result holds the component as
+// scanned, or why nothing was inserted (German). A target that holds no CR LF
+// keeps LF line ends; any other is written with CR LF.
+TResult<TEntity> InsertComponent(const std::string& componentPath, const std::string& targetPath,
+                                 bool withComments, bool withSignals = false);
 
 // The .vhd files of folder (the extension in any case), without the one named
 // like the target's file, sorted by name ignoring case.

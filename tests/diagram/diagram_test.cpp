@@ -156,9 +156,9 @@ TEST(StateDiagram, WorkedExamplesExportLayOutAndRenderEveryNodeAndArrow) {
 
 TEST(StateDiagram, LayoutTextOfAnotherGraphIsRefused) {
     const TStateGraph moore = BuildStateGraph(ReadMachine(MooreExample()));
-    const TRenderResult xdot = RenderDot(DiagramDotLines(moore), "xdot");
+    const auto xdot = RenderDot(DiagramDotLines(moore), "xdot");
     ASSERT_TRUE(xdot);
-    EXPECT_FALSE(ReadLayout(xdot.data, BuildStateGraph(ReadMachine(MealyExample()))));
+    EXPECT_FALSE(ReadLayout(xdot.value, BuildStateGraph(ReadMachine(MealyExample()))));
     EXPECT_FALSE(ReadLayout("digraph { a -> b }", moore));
     EXPECT_FALSE(ReadLayout(std::string(3000, '{'), moore));
 }
@@ -168,13 +168,13 @@ TEST(StateDiagram, LayoutTextOfAnotherGraphIsRefused) {
 // the same as in the C locale, and be read back.
 TEST(StateDiagram, GermanNumberLocaleGivesTheSameLayout) {
     const TStateGraph g = BuildStateGraph(ReadMachine(MealyExample()));
-    const TRenderResult inC = RenderDot(DiagramDotLines(g), "xdot");
+    const auto inC = RenderDot(DiagramDotLines(g), "xdot");
     ASSERT_TRUE(inC);
     TNumberLocale german("de_DE.UTF-8");
     ASSERT_TRUE(german.Ok())
         << "the locale de_DE.UTF-8 is missing: tools/ensure-locale de_DE.UTF-8";
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-    EXPECT_EQ(RenderDot(DiagramDotLines(g), "xdot").data, inC.data);
+    EXPECT_EQ(RenderDot(DiagramDotLines(g), "xdot").value, inC.value);
     std::string error;
     const auto layout = LayoutGraph(g, &error);
     ASSERT_TRUE(layout) << error;
@@ -192,7 +192,7 @@ TEST(StateDiagram, FailuresNameTheirReason) {
         {{"digraph { graph [layout=nosuch]; a -> b }"}, "nosuch"},
     };
     for (const auto& c : cases) {
-        const TRenderResult r = RenderDot(c.dot, "svg");
+        const auto r = RenderDot(c.dot, "svg");
         EXPECT_FALSE(r);
         EXPECT_NE(r.error.find(c.reason), std::string::npos) << r.error;
     }
@@ -216,10 +216,10 @@ TEST(StateDiagram, LargeMachinesAreLaidOutBySfdpWithEveryLabel) {
         ASSERT_TRUE(layout) << error;
         for (const TEdgePlace& e : layout->edges)
             EXPECT_TRUE(e.arrow && e.label && e.points.size() >= 4);
-        const TRenderResult svg = RenderDot(dot, "svg");
+        const auto svg = RenderDot(dot, "svg");
         ASSERT_TRUE(svg) << svg.error;
-        EXPECT_EQ(Count(svg.data, std::regex("class=\"node\"")), c.states + 1);
-        EXPECT_EQ(Count(svg.data, std::regex(">x0<")), c.states);
-        EXPECT_EQ(Count(svg.data, std::regex(">x1<")), c.rows - c.states);
+        EXPECT_EQ(Count(svg.value, std::regex("class=\"node\"")), c.states + 1);
+        EXPECT_EQ(Count(svg.value, std::regex(">x0<")), c.states);
+        EXPECT_EQ(Count(svg.value, std::regex(">x1<")), c.rows - c.states);
     }
 }

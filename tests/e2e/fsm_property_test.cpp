@@ -102,7 +102,7 @@ TEST(FsmProperty, RandomDescriptionsEitherAnalyseOrNameTheirProblem) {
     // Analysed in batches; a failing batch is analysed file by file to name the culprit.
     for (std::size_t start = 0; start < files.size(); start += 60) {
         std::vector<std::string> argv = {"ghdl", "-a"};
-        argv.insert(argv.end(), GhdlFlags.begin(), GhdlFlags.end());
+        argv.insert(argv.end(), StrictGhdlFlags.begin(), StrictGhdlFlags.end());
         argv.push_back("--workdir=" + dir.Path());
         const std::size_t end = std::min(files.size(), start + 60);
         argv.insert(argv.end(), files.begin() + static_cast<std::ptrdiff_t>(start),

@@ -31,12 +31,12 @@ struct TJob {
 // Analyses all files, then runs every testbench, two at a time.
 void AnalyseAndRun(const TTempDir& dir, const TStrings& files, std::vector<TJob>& jobs) {
     TStrings argv = {"ghdl", "-a", "--workdir=" + dir.Path()};
-    argv.insert(argv.begin() + 2, GhdlFlags.begin(), GhdlFlags.end());
+    argv.insert(argv.begin() + 2, StrictGhdlFlags.begin(), StrictGhdlFlags.end());
     argv.insert(argv.end(), files.begin(), files.end());
     const auto analysed = Run(argv, dir.Path());
     ASSERT_EQ(analysed.exitCode, 0) << analysed.out << analysed.err;
     auto runOne = [&](TJob& job) {
-        TStrings args = SimulationCommands(dir.Path(), job.entity).back();
+        TStrings args = SimulationRun("ghdl", dir.Path(), job.entity).Steps().back().args;
         args[0] = "--elab-run";
         args.insert(args.begin(), "ghdl");
         job.run = Run(args, dir.Path());

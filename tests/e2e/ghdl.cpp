@@ -1,19 +1,24 @@
 #include "ghdl.h"
 
+#include "fsm/ghdl.h"
 #include "support/testsupport.h"
 
 namespace korvalt::test {
 
-// GHDL only warns about a static overflow or range violation (a vector of
-// 2**40 bits) and goes on with a wrong design; such VHDL must fail.
-const std::vector<std::string> GhdlFlags = {"--std=08", "-fsynopsys", "-Werror=runtime-error"};
+// The program's own flags. GHDL only warns about a static overflow or range
+// violation (a vector of 2**40 bits) and goes on with a wrong design; such VHDL must fail.
+const std::vector<std::string> StrictGhdlFlags = [] {
+    std::vector<std::string> flags = korvalt::GhdlFlags();
+    flags.push_back("-Werror=runtime-error");
+    return flags;
+}();
 
 namespace {
 
 TGhdlResult Ghdl(const std::string& command, const std::vector<std::string>& args,
                  const std::string& workDir, bool keepStdout = true) {
     std::vector<std::string> argv = {"ghdl", command};
-    argv.insert(argv.end(), GhdlFlags.begin(), GhdlFlags.end());
+    argv.insert(argv.end(), StrictGhdlFlags.begin(), StrictGhdlFlags.end());
     argv.push_back("--workdir=" + workDir);
     argv.insert(argv.end(), args.begin(), args.end());
     const TRunResult r = Run(argv, workDir);

@@ -9,7 +9,7 @@ namespace korvalt::test {
 
 // VHDL-2008 with the Synopsys packages (STD_LOGIC_ARITH, STD_LOGIC_UNSIGNED)
 // that generated files use; static overflows are errors.
-extern const std::vector<std::string> GhdlFlags;
+extern const std::vector<std::string> StrictGhdlFlags;
 
 struct TGhdlResult {
     int exitCode = -1;
