@@ -20,6 +20,20 @@ TFsmArgs ParseFsmArgs(const TArgs& args, bool allowOut, const char* usage) {
         if (args[i] == "--moore" || args[i] == "--mealy") {
             r.moore = args[i] == "--moore";
             ++kindFlags;
+        } else if (args[i] == "--numeric-std") {
+            r.numericStd = true;
+        } else if (args[i] == "--rising-edge") {
+            r.risingEdge = true;
+        } else if (args[i] == "--safe") {
+            r.safe = true;
+        } else if (args[i] == "--registered-outputs") {
+            r.registeredOutputs = true;
+        } else if (args[i].starts_with("--encoding=")) {
+            TKodierung k{};
+            if (!KodierungOf(std::string_view(args[i]).substr(11), k))
+                throw TCliError("Unbekannte Kodierung \"" + args[i].substr(11) +
+                                "\": erlaubt sind auto, one-hot, gray und binary.");
+            r.encoding = k;
         } else if (allowOut && args[i] == "-o") {
             if (i + 1 >= args.size()) throw TCliError("Nach -o fehlt der Name der Ausgabedatei.");
             r.out = args[++i];
@@ -51,8 +65,16 @@ TFsmArgs ParseFsmArgs(const TArgs& args, bool allowOut, const char* usage) {
 bool LoadAndCheck(const TFsmArgs& args, TMachine& m) {
     TAutomat a;
     a.Moore = args.moore;
-    if (!LoadWorkspaceFile(a, args.workspace))
+    TStrings ignored;
+    if (!LoadWorkspaceFile(a, args.workspace, &ignored))
         throw TCliError("Die Arbeitsdatei \"" + args.workspace + "\" kann nicht gelesen werden.");
+    if (!ignored.empty()) std::cerr << Show(IgnoredOptionenMessage(ignored)) << '\n';
+    TOptionen& o = a.Optionen;
+    o.NumericStd = o.NumericStd || args.numericStd;
+    o.Flanke = o.Flanke || args.risingEdge;
+    o.Sicher = o.Sicher || args.safe;
+    o.Register = o.Register || args.registeredOutputs;
+    if (args.encoding) o.Kodierung = *args.encoding;
     m = ReadMachine(a);
     const TAutomatReport report = CheckAutomat(m);
     if (report.Ok()) return true;
@@ -64,8 +86,10 @@ bool LoadAndCheck(const TFsmArgs& args, TMachine& m) {
 namespace {
 
 int Fsm(const TArgs& args) {
-    const TFsmArgs fa = ParseFsmArgs(
-        args, true, "Aufruf: korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy]");
+    const std::string usage =
+        std::string("Aufruf: korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy] ") +
+        OptionFlagsUsage;
+    const TFsmArgs fa = ParseFsmArgs(args, true, usage.c_str());
     TMachine a;
     if (!LoadAndCheck(fa, a)) return 1;
     if (const TOutcome o = WriteStateMachine(a, fa.out); !o) throw TCliError(o.message);
@@ -81,14 +105,22 @@ int Check(const TArgs& args) {
                : 1;
 }
 
-const TCommand fsmCommand{"fsm", Fsm,
-                          R"(  korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy]
+const TCommand fsmCommand{
+    "fsm", Fsm,
+    R"(  korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy] [OPTIONEN]
       Prüft die Automatenbeschreibung (Moore.txt oder Mealy.txt; die Art
       ergibt sich aus dem Dateinamen oder der Angabe) und schreibt die
       VHDL-Datei AUSGABE (Vorgabe moore.vhd bzw. mealy.vhd im aktuellen
       Ordner). Der Entity-Name ist der Dateiname bis zum ersten ".".
       Schlägt eine Prüfung fehl, stehen die Meldungen auf stderr, es wird
       nichts geschrieben, und der Rückgabewert ist 1.
+      OPTIONEN (eine Angabe gilt vor der in der Arbeitsdatei gespeicherten):
+        --numeric-std         nur std_logic_1164, ohne std_logic_arith/unsigned
+        --rising-edge         rising_edge(clk) bzw. falling_edge(clk)
+        --encoding=auto|one-hot|gray|binary
+                              Kodierungsattribute (aufgezählte Zustände)
+        --safe                ein Code ohne Zustand führt in den Resetzustand
+        --registered-outputs  Moore-Ausgänge aus Flipflops
 )"};
 const TCommand checkCommand{"check", Check, R"(  korvalt-cli check ARBEITSDATEI [--moore|--mealy]
       Prüft die Automatenbeschreibung nur. Rückgabewert 0, wenn alle

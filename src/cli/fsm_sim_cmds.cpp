@@ -49,8 +49,11 @@ void PrintSkippedRows(const TMachine& a, const TTour& tour) {
 }
 
 int FsmTestbench(const TArgs& argsIn) {
-    const char* usage = "Aufruf: korvalt-cli fsm-testbench ARBEITSDATEI [--entity NAME] [-o DATEI] "
-                        "[--moore|--mealy]";
+    const std::string usageText =
+        std::string("Aufruf: korvalt-cli fsm-testbench ARBEITSDATEI [--entity NAME] [-o DATEI] "
+                    "[--moore|--mealy] ") +
+        OptionFlagsUsage;
+    const char* usage = usageText.c_str();
     TArgs args = argsIn;
     std::string entity = TakeEntity(args);
     bool haveOut = false;
@@ -166,11 +169,13 @@ int Simulate(const TArgs& args) {
 const TCommand testbenchCommand{
     "fsm-testbench", FsmTestbench,
     R"(  korvalt-cli fsm-testbench ARBEITSDATEI [--entity NAME] [-o DATEI] [--moore|--mealy]
+                           [OPTIONEN]
       Schreibt eine selbstprüfende VHDL-2008-Testbench (Entity NAME_tb) für
       die Entity NAME, die "fsm" erzeugt (Vorgabe moore bzw. mealy), nach
       DATEI (Vorgabe NAME_tb.vhd im aktuellen Ordner). Zeilen der
       Automatentabelle, die nie genommen werden können, stehen auf stderr.
       Rückgabewert 1, wenn eine Prüfung der Beschreibung fehlschlägt.
+      OPTIONEN wie bei "fsm"; die Testbench prüft den Automaten in jedem Stil.
 )"};
 const TCommand simulateCommand{"simulate", Simulate,
                                R"(  korvalt-cli simulate ARBEITSDATEI [--moore|--mealy]
