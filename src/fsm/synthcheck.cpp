@@ -66,7 +66,10 @@ bool ReadSynthStep(std::size_t step, const std::string& output, int exitCode, TS
     if (step == 1) {
         for (const auto& line : SplitLines(output)) {
             if (line.find("latch infered") != std::string::npos) o.latch = true;
-            if (line.find("unhandled attribute") != std::string::npos)
+            // Both messages GHDL gives for an attribute it passes over.
+            if (line.find("unhandled attribute") != std::string::npos ||
+                (line.find("warning: attribute \"") != std::string::npos &&
+                 line.find("is not kept in the netlist") != std::string::npos))
                 o.unhandledAttribute = true;
             else if (line.find("warning") != std::string::npos)
                 o.warnings.push_back(line);

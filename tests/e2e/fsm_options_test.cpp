@@ -8,10 +8,12 @@
 
 #include <random>
 
+#include "common/textfile.h"
 #include "e2e/ghdl.h"
 #include "fsm/checks.h"
 #include "fsm/random_automat.h"
 #include "fsm/simulation.h"
+#include "fsm/synthcheck.h"
 #include "fsm/synthesis.h"
 #include "fsm/workspace.h"
 #include "support/testsupport.h"
@@ -106,4 +108,61 @@ TEST(FsmOptions, RecoveryTakesAnUninitialisedRegisterToTheResetStateInOneEdge) {
         EXPECT_TRUE(run.Ok()) << c.file << "\n" << run.output;
         EXPECT_NE(run.output.find("ok"), std::string::npos) << run.output;
     }
+}
+
+// "Synthese prüfen" on random coded machines: Yosys (synth -nofsm) keeps the
+// codes, so it counts no more flip-flops than the state code is wide, plus
+// the outputs when they come from registers. The encoding attributes of the
+// enumerated form are explained, not listed as warnings. korvalt-cli fsm-synth
+// prints the figures, and without yosys on the PATH ends with 2 and one line.
+TEST(FsmOptions, SynthesisCheckCountsNoMoreFlipFlopsThanTheCodesHold) {
+    std::mt19937 rng(77);
+    for (int i = 0; i < 7; ++i) {
+        TMachineShape shape = RandomShape(rng);
+        shape.moore = i % 2 == 0;
+        shape.coded = i < 6;
+        TAutomat a;
+        do
+            a = RandomAutomat(rng, shape);
+        while (!CheckAutomat(ReadMachine(a)).Ok());
+        a.Optionen.Register = i % 4 == 0;
+        a.Optionen.Sicher = i % 3 == 0;
+        a.Optionen.Kodierung = shape.coded ? TKodierung::Auto : TKodierung::OneHot;
+        const TMachine m = ReadMachine(a);
+        TTempDir dir;
+        ASSERT_TRUE(SaveLines(dir.File("m.vhd"), BuildAutomatVhdl(m, "m")));
+        TSynthOutcome o;
+        const auto steps = SynthCheckSteps(dir.Path(), "m");
+        for (std::size_t s = 0; s < steps.size(); ++s) {
+            std::vector<std::string> argv = {steps[s].program};
+            argv.insert(argv.end(), steps[s].args.begin(), steps[s].args.end());
+            const auto r = korvalt::test::Run(argv, dir.Path());
+            if (!steps[s].stdoutFile.empty()) WriteBytes(steps[s].stdoutFile, r.out);
+            ASSERT_TRUE(
+                ReadSynthStep(s, r.err + (steps[s].stdoutFile.empty() ? r.out : ""), r.exitCode, o))
+                << i << ": " << r.err;
+        }
+        EXPECT_TRUE(o.ok && !o.latch) << i;
+        EXPECT_TRUE(o.warnings.empty()) << i << ": " << o.warnings.front();
+        EXPECT_EQ(o.unhandledAttribute, !shape.coded) << i;
+        if (!shape.coded) continue;
+        const int limit =
+            VectorBounds(m).zh + 1 + (a.Moore && a.Optionen.Register ? VectorBounds(m).yh + 1 : 0);
+        EXPECT_GE(o.flipFlops, 1) << i;
+        EXPECT_LE(o.flipFlops, limit) << i;
+        EXPECT_GT(o.cells, 0) << i;
+    }
+
+    TTempDir dir;
+    const std::string work = DataPath("fsm/Moore.txt");
+    const auto ok =
+        korvalt::test::Run({KORVALT_CLI, "fsm-synth", work, "--safe", "--registered-outputs"});
+    EXPECT_EQ(ok.exitCode, 0) << ok.err;
+    EXPECT_NE(ok.out.find("Flipflops: "), std::string::npos) << ok.out;
+    EXPECT_NE(ok.out.find("Kein Latch"), std::string::npos) << ok.out;
+    const auto missing =
+        korvalt::test::Run({"/usr/bin/env", "PATH=" + dir.Path(), KORVALT_CLI, "fsm-synth", work});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(SplitLines(missing.err).size(), 1u) << missing.err;
+    EXPECT_NE(missing.err.find("ghdl"), std::string::npos) << missing.err;
 }

@@ -31,7 +31,7 @@ begin
             if rst = '1' then z <= S0; y <= Y0;
                elsif falling_edge(clk) then
                      if    z = S0 and x = X1 then z <= S1; y <= Y2;
-                     elsif z = S1 and x = X1 then z <= S2; y <= yx;
+                     elsif z = S1 and x = X1 then z <= S2; y <= Y1;
                      elsif z = S1 and x = X0 then z <= S0; y <= Y0;
                      elsif z = S2 and x = X0 then z <= S0; y <= Y0;
                      end if;
