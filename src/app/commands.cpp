@@ -70,21 +70,21 @@ TOutcome TemplateSectionBody(const std::string& templatePath, const std::string&
     const Tsrctemp reader(templatePath);
     if (const TReadResult& r = reader.ReadResult(); !r)
         return Failed(ReadFailureMessage("Die Vorlage", templatePath, r.error));
-    for (const std::string& s : reader.Sections()) {
-        if (!SameText(s, section)) continue;
-        reader.GetBody(body, s);
-        if (body.empty())
-            return Failed("Der Abschnitt \"" + Cp1252ToUtf8(s) + "\" hat keinen Rumpf.");
-        return {};
-    }
-    return Failed("Die Vorlage hat keinen Abschnitt \"" + Cp1252ToUtf8(section) + "\".");
+    return TemplateSectionBody(reader, section, body);
 }
 
-TOutcome GenerateModule(const std::string& templatePath, const std::string& section,
-                        const std::vector<TParam>& params, const std::string& outputPath,
-                        const TMayOverwrite& mayOverwrite) {
-    TStrings body;
-    if (TOutcome o = TemplateSectionBody(templatePath, section, body); !o) return o;
+TOutcome TemplateSectionBody(const Tsrctemp& reader, const std::string& section, TStrings& body) {
+    body.clear();
+    const TTemplateSection* s = reader.Find(section);
+    if (!s) return Failed("Die Vorlage hat keinen Abschnitt \"" + Cp1252ToUtf8(section) + "\".");
+    body = s->BodyText();
+    if (body.empty())
+        return Failed("Der Abschnitt \"" + Cp1252ToUtf8(s->name) + "\" hat keinen Rumpf.");
+    return {};
+}
+
+TOutcome GenerateModule(TStrings body, const std::vector<TParam>& params,
+                        const std::string& outputPath, const TMayOverwrite& mayOverwrite) {
     if (const std::string problem = NameMarkerProblem(body, outputPath); !problem.empty())
         return Failed(problem + " Es wurde keine Datei geschrieben.");
     ExpandTemplate(outputPath, body, params);

@@ -16,6 +16,7 @@
 #include "common/textfile.h"
 #include "fsm/checks.h"
 #include "template/params.h"
+#include "template/u_srctemp.h"
 
 namespace korvalt {
 
@@ -40,16 +41,16 @@ std::string WriteFailureMessage(const std::string& what, const std::string& path
                                 const std::string& reason);
 std::string FolderAsOutputMessage(const std::string& path);
 
-// The body of a template section (ignoring letter case in its name); fails when
-// the template cannot be read, has no such section, or the section no body.
+// The body written for a template section (ignoring letter case in its name);
+// fails when the template cannot be read, has no such section, or the section no body.
 TOutcome TemplateSectionBody(const std::string& templatePath, const std::string& section,
                              TStrings& body);
-// Expands the section with the parameter values and writes it to outputPath
-// (whose name up to the first "." replaces |NAME|). A name that is no VHDL
-// identifier is refused where the section writes |NAME|.
-TOutcome GenerateModule(const std::string& templatePath, const std::string& section,
-                        const std::vector<TParam>& params, const std::string& outputPath,
-                        const TMayOverwrite& mayOverwrite = {});
+TOutcome TemplateSectionBody(const Tsrctemp& reader, const std::string& section, TStrings& body);
+// Expands a section's body with the parameter values and writes it to
+// outputPath (whose name up to the first "." replaces |NAME|). A name that is
+// no VHDL identifier is refused where the body writes |NAME|.
+TOutcome GenerateModule(TStrings body, const std::vector<TParam>& params,
+                        const std::string& outputPath, const TMayOverwrite& mayOverwrite = {});
 
 // The testbench skeleton (.wdl) beside the design, from the design's lines;
 // never written over the design itself.

@@ -102,18 +102,14 @@ class TGhdlTrial {
              std::vector<TFinding>& out) {
         const auto& sections = reader.Sections();
         for (std::size_t k = 0; k < sections.size(); ++k) {
-            if (!wanted.empty() && !SameText(sections[k], wanted)) continue;
+            const TTemplateSection& section = sections[k];
+            if (!wanted.empty() && !SameText(section.name, wanted)) continue;
             // A section of an earlier one's name is written with that one's body.
-            if (std::any_of(sections.begin(), sections.begin() + static_cast<std::ptrdiff_t>(k),
-                            [&](const std::string& s) { return SameText(s, sections[k]); }))
-                continue;
-            TStrings body;
-            reader.GetBody(body, sections[k]);
+            if (reader.Find(section.name) != &section) continue;
+            const TStrings body = section.BodyText();
             if (body.empty()) continue; // the check reports it
-            const std::size_t start = reader.BodyStart(sections[k]);
-            const std::string decls = k < reader.VarDecls().size() ? reader.VarDecls()[k] : "";
             std::set<std::string> reported;
-            for (const auto& rows : TrialValues(decls)) {
+            for (const auto& rows : TrialValues(section.decls)) {
                 const std::string work = dir_ + std::to_string(++n_) + PathSep;
                 const std::string file = work + TrialFileName(templatePath);
                 TStrings expanded = body;
@@ -137,7 +133,8 @@ class TGhdlTrial {
                         break;
                     }
                 if (reported.insert(std::to_string(line) + text).second)
-                    out.push_back({k, sections[k], line ? start + line : start,
+                    out.push_back({k, section.name,
+                                   line ? section.bodyOpen + line : section.bodyOpen,
                                    "GHDL " + ValuesText(rows) + ": " + Utf8ToCp1252(text)});
             }
         }
@@ -163,17 +160,15 @@ static int Lint(const TArgs& args) {
     if (positional.empty() || positional.size() > 2)
         throw TCliError("Aufruf: korvalt-cli lint [--ghdl] VORLAGE [ABSCHNITT]");
     const std::string& path = positional[0];
-    const TStrings lines = ReadInputFile(path, "Die Vorlage");
-    const Tsrctemp reader(lines);
+    const Tsrctemp reader(ReadInputFile(path, "Die Vorlage"));
     std::string wanted;
     if (positional.size() == 2) {
         wanted = ArgToCp1252(positional[1]);
-        const auto& s = reader.Sections();
-        if (std::none_of(s.begin(), s.end(), [&](const auto& n) { return SameText(n, wanted); }))
+        if (!reader.Find(wanted))
             throw TCliError("Die Vorlage hat keinen Abschnitt \"" + positional[1] + "\".");
     }
     std::vector<TFinding> findings;
-    for (auto& f : CheckTemplate(lines, path))
+    for (auto& f : CheckTemplate(reader.Sections(), path))
         if (wanted.empty() || SameText(f.sectionName, wanted)) findings.push_back(std::move(f));
     if (ghdl && !TGhdlTrial().Run(path, reader, wanted, findings))
         std::cerr << "korvalt-cli: GHDL ist nicht installiert; die Abschnitte werden nicht "
@@ -197,7 +192,7 @@ const TCommand lintCommand{"lint", Lint, R"(  korvalt-cli lint [--ghdl] VORLAGE 
       Prüft die Vorlage (oder nur den Abschnitt): Platzhalter ohne Parameter,
       Parameter ohne Platzhalter, Wiederholungen und |P-| an den Grenzen des
       Bereichs, Vorgabewerte außerhalb des Bereichs, fehlende oder offene
-      Rümpfe, doppelte Abschnittsnamen, verschobene Deklarationen und einen
+      Rümpfe, doppelte Abschnittsnamen, ungelesene Deklarationen und einen
       Dateinamen, der für |NAME| keinen gültigen VHDL-Bezeichner ergibt. Je
       Befund eine Zeile VORLAGE:ZEILE: Abschnitt "NAME": Befund.
       --ghdl übersetzt zusätzlich jeden Abschnitt mit GHDL, bei den

@@ -14,8 +14,8 @@ namespace korvalt::cli {
 
 namespace {
 
-std::string RangeText(const std::string& decl) {
-    const auto r = DeclRange(decl);
+std::string RangeText(const TTemplateDecl& decl) {
+    const auto& r = decl.range;
     return r ? std::to_string(r->lo) + ".." + std::to_string(r->hi) : std::string();
 }
 
@@ -31,14 +31,10 @@ bool AllDigits(const std::string& s) {
 static int Sections(const TArgs& args) {
     if (args.size() != 1) throw TCliError("Aufruf: korvalt-cli sections VORLAGE");
     const Tsrctemp reader(ReadInputFile(args[0], "Die Vorlage"));
-    const auto& sections = reader.Sections();
-    const auto& decls = reader.VarDecls();
-    for (std::size_t s = 0; s < sections.size(); ++s) {
-        const auto items = s < decls.size() ? SplitDecls(decls[s]) : std::vector<std::string>();
-        if (items.empty()) PrintLine(sections[s]);
-        for (const auto& item : items)
-            PrintLine(sections[s] + "\t" + item + "\t" + DeclDefault(item) + "\t" +
-                      RangeText(item));
+    for (const TTemplateSection& s : reader.Sections()) {
+        if (s.decls.empty()) PrintLine(s.name);
+        for (const TTemplateDecl& d : s.decls)
+            PrintLine(s.name + "\t" + d.text + "\t" + d.def + "\t" + RangeText(d));
     }
     return 0;
 }
@@ -62,14 +58,10 @@ static int Expand(const TArgs& args) {
 
     const Tsrctemp reader(ReadInputFile(positional[0], "Die Vorlage"));
     const std::string wanted = ArgToCp1252(positional[1]);
-    const auto& sections = reader.Sections();
-    std::size_t s = 0;
-    while (s < sections.size() && !SameText(sections[s], wanted))
-        ++s;
-    if (s == sections.size())
-        throw TCliError("Die Vorlage hat keinen Abschnitt \"" + positional[1] + "\".");
+    const TTemplateSection* section = reader.Find(wanted);
+    if (!section) throw TCliError("Die Vorlage hat keinen Abschnitt \"" + positional[1] + "\".");
 
-    auto rows = BuildParamRows(s < reader.VarDecls().size() ? reader.VarDecls()[s] : "");
+    auto rows = BuildParamRows(section->decls);
     for (std::size_t i = 2; i < positional.size(); ++i) {
         const std::string& arg = positional[i];
         const auto eq = arg.find('=');
@@ -90,13 +82,14 @@ static int Expand(const TArgs& args) {
             row.value = value;
         }
         if (!found)
-            throw TCliError("Der Abschnitt \"" + Show(sections[s]) + "\" hat keinen Parameter \"" +
-                            arg.substr(0, eq) + "\".");
+            throw TCliError("Der Abschnitt \"" + Show(section->name) +
+                            "\" hat keinen Parameter \"" + arg.substr(0, eq) + "\".");
     }
 
-    if (const TOutcome o = GenerateModule(positional[0], sections[s], ParamsFromRows(rows), out);
-        !o)
-        throw TCliError(o.message);
+    TStrings body;
+    TOutcome o = TemplateSectionBody(reader, section->name, body);
+    if (o) o = GenerateModule(std::move(body), ParamsFromRows(rows), out);
+    if (!o) throw TCliError(o.message);
     return 0;
 }
 

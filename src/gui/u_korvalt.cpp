@@ -346,22 +346,25 @@ void TMainForm::MenuSelectClick(int index) {
     TemplateFile_.clear();
     const std::string& entry = TemplateList_[static_cast<std::size_t>(index)];
     SetStatusText("Read: " + PathToQ(CatalogueFile(entry)));
-    VarDecls_.clear();
+    Sections_.clear();
+    FileFindings_.clear();
     TemplateFile_ = TemplatePath(TemplateDirs_, entry);
     const Tsrctemp reader(TemplateFile_);
     if (ReportReadFailure(this, TemplateFile_, reader.ReadResult())) {
         TemplateFile_.clear();
         return;
     }
-    VarDecls_ = reader.VarDecls();
-    Sections_ = reader.Sections();
-    Findings_ = CheckTemplate(reader.Lines(), TemplateFile_);
-    Descriptions_.clear();
-    for (const auto& layout : SectionLayouts(reader.Lines()))
-        Descriptions_.push_back(layout.description);
+    for (const TTemplateSection& section : reader.Sections())
+        Sections_.push_back(
+            {section,
+             static_cast<std::size_t>(reader.Find(section.name) - &reader.Sections()[0]),
+             {}});
+    for (TFinding& f : CheckTemplate(reader.Sections(), TemplateFile_))
+        (f.section == NoLine ? FileFindings_ : Sections_[f.section].findings)
+            .push_back(std::move(f));
     SubAuswahlCB->clear();
     for (const auto& s : Sections_)
-        SubAuswahlCB->addItem(ToQ(s));
+        SubAuswahlCB->addItem(ToQ(s.section.name));
     SubAuswahlCB->setCurrentIndex(Sections_.empty() ? -1 : 0);
     ShowEinstellPanel(true);
     SubAuswahlCBChange();
@@ -370,10 +373,9 @@ void TMainForm::MenuSelectClick(int index) {
 void TMainForm::SubAuswahlCBChange() {
     buildingGrid_ = true;
     StringGrid->clearContents();
-    const int s = SubAuswahlCB->currentIndex();
-    const std::string decls = s >= 0 && static_cast<std::size_t>(s) < VarDecls_.size()
-                                  ? VarDecls_[static_cast<std::size_t>(s)]
-                                  : "";
+    const TTemplateSection* section = SelectedSection();
+    const std::vector<TTemplateDecl> decls =
+        section ? section->decls : std::vector<TTemplateDecl>();
     const auto rows = BuildParamRows(decls);
     StringGrid->setRowCount(std::max<int>(1, static_cast<int>(rows.size())));
     auto cell = [](const std::string& text, bool editable) {
@@ -400,17 +402,24 @@ void TMainForm::SubAuswahlCBChange() {
     UpdatePreview();
 }
 
+const TTemplateSection* TMainForm::SelectedSection() const {
+    const int s = SubAuswahlCB->currentIndex();
+    return s >= 0 && static_cast<std::size_t>(s) < Sections_.size()
+               ? &Sections_[static_cast<std::size_t>(s)].section
+               : nullptr;
+}
+
 void TMainForm::ShowSectionInfo() {
     const int s = SubAuswahlCB->currentIndex();
-    const auto index = static_cast<std::size_t>(s);
-    BeschreibungLabel->setToolTip(s >= 0 && index < Descriptions_.size() ? ToQ(Descriptions_[index])
-                                                                         : QString());
+    const TShownSection* shown = s >= 0 && static_cast<std::size_t>(s) < Sections_.size()
+                                     ? &Sections_[static_cast<std::size_t>(s)]
+                                     : nullptr;
+    BeschreibungLabel->setToolTip(shown ? ToQ(shown->section.DescriptionText()) : QString());
     QStringList found;
-    for (const TFinding& f : Findings_)
-        if (f.section == NoLine || (s >= 0 && f.section == index))
-            found << (f.section == NoLine
-                          ? ToQ(f.message)
-                          : QString("Zeile %1: %2").arg(f.line).arg(ToQ(f.message)));
+    for (const TFinding& f : FileFindings_)
+        found << ToQ(f.message);
+    for (const TFinding& f : shown ? shown->findings : std::vector<TFinding>())
+        found << QString("Zeile %1: %2").arg(f.line).arg(ToQ(f.message));
     QString line = "Prüfung: keine Befunde";
     if (found.size() == 1) line = "Prüfung: " + found.front();
     if (found.size() > 1)
@@ -423,10 +432,8 @@ void TMainForm::ShowSectionInfo() {
 
 std::vector<TParam> TMainForm::GridParams() const {
     std::vector<TParamRow> rows;
-    const int s = SubAuswahlCB->currentIndex();
-    const std::size_t n = s >= 0 && static_cast<std::size_t>(s) < VarDecls_.size()
-                              ? SplitDecls(VarDecls_[static_cast<std::size_t>(s)]).size()
-                              : 0;
+    const TTemplateSection* section = SelectedSection();
+    const std::size_t n = section ? section->decls.size() : 0;
     for (int r = 0; r < static_cast<int>(n) && r < StringGrid->rowCount(); ++r) {
         auto text = [&](int c) {
             return StringGrid->item(r, c) ? FromQ(StringGrid->item(r, c)->text()) : std::string();
@@ -441,7 +448,7 @@ void TMainForm::UpdatePreview() {
     TStrings body;
     const int s = SubAuswahlCB->currentIndex();
     if (!TemplateFile_.empty() && s >= 0 && static_cast<std::size_t>(s) < Sections_.size())
-        Tsrctemp(TemplateFile_).GetBody(body, Sections_[static_cast<std::size_t>(s)]);
+        body = Sections_[Sections_[static_cast<std::size_t>(s)].bodyOf].section.BodyText();
     // Expanded exactly as "Erzeuge HDL Datei" does, for the name the prompt proposes.
     const std::string proposal = LowerCase(FileNamePart(TemplateFile_));
     ExpandTemplate(OutputPath(WorkingDir_, proposal), body, GridParams());
@@ -462,11 +469,10 @@ void TMainForm::VorschauCheckBoxClick(bool checked) {
 
 void TMainForm::StringGridSetEditText(int col, int row, const QString& text) {
     if (col != 1 || text.isEmpty()) return;
-    const int s = SubAuswahlCB->currentIndex();
-    if (s < 0 || static_cast<std::size_t>(s) >= VarDecls_.size()) return;
-    const auto items = SplitDecls(VarDecls_[static_cast<std::size_t>(s)]);
-    if (row < 1 || static_cast<std::size_t>(row) > items.size()) return;
-    if (const auto corrected = CheckValue(items[static_cast<std::size_t>(row) - 1], FromQ(text))) {
+    const TTemplateSection* section = SelectedSection();
+    if (!section || row < 1 || static_cast<std::size_t>(row) > section->decls.size()) return;
+    if (const auto corrected =
+            CheckValue(section->decls[static_cast<std::size_t>(row) - 1].text, FromQ(text))) {
         buildingGrid_ = true;
         StringGrid->item(row - 1, col)->setText(ToQ(*corrected));
         buildingGrid_ = false;
@@ -477,9 +483,9 @@ void TMainForm::makeHDLBTNClick() {
     StringGrid->CommitEdit();
     ShowEinstellPanel(false);
     SetStatusText("Erzeuge VHDL-Datei ");
-    const int s = SubAuswahlCB->currentIndex();
-    if (TemplateFile_.empty() || s < 0 || static_cast<std::size_t>(s) >= Sections_.size()) return;
-    const std::string section = Sections_[static_cast<std::size_t>(s)];
+    const TTemplateSection* selected = SelectedSection();
+    if (TemplateFile_.empty() || !selected) return;
+    const std::string section = selected->name;
     TStrings body;
     if (!ShowOutcome(this, TemplateSectionBody(TemplateFile_, section, body))) return;
 
@@ -493,7 +499,7 @@ void TMainForm::makeHDLBTNClick() {
             return QString::fromStdString(NameMarkerProblem(body, pathOf(PathFromQ(typed))));
         }));
     const std::string path = pathOf(name);
-    const TOutcome o = GenerateModule(TemplateFile_, section, GridParams(), path,
+    const TOutcome o = GenerateModule(body, GridParams(), path,
                                       [this](const std::string&) { return AskOverwrite(this); });
     if (ShowOutcome(this, o))
         SetStatusText("Fertig");

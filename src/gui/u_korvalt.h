@@ -91,6 +91,8 @@ class TMainForm : public QMainWindow {
     void LayoutPanel();
     void
     WriteTestbenchOf(const std::function<TOutcome(const std::string&, const TStrings&)>& write);
+    // The selected section, or none.
+    const TTemplateSection* SelectedSection() const;
     // The grid's parameters as the expansion takes them.
     std::vector<TParam> GridParams() const;
     // The description and the check findings of the selected section.
@@ -104,10 +106,15 @@ class TMainForm : public QMainWindow {
     std::string SettingsDir_, DataDir_;
     TStrings TemplateDirs_;
     TStrings TemplateList_;
-    TStrings VarDecls_;
-    TStrings Sections_;
-    TStrings Descriptions_;
-    std::vector<TFinding> Findings_;
+    // The current template's sections, each with its own findings of the
+    // template check, and the findings about the file as a whole.
+    struct TShownSection {
+        TTemplateSection section;
+        std::size_t bodyOf = 0; // the section whose body is written: the first of the name
+        std::vector<TFinding> findings;
+    };
+    std::vector<TShownSection> Sections_;
+    std::vector<TFinding> FileFindings_;
     bool buildingGrid_ = false;
 
     QFrame* Modelpanel;

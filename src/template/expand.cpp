@@ -23,6 +23,38 @@ void ReplaceAll(std::string& line, std::string_view marker, std::string_view rep
     line = std::move(out);
 }
 
+TMarker ReadMarker(std::string_view inner) {
+    TMarker m;
+    if (inner.starts_with('$')) {
+        m.kind = TMarker::TKind::Repeat;
+        const std::string_view text = inner.substr(1);
+        const auto comma = text.rfind(',');
+        if (comma == std::string_view::npos || comma == 0) return m;
+        m.pattern = text.substr(0, comma);
+        m.ref = text.substr(comma + 1);
+        // The first "-" anywhere in the reference asks for one less.
+        if (const auto minus = m.ref.find('-'); minus != std::string::npos) {
+            m.ref.erase(minus, 1);
+            m.minus = true;
+        }
+        return m;
+    }
+    if (SameText(inner, "NAME")) {
+        m.kind = TMarker::TKind::Name;
+        return m;
+    }
+    m.ref = inner;
+    if (!m.ref.empty() && m.ref.back() == '-') {
+        m.ref.pop_back();
+        m.minus = true;
+    }
+    return m;
+}
+
+std::string MarkerText(std::string_view name, bool minus) {
+    return "|" + std::string(name) + (minus ? "-|" : "|");
+}
+
 namespace {
 
 void ExpandRepeat(std::string& line, const std::vector<TParam>& params) {
@@ -31,20 +63,14 @@ void ExpandRepeat(std::string& line, const std::vector<TParam>& params) {
     const auto close = line.find('|', start + 2);
     if (close == std::string::npos) return;
     const std::string marker = line.substr(start, close - start + 1);
-    const std::string inner = line.substr(start + 2, close - start - 2);
-    const auto comma = inner.rfind(',');
-    if (comma == std::string::npos) return;
-    const std::string pattern = inner.substr(0, comma);
-    std::string ref = inner.substr(comma + 1);
+    const TMarker m = ReadMarker(std::string_view(marker).substr(1, marker.size() - 2));
+    const std::string& pattern = m.pattern;
     if (pattern.empty()) return;
-    const auto minusPos = ref.find('-');
-    const bool minus = minusPos != std::string::npos;
-    if (minus) ref.erase(minusPos, 1);
     std::int64_t count = 0;
     for (const TParam& p : params)
-        if (SameText(p.name, ref)) count = IntOf(p.value); // the last match counts
+        if (SameText(p.name, m.ref)) count = IntOf(p.value); // the last match counts
     if (count <= 0) return;
-    if (minus) --count;
+    if (m.minus) --count;
     if (static_cast<std::uint64_t>(count) * pattern.size() > MaxRepeatLength) return;
     std::string rep = "\"";
     rep.reserve(pattern.size() * static_cast<std::size_t>(count) + 2);
@@ -60,12 +86,12 @@ void ExpandTemplate(const std::string& outputPath, TStrings& body,
                     const std::vector<TParam>& params) {
     const std::string base = BaseNameBeforeDot(FileNamePart(outputPath));
     for (std::string& line : body) {
-        ReplaceAll(line, "|NAME|", base);
+        ReplaceAll(line, MarkerText("NAME"), base);
         for (const TParam& p : params) {
-            ReplaceAll(line, "|" + p.name + "|", p.value);
+            ReplaceAll(line, MarkerText(p.name), p.value);
             std::int32_t k = IntOf(p.value);
             if (k > 0) --k;
-            ReplaceAll(line, "|" + p.name + "-|", std::to_string(k));
+            ReplaceAll(line, MarkerText(p.name, true), std::to_string(k));
         }
         ExpandRepeat(line, params);
     }

@@ -22,6 +22,21 @@ namespace korvalt {
 // exhaust the memory).
 inline constexpr std::uint64_t MaxRepeatLength = 64u << 20;
 
+// A marker as read from the text between its two bars.
+struct TMarker {
+    enum class TKind { Name, Value, Repeat };
+    TKind kind = TKind::Value;
+    std::string ref;     // the parameter named; empty for |NAME| and a repeat without pattern
+    bool minus = false;  // |P-| or |$pat,P-|
+    std::string pattern; // a repeat's pattern; empty when it is not of the form $pat,P
+};
+// The one reader of the marker syntax; inner is the text between the bars.
+// Any text reads as a marker: whether a pair of bars in a line is one is for
+// the caller to say (VHDL writes "|" between choices).
+TMarker ReadMarker(std::string_view inner);
+// The text of the value marker of name (with minus: its decrement marker).
+std::string MarkerText(std::string_view name, bool minus = false);
+
 // Replaces every occurrence of marker (ignoring ASCII case), left to right;
 // inserted text is not searched again. An empty marker replaces nothing.
 void ReplaceAll(std::string& line, std::string_view marker, std::string_view replacement);

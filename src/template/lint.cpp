@@ -15,33 +15,6 @@
 
 namespace korvalt {
 
-std::vector<TSectionLayout> SectionLayouts(const TStrings& lines) {
-    std::vector<std::size_t> headers;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        if (lines[i].starts_with('#')) headers.push_back(i);
-    std::vector<TSectionLayout> layouts;
-    for (std::size_t k = 0; k < headers.size(); ++k) {
-        TSectionLayout s;
-        s.header = headers[k];
-        s.end = k + 1 < headers.size() ? headers[k + 1] : lines.size();
-        std::size_t i = s.header + 1;
-        for (; i < s.end && !lines[i].empty() && !lines[i].starts_with('<'); ++i) {
-            if (lines[i].starts_with('-')) {
-                s.declLines.push_back(i);
-            } else {
-                const std::string text = TrimBlanks(lines[i]);
-                if (!text.empty()) s.description += (s.description.empty() ? "" : " ") + text;
-            }
-        }
-        for (; i < s.end && s.bodyOpen == NoLine; ++i)
-            if (lines[i].starts_with('<')) s.bodyOpen = i;
-        for (; i < s.end && s.bodyClose == NoLine; ++i)
-            if (lines[i].starts_with('>')) s.bodyClose = i;
-        layouts.push_back(std::move(s));
-    }
-    return layouts;
-}
-
 namespace {
 
 std::string Msg(const char* utf8) {
@@ -60,9 +33,9 @@ bool IsNumberText(const std::string& text) {
 }
 
 // The smallest and largest value a parameter can take: its range, or its default alone.
-TRange Bounds(const std::string& decl) {
-    if (const auto r = DeclRange(decl)) return *r;
-    const std::int32_t d = IntOf(DeclDefault(decl));
+TRange Bounds(const TTemplateDecl& decl) {
+    if (decl.range) return *decl.range;
+    const std::int32_t d = IntOf(decl.def);
     return {d, d};
 }
 
@@ -71,53 +44,27 @@ bool LooksLikeName(std::string_view s) {
     return std::all_of(s.begin(), s.end(), IsWordChar);
 }
 
-// One marker as the expansion would meet it in a body line.
-struct TMarker {
-    std::string text;   // with its bars
-    std::string ref;    // the parameter it names ("" for |NAME| and malformed repeats)
-    bool minus = false; // |P-| or |$pat,P-|
-    bool repeat = false;
-    std::size_t patternLength = 0;
+// A marker as the expansion would meet it in a body line.
+struct TFoundMarker {
+    std::string text; // with its bars
+    TMarker marker;
 };
 
 // The markers of a line, left to right. A pair of bars counts as a marker when
 // it holds "NAME", a declared name (with or without a trailing "-"), a word
 // that looks like one, or a repeat "$...". Other bars (VHDL's choice "|") are text.
 // declared: the section's parameter names upper-cased, each with its last declaration.
-std::vector<TMarker> Markers(const std::string& line,
-                             const std::map<std::string, std::size_t>& declared) {
-    std::vector<TMarker> found;
+std::vector<TFoundMarker> Markers(const std::string& line,
+                                  const std::map<std::string, std::size_t>& declared) {
+    std::vector<TFoundMarker> found;
     std::size_t p = line.find('|');
     while (p != std::string::npos) {
         const std::size_t q = line.find('|', p + 1);
         if (q == std::string::npos) break;
-        const std::string inner = line.substr(p + 1, q - p - 1);
-        TMarker m;
-        m.text = line.substr(p, q - p + 1);
-        if (inner.starts_with('$')) {
-            m.repeat = true;
-            const std::string repeatText = inner.substr(1);
-            const auto comma = repeatText.rfind(',');
-            if (comma != std::string::npos && comma > 0) {
-                m.patternLength = comma;
-                m.ref = repeatText.substr(comma + 1);
-                if (const auto minus = m.ref.find('-'); minus != std::string::npos) {
-                    m.ref.erase(minus, 1);
-                    m.minus = true;
-                }
-            }
-            found.push_back(std::move(m));
-            p = line.find('|', q + 1);
-            continue;
-        }
-        std::string name = inner;
-        if (!name.empty() && name.back() == '-') {
-            name.pop_back();
-            m.minus = true;
-        }
-        if (SameText(inner, "NAME") || declared.count(UpperCase(name)) || LooksLikeName(name)) {
-            if (!SameText(inner, "NAME")) m.ref = name;
-            found.push_back(std::move(m));
+        TMarker m = ReadMarker(std::string_view(line).substr(p + 1, q - p - 1));
+        if (m.kind != TMarker::TKind::Value || declared.count(UpperCase(m.ref)) ||
+            LooksLikeName(m.ref)) {
+            found.push_back({line.substr(p, q - p + 1), std::move(m)});
             p = line.find('|', q + 1);
         } else {
             p = q; // the closing bar may open the next marker
@@ -128,25 +75,24 @@ std::vector<TMarker> Markers(const std::string& line,
 
 class TChecker {
   public:
-    TChecker(const TStrings& lines) : lines_(lines), reader_(lines) {}
+    explicit TChecker(const std::vector<TTemplateSection>& sections) : sections_(sections) {}
 
     std::vector<TFinding> Run(std::string_view fileName) {
-        const auto layouts = SectionLayouts(lines_);
-        if (!fileName.empty()) CheckFileName(layouts, fileName);
-        if (layouts.empty())
+        if (!fileName.empty()) CheckFileName(fileName);
+        if (sections_.empty())
             findings_.push_back(
                 {NoLine, "", 0,
                  Msg("Die Vorlage hat keinen Abschnitt (keine Zeile, die mit \"#\" beginnt).")});
         std::map<std::string, std::size_t> firstHeader;
-        for (std::size_t k = 0; k < layouts.size(); ++k) {
+        for (std::size_t k = 0; k < sections_.size(); ++k) {
+            const TTemplateSection& s = sections_[k];
             section_ = k;
-            name_ = lines_[layouts[k].header].substr(1);
-            const auto [it, isNew] = firstHeader.emplace(UpperCase(name_), layouts[k].header);
+            name_ = s.name;
+            const auto [it, isNew] = firstHeader.emplace(UpperCase(name_), s.header);
             if (!isNew)
-                Add(layouts[k].header,
-                    Msg("Der Name steht schon in Zeile ") + std::to_string(it->second + 1) +
-                        Msg("; erzeugt wird immer der Rumpf des ersten Abschnitts."));
-            CheckSection(layouts[k]);
+                Add(s.header, Msg("Der Name steht schon in Zeile ") + std::to_string(it->second) +
+                                  Msg("; erzeugt wird immer der Rumpf des ersten Abschnitts."));
+            CheckSection(s);
         }
         std::stable_sort(findings_.begin(), findings_.end(),
                          [](const TFinding& a, const TFinding& b) { return a.line < b.line; });
@@ -154,63 +100,58 @@ class TChecker {
     }
 
   private:
-    void Add(std::size_t index, std::string message) {
-        findings_.push_back({section_, name_, index + 1, std::move(message)});
+    void Add(std::size_t line, std::string message) {
+        findings_.push_back({section_, name_, line, std::move(message)});
     }
 
-    void CheckSection(const TSectionLayout& s) {
-        std::vector<std::string> decls, names;
+    void CheckSection(const TTemplateSection& s) {
         std::map<std::string, std::size_t> declared; // the last one of a name counts
-        std::string declString;
-        for (std::size_t i : s.declLines) {
-            decls.push_back(lines_[i].substr(1));
-            names.push_back(DeclName(decls.back()));
-            declared[UpperCase(names.back())] = names.size() - 1;
-            declString += decls.back() + "|";
-        }
-        CheckPairing(s, declString);
-        for (std::size_t d = 0; d < decls.size(); ++d)
-            CheckDefault(s.declLines[d], decls[d]);
+        for (std::size_t d = 0; d < s.decls.size(); ++d)
+            declared[UpperCase(s.decls[d].name)] = d;
+        for (const TTemplateDecl& d : s.decls)
+            CheckDefault(d);
 
-        if (s.bodyOpen == NoLine) {
+        if (!s.OwnBodyOpen()) {
             Add(s.header,
                 Msg("Der Abschnitt hat keinen Rumpf (keine Zeile, die mit \"<\" beginnt)."));
             return;
         }
-        if (s.bodyClose == NoLine)
-            Add(s.bodyOpen, s.end < lines_.size()
+        if (!s.OwnBodyClose())
+            Add(s.bodyOpen, s.end <= s.file->size()
                                 ? Msg("Der Rumpf ist nicht mit \">\" geschlossen; Zeile ") +
-                                      std::to_string(s.end + 1) +
+                                      std::to_string(s.end) +
                                       Msg(" beginnt mit \"#\" und damit einen neuen Abschnitt.")
                                 : Msg("Der Rumpf ist nicht mit \">\" geschlossen."));
         else if (s.bodyClose == s.bodyOpen + 1)
             Add(s.bodyOpen, Msg("Der Rumpf ist leer; es wird keine Datei geschrieben."));
         // Declarations after an empty line and before "<" are not read.
-        for (std::size_t i = s.header + 1; i < s.bodyOpen; ++i)
-            if (lines_[i].starts_with('-') &&
-                !std::binary_search(s.declLines.begin(), s.declLines.end(), i))
-                Add(i, Msg("Die Deklaration ") + Quoted(lines_[i].substr(1)) +
+        for (std::size_t n = s.header + 1; n < s.bodyOpen; ++n)
+            if (s.Line(n).starts_with('-') &&
+                std::none_of(s.decls.begin(), s.decls.end(),
+                             [n](const TTemplateDecl& d) { return d.line == n; }))
+                Add(n, Msg("Die Deklaration ") + Quoted(s.Line(n).substr(1)) +
                            Msg(" steht nach einer Leerzeile und wird nicht gelesen."));
 
         std::set<std::string> used, reported;
-        const std::size_t bodyEnd = s.bodyClose == NoLine ? s.end : s.bodyClose;
-        for (std::size_t i = s.bodyOpen + 1; i < bodyEnd; ++i) {
+        const std::size_t bodyEnd = s.OwnBodyClose() ? s.bodyClose : s.end;
+        for (std::size_t n = s.bodyOpen + 1; n < bodyEnd; ++n) {
             std::string firstRepeat;
-            for (const TMarker& m : Markers(lines_[i], declared)) {
+            for (const auto& [text, m] : Markers(s.Line(n), declared)) {
+                const bool repeat = m.kind == TMarker::TKind::Repeat;
                 const auto d = m.ref.empty() ? declared.end() : declared.find(UpperCase(m.ref));
                 if (d != declared.end()) used.insert(d->first);
                 auto report = [&](std::string message) {
-                    if (reported.insert(m.text + message).second)
-                        Add(i, Msg("Platzhalter ") + m.text + ": " + std::move(message));
+                    if (reported.insert(text + message).second)
+                        Add(n, Msg("Platzhalter ") + text + ": " + std::move(message));
                 };
-                if (m.repeat && firstRepeat.empty()) {
-                    firstRepeat = m.text;
-                } else if (m.repeat && m.text != firstRepeat) {
+                if (repeat && firstRepeat.empty()) {
+                    firstRepeat = text;
+                } else if (repeat && text != firstRepeat) {
                     report(Msg("nur der erste Wiederholungs-Platzhalter einer Zeile wird ersetzt, "
                                "dieser bleibt stehen."));
                     continue;
                 }
-                if (m.repeat && m.patternLength == 0) {
+                if (repeat && m.pattern.empty()) {
                     report(Msg("hat nicht die Form |$Muster,Parameter| und bleibt stehen."));
                     continue;
                 }
@@ -219,23 +160,22 @@ class TChecker {
                     report(Msg("nennt keinen Parameter des Abschnitts und bleibt stehen."));
                     continue;
                 }
-                CheckCount(m, names[d->second], decls[d->second], report);
+                CheckCount(m, s.decls[d->second], report);
             }
         }
-        for (std::size_t d = 0; d < decls.size(); ++d)
-            if (!used.count(UpperCase(names[d])))
-                Add(s.declLines[d],
-                    Msg("Den Parameter ") + Quoted(names[d]) + Msg(" verwendet kein Platzhalter."));
+        for (const TTemplateDecl& d : s.decls)
+            if (!used.count(UpperCase(d.name)))
+                Add(d.line,
+                    Msg("Den Parameter ") + Quoted(d.name) + Msg(" verwendet kein Platzhalter."));
     }
 
-    template <typename F>
-    void CheckCount(const TMarker& m, const std::string& name, const std::string& decl, F& report) {
+    template <typename F> void CheckCount(const TMarker& m, const TTemplateDecl& decl, F& report) {
         const TRange b = Bounds(decl);
-        const std::string at = Msg("bei ") + name + " = ";
-        if (m.repeat) {
+        const std::string at = Msg("bei ") + decl.name + " = ";
+        if (m.kind == TMarker::TKind::Repeat) {
             if (b.lo <= 0) report(at + std::to_string(b.lo) + Msg(" bleibt er unersetzt stehen."));
             const std::int64_t count = static_cast<std::int64_t>(b.hi) - (m.minus ? 1 : 0);
-            if (count > 0 && static_cast<std::uint64_t>(count) * m.patternLength > MaxRepeatLength)
+            if (count > 0 && static_cast<std::uint64_t>(count) * m.pattern.size() > MaxRepeatLength)
                 report(at + std::to_string(b.hi) + Msg(" würde die Zeichenkette länger als ") +
                        std::to_string(MaxRepeatLength) + Msg(" Zeichen; er bleibt dann stehen."));
         } else if (m.minus && b.lo <= 0) {
@@ -245,51 +185,31 @@ class TChecker {
         }
     }
 
-    void CheckDefault(std::size_t index, const std::string& decl) {
-        const std::string def = DeclDefault(decl);
+    void CheckDefault(const TTemplateDecl& decl) {
+        const std::string& def = decl.def;
         if (!IsNumberText(def)) {
-            Add(index, Msg("Der Vorgabewert ") + Quoted(def) + Msg(" von ") + Quoted(decl) +
-                           Msg(" ist keine Zahl."));
+            Add(decl.line, Msg("Der Vorgabewert ") + Quoted(def) + Msg(" von ") +
+                               Quoted(decl.text) + Msg(" ist keine Zahl."));
             return;
         }
-        const auto r = DeclRange(decl);
+        const auto& r = decl.range;
         const std::int32_t v = IntOf(def);
         if (r && (v < r->lo || v > r->hi))
-            Add(index, Msg("Der Vorgabewert ") + def + Msg(" von ") + Quoted(decl) +
-                           Msg(" liegt nicht im Bereich ") + std::to_string(r->lo) + ".." +
-                           std::to_string(r->hi) + ".");
-    }
-
-    // The window pairs sections and declaration strings by position; an empty
-    // line right after a header shifts every later section onto its successor's.
-    void CheckPairing(const TSectionLayout& s, const std::string& own) {
-        const auto& varDecls = reader_.VarDecls();
-        const bool has = section_ < varDecls.size();
-        if ((has ? varDecls[section_] : "") == own) return;
-        auto list = [](const std::string& d) {
-            std::string text;
-            for (const auto& item : SplitDecls(d))
-                text += (text.empty() ? "" : ", ") + item;
-            return text;
-        };
-        const std::string shown = list(has ? varDecls[section_] : ""), meant = list(own);
-        Add(s.header,
-            Msg("Im Fenster erhält der Abschnitt ") +
-                (shown.empty() ? Msg("keine Parameter") : "die Parameter " + Quoted(shown)) +
-                Msg(" statt ") + (meant.empty() ? Msg("keiner") : Quoted(meant)) +
-                Msg(" (steht eine Leerzeile direkt nach einer Kopfzeile?)."));
+            Add(decl.line, Msg("Der Vorgabewert ") + def + Msg(" von ") + Quoted(decl.text) +
+                               Msg(" liegt nicht im Bereich ") + std::to_string(r->lo) + ".." +
+                               std::to_string(r->hi) + ".");
     }
 
     // The prompt proposes the file name lower-cased; |NAME| takes it up to the first ".".
-    void CheckFileName(const std::vector<TSectionLayout>& layouts, std::string_view fileName) {
+    void CheckFileName(std::string_view fileName) {
         const std::string file = FileNamePart(fileName);
         const std::string base = BaseNameBeforeDot(LowerCase(file));
         if (IsVhdlIdentifier(base)) return;
-        for (const TSectionLayout& s : layouts) {
-            if (s.bodyOpen == NoLine) continue;
-            const std::size_t bodyEnd = s.bodyClose == NoLine ? s.end : s.bodyClose;
-            const TStrings body(lines_.begin() + static_cast<std::ptrdiff_t>(s.bodyOpen) + 1,
-                                lines_.begin() + static_cast<std::ptrdiff_t>(bodyEnd));
+        for (const TTemplateSection& s : sections_) {
+            if (!s.OwnBodyOpen()) continue;
+            TStrings body;
+            for (std::size_t n = s.bodyOpen + 1; n < (s.OwnBodyClose() ? s.bodyClose : s.end); ++n)
+                body.push_back(s.Line(n));
             if (!UsesNameMarker(body)) continue;
             findings_.push_back(
                 {NoLine, "", 0,
@@ -300,8 +220,7 @@ class TChecker {
         }
     }
 
-    const TStrings& lines_;
-    const Tsrctemp reader_;
+    const std::vector<TTemplateSection>& sections_;
     std::vector<TFinding> findings_;
     std::size_t section_ = NoLine;
     std::string name_;
@@ -309,8 +228,9 @@ class TChecker {
 
 } // namespace
 
-std::vector<TFinding> CheckTemplate(const TStrings& lines, std::string_view fileName) {
-    return TChecker(lines).Run(fileName);
+std::vector<TFinding> CheckTemplate(const std::vector<TTemplateSection>& sections,
+                                    std::string_view fileName) {
+    return TChecker(sections).Run(fileName);
 }
 
 std::string FindingText(const TFinding& f) {
@@ -319,8 +239,8 @@ std::string FindingText(const TFinding& f) {
            f.message;
 }
 
-std::vector<std::vector<TParamRow>> TrialValues(std::string_view declString) {
-    std::vector<std::vector<TParamRow>> sets{BuildParamRows(declString)};
+std::vector<std::vector<TParamRow>> TrialValues(const std::vector<TTemplateDecl>& decls) {
+    std::vector<std::vector<TParamRow>> sets{BuildParamRows(decls)};
     for (bool upper : {false, true}) {
         auto rows = sets.front();
         for (auto& row : rows)

@@ -2,13 +2,12 @@
 // only in a generated file: markers that name no parameter, parameters that no
 // marker uses, repeat and decrement markers that misbehave somewhere in their
 // parameter's range, defaults outside their own range, sections without a body
-// or with an unclosed one, sections sharing a name, declarations the reader
-// pairs with another section or does not read at all, and a file name that
-// proposes no valid entity name for |NAME|.
+// or with an unclosed one, sections sharing a name, declarations that are not
+// read because an empty line stands before them, and a file name that proposes
+// no valid entity name for |NAME|.
 //
-// Sections are taken as their author wrote them: a header line, its
-// declaration area (up to "<", an empty line or the next header), then the body
-// from the "<" line to the ">" line. Line numbers count from 1.
+// Sections are taken as the reader types them (u_srctemp.h), each with the
+// lines up to the next header. Line numbers count from 1.
 #pragma once
 
 #include <cstddef>
@@ -18,23 +17,11 @@
 
 #include "common/strings.h"
 #include "template/params.h"
+#include "template/u_srctemp.h"
 
 namespace korvalt {
 
 inline constexpr std::size_t NoLine = static_cast<std::size_t>(-1);
-
-// Where the parts of one section stand in the file (indices into its lines).
-struct TSectionLayout {
-    std::size_t header = 0;
-    std::vector<std::size_t> declLines; // its "-" lines, in order
-    std::string description;            // its commentary lines, joined by blanks
-    std::size_t bodyOpen = NoLine;      // the "<" line
-    std::size_t bodyClose = NoLine; // the ">" line; NoLine when none follows before the next header
-    std::size_t end = 0;            // the next header, or the number of lines
-};
-
-// One entry per header line, in file order (the order of the reader's sections).
-std::vector<TSectionLayout> SectionLayouts(const TStrings& lines);
 
 struct TFinding {
     std::size_t section = NoLine; // position among the sections; NoLine for the whole file
@@ -46,12 +33,13 @@ struct TFinding {
 // fileName, when given, is the template's file name: it is what the name prompt
 // proposes, so its part before the first "." must be a VHDL identifier when a
 // section writes |NAME|.
-std::vector<TFinding> CheckTemplate(const TStrings& lines, std::string_view fileName = {});
+std::vector<TFinding> CheckTemplate(const std::vector<TTemplateSection>& sections,
+                                    std::string_view fileName = {});
 // "Zeile 12, Abschnitt "Zaehler": ..." (Windows-1252).
 std::string FindingText(const TFinding& finding);
 
 // The values at which a section is tried: its defaults, then every ranged
 // parameter at its lower bound, then at its upper bound (repeats dropped).
-std::vector<std::vector<TParamRow>> TrialValues(std::string_view declString);
+std::vector<std::vector<TParamRow>> TrialValues(const std::vector<TTemplateDecl>& decls);
 
 } // namespace korvalt

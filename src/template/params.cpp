@@ -6,20 +6,6 @@
 
 namespace korvalt {
 
-std::vector<std::string> SplitDecls(std::string_view declString) {
-    std::vector<std::string> items;
-    while (!declString.empty()) {
-        const auto bar = declString.find('|');
-        if (bar == std::string_view::npos) {
-            items.emplace_back(declString);
-            break;
-        }
-        items.emplace_back(declString.substr(0, bar));
-        declString.remove_prefix(bar + 1);
-    }
-    return items;
-}
-
 std::string DeclName(std::string_view decl) {
     return std::string(decl.substr(0, decl.find('[')));
 }
@@ -58,19 +44,25 @@ std::optional<TRange> DeclRange(std::string_view decl) {
     return r;
 }
 
-std::vector<TParamRow> BuildParamRows(std::string_view declString) {
+TTemplateDecl ReadDecl(std::string text, std::size_t line) {
+    TTemplateDecl d{line, std::move(text), {}, {}, {}};
+    d.name = DeclName(d.text);
+    d.def = DeclDefault(d.text);
+    d.range = DeclRange(d.text);
+    return d;
+}
+
+std::vector<TParamRow> BuildParamRows(const std::vector<TTemplateDecl>& decls) {
     std::vector<TParamRow> rows;
-    for (const std::string& item : SplitDecls(declString)) {
-        const std::string def = DeclDefault(item);
-        rows.push_back({item.empty() ? " " : item, def.empty() ? " " : def});
-    }
+    for (const TTemplateDecl& d : decls)
+        rows.push_back({d.text.empty() ? " " : d.text, d.def.empty() ? " " : d.def});
     return rows;
 }
 
-std::size_t LongestDecl(std::string_view declString) {
+std::size_t LongestDecl(const std::vector<TTemplateDecl>& decls) {
     std::size_t longest = 10;
-    for (const std::string& item : SplitDecls(declString))
-        longest = std::max(longest, item.size());
+    for (const TTemplateDecl& d : decls)
+        longest = std::max(longest, d.text.size());
     return longest;
 }
 

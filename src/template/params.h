@@ -34,18 +34,26 @@ struct TParam {
     std::string value;
 };
 
-// Items of a declaration string, split at each "|" (the trailing "|" ends the last one).
-std::vector<std::string> SplitDecls(std::string_view declString);
 std::string DeclName(std::string_view decl);
 std::string DeclDefault(std::string_view decl);
 // The range a typed value is held to, or none when the declaration sets no range.
 std::optional<TRange> DeclRange(std::string_view decl);
 
+// One "-" line of a template's declaration area, read once.
+struct TTemplateDecl {
+    std::size_t line = 0; // in the template file, from 1
+    std::string text;     // after the "-", verbatim: the grid shows it
+    std::string name;
+    std::string def;
+    std::optional<TRange> range;
+};
+TTemplateDecl ReadDecl(std::string text, std::size_t line = 0);
+
 // The grid rows of a section, one per declaration, defaults filled in.
-std::vector<TParamRow> BuildParamRows(std::string_view declString);
+std::vector<TParamRow> BuildParamRows(const std::vector<TTemplateDecl>& decls);
 // Length of the longest declaration, at least 10: the grid's column width in
 // characters (multiplied by the font's point size).
-std::size_t LongestDecl(std::string_view declString);
+std::size_t LongestDecl(const std::vector<TTemplateDecl>& decls);
 
 // A committed value outside its declaration's range becomes the lower bound;
 // an empty value and a value without range are kept. Returns the corrected

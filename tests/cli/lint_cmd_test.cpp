@@ -16,10 +16,11 @@ TEST(CliLint, OneLinePerFindingAndExitCodes) {
          1,
          dir + "doppelt.vhd:7: Abschnitt \"ZAEHLER\": Der Name steht schon in Zeile 3; erzeugt "
                "wird immer der Rumpf des ersten Abschnitts.\n"},
-        {{"lint", dir + "verschoben.vhd", "b"},
+        {{"lint", dir + "verschoben.vhd", "a"},
          1,
-         dir + "verschoben.vhd:11: Abschnitt \"B\": Im Fenster erhält der Abschnitt keine "
-               "Parameter statt \"M\" (steht eine Leerzeile direkt nach einer Kopfzeile?).\n"},
+         dir + "verschoben.vhd:7: Abschnitt \"A\": Die Deklaration \"N[1,2]\" steht nach einer "
+               "Leerzeile und wird nicht gelesen.\n"},
+        {{"lint", dir + "verschoben.vhd", "b"}, 0, ""},
         {{"lint", dir + "ohne_abschnitt.vhd"},
          1,
          dir + "ohne_abschnitt.vhd: Die Vorlage hat keinen Abschnitt (keine Zeile, die mit \"#\" "

@@ -44,8 +44,8 @@ const char* BoundText(TBound b) {
 
 // The grid rows of a section with every ranged parameter set to the bound;
 // parameters without a range keep their defaults.
-std::vector<TParamRow> RowsAt(const std::string& declString, TBound bound) {
-    auto rows = BuildParamRows(declString);
+std::vector<TParamRow> RowsAt(const std::vector<TTemplateDecl>& decls, TBound bound) {
+    auto rows = BuildParamRows(decls);
     if (bound == TBound::Defaults) return rows;
     for (auto& row : rows)
         if (const auto range = DeclRange(row.decl))
@@ -63,8 +63,7 @@ std::string ValuesText(const std::vector<TParamRow>& rows) {
 // Expands a section the way the main window does and writes the file.
 TWriteResult ExpandToFile(const std::string& templatePath, const std::string& section,
                           const std::vector<TParamRow>& rows, const std::string& outPath) {
-    TStrings body;
-    Tsrctemp(templatePath).GetBody(body, section);
+    TStrings body = Tsrctemp(templatePath).Find(section)->BodyText();
     ExpandTemplate(outPath, body, ParamsFromRows(rows));
     return SaveLines(outPath, body);
 }
@@ -106,9 +105,9 @@ TEST(ShippedTemplates, AtLeastSixFilesWithSeveralSectionsAndRanges) {
         const auto& sections = reader.Sections();
         EXPECT_GE(sections.size(), 2u);
         bool ranged = false;
-        for (const auto& decls : reader.VarDecls())
-            for (const auto& decl : SplitDecls(decls))
-                ranged = ranged || DeclRange(decl);
+        for (const auto& section : reader.Sections())
+            for (const auto& decl : section.decls)
+                ranged = ranged || decl.range;
         EXPECT_TRUE(ranged) << "no parameter with a range";
     }
 }
@@ -119,11 +118,10 @@ TEST_P(TemplateFile, EverySectionBuildsAtDefaultsAndAtBothBounds) {
     const std::string path = TemplateDir + GetParam();
     const Tsrctemp reader(path);
     int n = 0;
-    for (std::size_t s = 0; s < reader.Sections().size(); ++s) {
-        const std::string& section = reader.Sections()[s];
-        const std::string decls = s < reader.VarDecls().size() ? reader.VarDecls()[s] : "";
+    for (const auto& typed : reader.Sections()) {
+        const std::string& section = typed.name;
         for (TBound bound : {TBound::Defaults, TBound::Lower, TBound::Upper}) {
-            const auto rows = RowsAt(decls, bound);
+            const auto rows = RowsAt(typed.decls, bound);
             const std::string unit = "t_" + std::to_string(++n);
             const std::string what = GetParam() + ", section \"" + section + "\", " +
                                      BoundText(bound) + ValuesText(rows) + " (" + unit + ")";
@@ -159,10 +157,9 @@ TEST(ShippedTemplates, KorvaltCliWritesWhatTheWindowWrites) {
     for (const auto& file : TemplateFiles()) {
         const std::string path = TemplateDir + file;
         const Tsrctemp reader(path);
-        for (std::size_t s = 0; s < reader.Sections().size(); ++s) {
-            const std::string& section = reader.Sections()[s];
-            const auto rows =
-                RowsAt(s < reader.VarDecls().size() ? reader.VarDecls()[s] : "", TBound::Upper);
+        for (const auto& typed : reader.Sections()) {
+            const std::string& section = typed.name;
+            const auto rows = RowsAt(typed.decls, TBound::Upper);
             std::vector<std::string> argv = {KORVALT_CLI, "expand", path, section};
             for (const auto& row : rows)
                 if (DeclRange(row.decl)) argv.push_back(DeclName(row.decl) + "=" + row.value);
@@ -190,7 +187,7 @@ TEST(ShippedTemplates, KorvaltCliWritesWhatTheWindowWrites) {
 TEST(ShippedTemplates, UpCounterCountsLoadsAndSignalsTerminalCount) {
     const std::string path = TemplateDir + "zaehler.vhd";
     TTempDir dir;
-    auto rows = BuildParamRows(Tsrctemp(path).VarDecls().at(0));
+    auto rows = BuildParamRows(Tsrctemp(path).Sections().at(0).decls);
     ASSERT_EQ(rows.size(), 1u);
     rows[0].value = "4";
     ASSERT_TRUE(ExpandToFile(path, "Aufwaertszaehler", rows, dir.File("t_zaehler.vhd")));

@@ -15,19 +15,17 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const korvalt::Tsrctemp reader(korvalt::SplitLines(text));
-    korvalt::CheckTemplate(reader.Lines());
+    korvalt::CheckTemplate(reader.Sections());
     bool inComment = false;
     for (const auto& line : reader.Lines())
         korvalt::VhdlSpans(line, inComment);
     const auto& sections = reader.Sections();
     for (std::size_t s = 0; s < sections.size() && s < 16; ++s) {
-        const std::string decls = s < reader.VarDecls().size() ? reader.VarDecls()[s] : "";
-        auto rows = korvalt::BuildParamRows(decls);
+        auto rows = korvalt::BuildParamRows(sections[s].decls);
         for (auto& row : rows)
             if (auto corrected = korvalt::CheckValue(row.decl, row.value)) row.value = *corrected;
-        korvalt::TStrings body;
-        reader.GetBody(body, sections[s]);
-        korvalt::ExpandTemplate("/tmp/" + sections[s].substr(0, 40), body,
+        korvalt::TStrings body = reader.Find(sections[s].name)->BodyText();
+        korvalt::ExpandTemplate("/tmp/" + sections[s].name.substr(0, 40), body,
                                 korvalt::ParamsFromRows(rows));
     }
     return 0;

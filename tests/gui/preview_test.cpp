@@ -148,4 +148,8 @@ TEST_F(PreviewTest, FollowsCommittedValuesAndSectionsShowsCheckAndDescriptionAnd
     Get<QCheckBox>("VorschauCheckBox")->click();
     EXPECT_TRUE(Get("VorschauMemo")->isVisible());
     EXPECT_EQ(Preview(), "|BREIT| 1");
+    // The preview expands the template as it was read when chosen.
+    WriteBytes(programDir.File("Template/kaputt.vhd"), "#A\r\n<\r\nneu\r\n>\r\n");
+    Type("5", true);
+    EXPECT_EQ(Preview(), "|BREIT| 5");
 }

@@ -35,7 +35,9 @@ class MainFormTest : public ::testing::Test {
         std::filesystem::create_directory(programDir.File("Template"));
         std::filesystem::copy_file(DataPath("template/zaehler.vhd"),
                                    programDir.File("Template/zaehler.vhd"));
-        WriteBytes(programDir.File("Template/Register_mit-Enable.vhd"), "#A\r\n<\r\nx\r\n>\r\n");
+        // An empty line after a header: A has no parameter, B keeps its own.
+        WriteBytes(programDir.File("Template/Register_mit-Enable.vhd"),
+                   "#A\r\n\r\n-N[1,2]\r\n<\r\nx\r\n>\r\n#B\r\n-M[3]\r\n<\r\n|M|\r\n>\r\n");
         WriteBytes(programDir.File("Template/notes.txt"), "");
         WriteBytes(programDir.File("KORVALT.INI"), workDir.Path() + "\r\n");
     }
@@ -116,6 +118,10 @@ TEST_F(MainFormTest, CatalogueTemplateChoiceGridDefaultsAndAbbruch) {
     EXPECT_FALSE(Grid()->item(0, 0)->flags() & Qt::ItemIsEditable);
     SelectSection(1);
     EXPECT_EQ(Rows(), (QStringList{"BREITE[8]|8"}));
+    Choose("Register mit,Enable");
+    EXPECT_EQ(Rows(), (QStringList{"|"}));
+    SelectSection(1);
+    EXPECT_EQ(Rows(), (QStringList{"M[3]|3"}));
 
     // "Abbruch" leaves a template: the panel goes, the menu entry comes back.
     Get<QPushButton>("AbbruchBTN")->click();

@@ -11,8 +11,7 @@ using namespace korvalt;
 
 TEST(ExpandTemplate, CounterExampleByteForByte) {
     const Tsrctemp t(test::DataPath("template/zaehler.vhd"));
-    TStrings body;
-    t.GetBody(body, "Aufwaertszaehler");
+    TStrings body = t.Find("Aufwaertszaehler")->BodyText();
     const std::string path = OutputPath("/vhdl/", "zaehler8");
     EXPECT_EQ(path, "/vhdl/zaehler8.VHD");
     ExpandTemplate(path, body, {{"BREITE", "8"}, {"START", "3"}});

@@ -18,7 +18,8 @@ TEST(CheckTemplate, ReportsWhatEachCaseFileExpects) {
         ASSERT_TRUE(ReadLines(entry.path().string(), lines));
         for (const auto& line : lines)
             if (line.starts_with("= ")) expected.push_back(line.substr(2));
-        for (const auto& finding : CheckTemplate(lines, entry.path().filename().string()))
+        for (const auto& finding :
+             CheckTemplate(Tsrctemp(lines).Sections(), entry.path().filename().string()))
             found.push_back(FindingText(finding));
         EXPECT_EQ(found, expected) << entry.path();
         ++files;
@@ -26,17 +27,13 @@ TEST(CheckTemplate, ReportsWhatEachCaseFileExpects) {
     EXPECT_GE(files, 11);
 }
 
-TEST(CheckTemplate, SectionsKeepTheirDescriptionAndTrialValuesCoverBothEnds) {
-    const auto layouts = SectionLayouts(
-        {"x", "#A", "Zaehlt ab START", "-N[2..8]", "  aufwaerts. ", "<", "b", ">", "#B", "<"});
-    ASSERT_EQ(layouts.size(), 2u);
-    EXPECT_EQ(layouts[0].description, "Zaehlt ab START aufwaerts.");
-    EXPECT_EQ(layouts[0].bodyClose, 7u);
-    EXPECT_EQ(layouts[1].bodyClose, NoLine);
+TEST(CheckTemplate, TrialValuesCoverDefaultsAndBothEnds) {
     std::string values;
-    for (const auto& set : TrialValues("N[2..8]|W[4]|M[3,1]|"))
+    const std::vector<TTemplateDecl> decls{ReadDecl("N[2..8]"), ReadDecl("W[4]"),
+                                           ReadDecl("M[3,1]")};
+    for (const auto& set : TrialValues(decls))
         for (const auto& row : set)
             values += row.value + (&row == &set.back() ? ";" : ",");
     EXPECT_EQ(values, "2,4,3;2,4,1;8,4,3;");
-    EXPECT_EQ(TrialValues("W[4]|").size(), 1u);
+    EXPECT_EQ(TrialValues({ReadDecl("W[4]")}).size(), 1u);
 }

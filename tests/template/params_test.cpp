@@ -24,14 +24,17 @@ TEST(Declarations, AsTheDataFileSays) {
 }
 
 TEST(Declarations, GridRowsShowBlanksForEmptyTextsAndWidthFollowsTheLongest) {
-    const auto rows = BuildParamRows("BREITE[4..16]|START[0,15]||X[]|");
+    std::vector<TTemplateDecl> decls;
+    for (const char* text : {"BREITE[4..16]", "START[0,15]", "", "X[]"})
+        decls.push_back(ReadDecl(text));
+    const auto rows = BuildParamRows(decls);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].decl, "BREITE[4..16]");
     EXPECT_EQ(rows[0].value, "4");
     EXPECT_EQ(rows[2].decl, " ");
     EXPECT_EQ(rows[2].value, "0");
     EXPECT_EQ(rows[3].value, " ");
-    EXPECT_TRUE(BuildParamRows("").empty());
-    EXPECT_EQ(LongestDecl("BREITE[4..16]|START[0,15]|"), 13u);
-    EXPECT_EQ(LongestDecl("N|"), 10u);
+    EXPECT_TRUE(BuildParamRows({}).empty());
+    EXPECT_EQ(LongestDecl(decls), 13u);
+    EXPECT_EQ(LongestDecl({ReadDecl("N")}), 10u);
 }

@@ -5,48 +5,46 @@
 
 using namespace korvalt;
 
-TEST(Tsrctemp, ReadsTheCounterTemplate) {
+TEST(Tsrctemp, ReadsTheCounterTemplateAndFindsASectionByItsWholeNameIgnoringCase) {
     const Tsrctemp t(test::DataPath("template/zaehler.vhd"));
-    EXPECT_EQ(t.Sections(), (TStrings{"Aufwaertszaehler", "Abwaertszaehler"}));
-    EXPECT_EQ(t.VarDecls(), (TStrings{"BREITE[4..16]|START[0,15]|", "BREITE[8]|"}));
-    TStrings body;
-    t.GetBody(body, "ABWAERTSZAEHLER");
-    ASSERT_EQ(body.size(), 4u);
-    EXPECT_EQ(body[0], "entity |NAME| is");
+    ASSERT_EQ(t.Sections().size(), 2u);
+    const TTemplateSection& up = t.Sections()[0];
+    EXPECT_EQ(up.name, "Aufwaertszaehler");
+    EXPECT_EQ(up.DescriptionText(), "Zaehlt ab START aufwaerts.");
+    ASSERT_EQ(up.decls.size(), 2u);
+    EXPECT_EQ(up.decls[1].text + "|" + up.decls[1].name + "|" + up.decls[1].def + "|" +
+                  std::to_string(up.decls[1].range->hi),
+              "START[0,15]|START|0|15");
+    const TTemplateSection* down = t.Find("ABWAERTSZAEHLER");
+    ASSERT_EQ(down, &t.Sections()[1]);
+    EXPECT_EQ(down->Body().at(0).text, "entity |NAME| is");
+    EXPECT_EQ(down->BodyText().size(), 4u);
+    EXPECT_EQ(t.Find("Abwaerts"), nullptr);
+    // Generation writes the body of the first section of a name.
+    const Tsrctemp twice(TStrings{"#Z", "<", "a", ">", "#z", "<", "b", ">"});
+    EXPECT_EQ(twice.Find("z")->BodyText(), TStrings{"a"});
+    EXPECT_TRUE(Tsrctemp("/nonexistent/korvalt.vhd").Sections().empty());
 }
 
-TEST(Tsrctemp, UnreadableFileGivesEmptyLists) {
-    const Tsrctemp t("/nonexistent/korvalt.vhd");
-    EXPECT_TRUE(t.Sections().empty());
-    EXPECT_TRUE(t.VarDecls().empty());
-    TStrings body;
-    t.GetBody(body, "x");
-    EXPECT_TRUE(body.empty());
-}
-
-// tests/data/template/pairing.txt: sections and the declaration areas paired with them.
-TEST(Tsrctemp, DeclarationAreasAndPairing) {
-    const auto rows = test::DataRows("template/pairing.txt", '\t');
-    EXPECT_GE(rows.size(), 9u);
+// tests/data/template/sections.txt: the sections read from a template's lines.
+TEST(Tsrctemp, SectionsAsTheDataFileSays) {
+    const auto rows = test::DataRows("template/sections.txt", '\t');
+    EXPECT_GE(rows.size(), 12u);
     for (const auto& c : rows) {
         const Tsrctemp t(test::ListOf(c[1]));
-        EXPECT_EQ(t.Sections(), test::ListOf(c[2])) << c[0];
-        EXPECT_EQ(t.VarDecls(), test::ListOf(c.at(3))) << c[0];
+        TStrings shown;
+        for (const auto& s : t.Sections()) {
+            std::string decls, description, body;
+            for (const auto& d : s.decls)
+                decls += (decls.empty() ? "" : ",") + d.text + "@" + std::to_string(d.line);
+            for (const auto& l : s.description)
+                description += (description.empty() ? "" : ",") + std::to_string(l.line);
+            if (const auto b = s.Body(); !b.empty())
+                body = std::to_string(b.front().line) + ".." + std::to_string(b.back().line);
+            shown.push_back(s.name + "|" + decls + "|" + description + "|<" +
+                            std::to_string(s.bodyOpen) + ">" + std::to_string(s.bodyClose) + "|" +
+                            body);
+        }
+        EXPECT_EQ(shown, test::ListOf(c.at(2))) << c[0];
     }
-}
-
-TEST(Tsrctemp, BodyLookupMatchesWholeHeaderIgnoringCaseAndTakesTheFirst) {
-    const Tsrctemp t(TStrings{"#Zaehler", "<", "one", "", "#x", ">", "#ZAEHLER", "<", "two", ">",
-                              "#Ohne", "-N", "#Rest", "<", "r"});
-    TStrings body;
-    t.GetBody(body, "zaehler");
-    // A "#" line inside a body is still copied, empty lines included.
-    EXPECT_EQ(body, (TStrings{"one", "", "#x"}));
-    body.clear();
-    t.GetBody(body, "Zaehl");
-    EXPECT_TRUE(body.empty());
-    // Without its own "<" the search runs on to the next one; no ">" ends at the file's end.
-    body.clear();
-    t.GetBody(body, "Ohne");
-    EXPECT_EQ(body, (TStrings{"r"}));
 }

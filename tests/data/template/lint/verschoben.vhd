@@ -1,7 +1,7 @@
 Leerzeilen im Deklarationsteil.
-= Zeile 5, Abschnitt "A": Im Fenster erhält der Abschnitt die Parameter "M" statt keiner (steht eine Leerzeile direkt nach einer Kopfzeile?).
+Eine Leerzeile direkt nach der Kopfzeile beendet den Deklarationsteil von A;
 = Zeile 7, Abschnitt "A": Die Deklaration "N[1,2]" steht nach einer Leerzeile und wird nicht gelesen.
-= Zeile 11, Abschnitt "B": Im Fenster erhält der Abschnitt keine Parameter statt "M" (steht eine Leerzeile direkt nach einer Kopfzeile?).
+B behaelt seinen Parameter M.
 #A
 
 -N[1,2]
