@@ -11,7 +11,7 @@ DESTDIR    ?=
 
 BUILD_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev \
                   libgraphviz-dev
-TEST_PACKAGES  := $(BUILD_PACKAGES) ghdl clang clang-format libclang-rt-14-dev locales libc-l10n
+TEST_PACKAGES  := $(BUILD_PACKAGES) ghdl yosys clang clang-format libclang-rt-14-dev locales libc-l10n
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev
 # dpkg-shlibdeps (dpkg-dev) and file find the package's library dependencies;
 # the rest checks the package and runs its window program on a virtual screen.

@@ -58,7 +58,7 @@ scripts and build systems.")
 # standard buttons.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "ghdl, graphviz")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "ghdl, graphviz, yosys")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -13,18 +13,32 @@
 namespace korvalt::cli {
 
 TFsmArgs ParseFsmArgs(const TArgs& args, TFsmOptions options, const char* usage) {
-    std::vector<TOption> known = {{"--moore", ""}, {"--mealy", ""}};
+    std::vector<TOption> known = {{"--moore", ""},       {"--mealy", ""},
+                                  {"--numeric-std", ""}, {"--rising-edge", ""},
+                                  {"--safe", ""},        {"--registered-outputs", ""}};
     if (options != TFsmOptions::KindOnly) known.push_back(OutOption());
     if (options == TFsmOptions::OutAndEntity)
         known.push_back({"--entity", "Nach --entity fehlt der Name der Entity."});
     const TParsedArgs p = ParseArgs(args, known);
     TFsmArgs r;
     for (const auto& a : p.positional) {
+        if (a.starts_with("--encoding=")) {
+            TKodierung k{};
+            if (!KodierungOf(std::string_view(a).substr(11), k))
+                throw TCliError("Unbekannte Kodierung \"" + a.substr(11) +
+                                "\": erlaubt sind auto, one-hot, gray und binary.");
+            r.encoding = k;
+            continue;
+        }
         if (!r.workspace.empty() || a.starts_with("-"))
             throw TCliError("Unerwartetes Argument \"" + a + "\". " + usage);
         r.workspace = a;
     }
     if (r.workspace.empty()) throw TCliError(usage);
+    r.numericStd = p.Has("--numeric-std");
+    r.risingEdge = p.Has("--rising-edge");
+    r.safe = p.Has("--safe");
+    r.registeredOutputs = p.Has("--registered-outputs");
     if (p.Count("--moore") + p.Count("--mealy") > 1)
         throw TCliError("Bitte nur eine der Angaben --moore und --mealy.");
     if (p.Has("--moore") || p.Has("--mealy")) {
@@ -51,8 +65,16 @@ TFsmArgs ParseFsmArgs(const TArgs& args, TFsmOptions options, const char* usage)
 void LoadMachine(const TFsmArgs& args, TMachine& m) {
     TAutomat a;
     a.Moore = args.moore;
-    if (!LoadWorkspaceFile(a, args.workspace))
+    TStrings ignored;
+    if (!LoadWorkspaceFile(a, args.workspace, &ignored))
         throw TCliError("Die Arbeitsdatei \"" + args.workspace + "\" kann nicht gelesen werden.");
+    if (!ignored.empty()) std::cerr << Show(IgnoredOptionenMessage(ignored)) << '\n';
+    TOptionen& o = a.Optionen;
+    o.NumericStd = o.NumericStd || args.numericStd;
+    o.Flanke = o.Flanke || args.risingEdge;
+    o.Sicher = o.Sicher || args.safe;
+    o.Register = o.Register || args.registeredOutputs;
+    if (args.encoding) o.Kodierung = *args.encoding;
     m = ReadMachine(a);
 }
 
@@ -68,9 +90,10 @@ bool LoadAndCheck(const TFsmArgs& args, TMachine& m) {
 namespace {
 
 int Fsm(const TArgs& args) {
-    const TFsmArgs fa =
-        ParseFsmArgs(args, TFsmOptions::Out,
-                     "Aufruf: korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy]");
+    const std::string usage =
+        std::string("Aufruf: korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy] ") +
+        OptionFlagsUsage;
+    const TFsmArgs fa = ParseFsmArgs(args, TFsmOptions::Out, usage.c_str());
     TMachine a;
     if (!LoadAndCheck(fa, a)) return 1;
     if (const TOutcome o = WriteStateMachine(a, fa.out); !o) throw TCliError(o.message);
@@ -86,14 +109,22 @@ int Check(const TArgs& args) {
                : 1;
 }
 
-const TCommand fsmCommand{"fsm", Fsm,
-                          R"(  korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy]
+const TCommand fsmCommand{
+    "fsm", Fsm,
+    R"(  korvalt-cli fsm ARBEITSDATEI [-o AUSGABE] [--moore|--mealy] [OPTIONEN]
       Prüft die Automatenbeschreibung (Moore.txt oder Mealy.txt; die Art
       ergibt sich aus dem Dateinamen oder der Angabe) und schreibt die
       VHDL-Datei AUSGABE (Vorgabe moore.vhd bzw. mealy.vhd im aktuellen
       Ordner). Der Entity-Name ist der Dateiname bis zum ersten ".".
       Schlägt eine Prüfung fehl, stehen die Meldungen auf stderr, es wird
       nichts geschrieben, und der Rückgabewert ist 1.
+      OPTIONEN (eine Angabe gilt vor der in der Arbeitsdatei gespeicherten):
+        --numeric-std         nur std_logic_1164, ohne std_logic_arith/unsigned
+        --rising-edge         rising_edge(clk) bzw. falling_edge(clk)
+        --encoding=auto|one-hot|gray|binary
+                              Kodierungsattribute (aufgezählte Zustände)
+        --safe                ein Code ohne Zustand führt in den Resetzustand
+        --registered-outputs  Moore-Ausgänge aus Flipflops
 )"};
 const TCommand checkCommand{"check", Check, R"(  korvalt-cli check ARBEITSDATEI [--moore|--mealy]
       Prüft die Automatenbeschreibung nur. Rückgabewert 0, wenn alle

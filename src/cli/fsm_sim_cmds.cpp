@@ -27,9 +27,11 @@ void PrintSkippedRows(const TMachine& a, const TTour& tour) {
 }
 
 int FsmTestbench(const TArgs& args) {
-    const char* usage = "Aufruf: korvalt-cli fsm-testbench ARBEITSDATEI [--entity NAME] [-o DATEI] "
-                        "[--moore|--mealy]";
-    const TFsmArgs fa = ParseFsmArgs(args, TFsmOptions::OutAndEntity, usage);
+    const std::string usage =
+        std::string("Aufruf: korvalt-cli fsm-testbench ARBEITSDATEI [--entity NAME] [-o DATEI] "
+                    "[--moore|--mealy] ") +
+        OptionFlagsUsage;
+    const TFsmArgs fa = ParseFsmArgs(args, TFsmOptions::OutAndEntity, usage.c_str());
     const std::string entity =
         CheckedEntity(fa.entity.empty() ? EntityNameOf(DefaultVhdlFileName(fa.moore)) : fa.entity);
     const std::string out = fa.haveOut ? fa.out : AutomatTestbenchFileName(entity);
@@ -75,11 +77,13 @@ int Simulate(const TArgs& args) {
 const TCommand testbenchCommand{
     "fsm-testbench", FsmTestbench,
     R"(  korvalt-cli fsm-testbench ARBEITSDATEI [--entity NAME] [-o DATEI] [--moore|--mealy]
+                           [OPTIONEN]
       Schreibt eine selbstprüfende VHDL-2008-Testbench (Entity NAME_tb) für
       die Entity NAME, die "fsm" erzeugt (Vorgabe moore bzw. mealy), nach
       DATEI (Vorgabe NAME_tb.vhd im aktuellen Ordner). Zeilen der
       Automatentabelle, die nie genommen werden können, stehen auf stderr.
       Rückgabewert 1, wenn eine Prüfung der Beschreibung fehlschlägt.
+      OPTIONEN wie bei "fsm"; die Testbench prüft den Automaten in jedem Stil.
 )"};
 const TCommand simulateCommand{"simulate", Simulate,
                                R"(  korvalt-cli simulate ARBEITSDATEI [--moore|--mealy]

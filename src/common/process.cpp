@@ -1,5 +1,6 @@
 #include "common/process.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -44,12 +45,16 @@ std::string FindProgram(const std::string& name) {
 }
 
 int RunProgram(const std::string& program, const std::vector<std::string>& args,
-               const std::string& workDir, std::string& output) {
+               const std::string& workDir, std::string& output, const std::string& stdoutFile) {
     int pipeFds[2];
     if (pipe(pipeFds) != 0) return -1;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
+    if (stdoutFile.empty())
+        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
+    else
+        posix_spawn_file_actions_addopen(&actions, 1, stdoutFile.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 2);
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
     if (!workDir.empty()) posix_spawn_file_actions_addchdir_np(&actions, workDir.c_str());

@@ -15,8 +15,11 @@ std::string FindProgram(const std::string& name);
 // Runs program (a path, or a name looked up on PATH) with args in the folder
 // workDir, its stdout and stderr together into output. Returns its exit code,
 // 128 and up when it died of a signal, or -1 when it could not be started.
+// With stdoutFile, stdout goes into that file instead (a netlist, say) and
+// output collects stderr alone.
 int RunProgram(const std::string& program, const std::vector<std::string>& args,
-               const std::string& workDir, std::string& output);
+               const std::string& workDir, std::string& output,
+               const std::string& stdoutFile = "");
 
 // A new empty folder below the system's temporary folder, removed with
 // everything in it when the value goes; its path ends in the separator.

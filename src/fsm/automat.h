@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "common/strings.h"
+#include "fsm/options.h"
 
 namespace korvalt {
 
@@ -38,6 +39,7 @@ struct TAutomat {
     std::string Resetzustand;
     std::string ResetAktiv = "1"; // "0": reset active low
     std::string TaktAktiv = "1";  // "0": falling clock edge
+    TOptionen Optionen;           // the code style of the VHDL file
 
     bool operator==(const TAutomat&) const = default;
 };

@@ -5,6 +5,8 @@ target_sources(korvalt_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ghdl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/grid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/machine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/simulation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/synthcheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/synthesis.cpp
   ${CMAKE_CURRENT_LIST_DIR}/workspace.cpp)

@@ -183,9 +183,13 @@ CellTable BuildGrid(TAutomat& a, TPart part, bool& modified) {
         return BuildMatrix(a.Eingangsmatrix, a.Eingangsbitbreite, "X");
     case TPart::Ausgangsmatrix:
         return BuildMatrix(a.Ausgangsmatrix, a.Ausgangsbitbreite, "Y");
-    case TPart::Zustandsmatrix:
-        return BuildMatrix(a.Zustandsmatrix,
-                           BitsNeeded(static_cast<std::int64_t>(a.Zustandsmatrix.size())), "X(Z)");
+    case TPart::Zustandsmatrix: {
+        // The generator reads the width of the first code, so the grid shows it.
+        std::int64_t w = BitsNeeded(static_cast<std::int64_t>(a.Zustandsmatrix.size()));
+        if (!a.Zustandsmatrix.empty() && ParseEntry(a.Zustandsmatrix.front()).HasBar)
+            w = std::max<std::int64_t>(w, EntryBits(a.Zustandsmatrix.front()).size());
+        return BuildMatrix(a.Zustandsmatrix, w, "X(Z)");
+    }
     case TPart::Automatentabelle:
         return BuildAutomatentabelle(a, modified);
     case TPart::Ausgangstabelle:
@@ -213,6 +217,33 @@ void StoreGrid(TAutomat& a, TPart part, const CellTable& table) {
         }
         list.push_back(FormatEntry(e));
     }
+}
+
+CellTable AssignCodes(const CellTable& table, TCodeArt art) {
+    const int n = table.RowCount() - 1;
+    const int w = art == TCodeArt::OneHot ? std::clamp(n, 1, static_cast<int>(MaxBitWidth))
+                                          : std::max(BitsNeeded(n), 1);
+    CellTable t;
+    t.SetSize(w + 1, n + 1);
+    t.FixedCols = table.FixedCols;
+    t.FixedRows = table.FixedRows;
+    t.Editable = table.Editable;
+    for (int c = 1; c <= w; ++c)
+        t.SetCell(c, 0, "X(Z)" + std::to_string(w - c));
+    for (int r = 1; r <= n; ++r) {
+        t.SetCell(0, r, table.Cell(0, r));
+        const auto i = static_cast<std::uint64_t>(r - 1);
+        for (int c = 1; c <= w; ++c) {
+            const int bit = w - c; // column 1 holds the leftmost bit
+            bool one = false;
+            if (art == TCodeArt::OneHot)
+                one = bit == r - 1;
+            else if (bit < 64)
+                one = (((art == TCodeArt::Gray ? i ^ (i >> 1) : i) >> bit) & 1u) != 0;
+            t.SetCell(c, r, one ? "1" : "0");
+        }
+    }
+    return t;
 }
 
 void InsertTableRow(CellTable& table, int row) {

@@ -71,6 +71,12 @@ TStrings CellNames(const TAutomat& a, TPart part, const CellTable& table, int co
 // Nothing when the text begins several names or none.
 std::optional<std::string> ResolveTypedName(const TStrings& names, std::string_view typed);
 
+// "Codes vergeben": fills the state matrix's grid with codes in row order.
+// Binary and Gray codes are BitsNeeded(states) wide (at least 1), one-hot
+// codes as wide as there are states; the header follows the width.
+enum class TCodeArt { Binaer, Gray, OneHot };
+CellTable AssignCodes(const CellTable& table, TCodeArt art);
+
 // Whether a data row has a cell containing text, ignoring case (every row for "").
 bool RowMatches(const CellTable& table, int row, std::string_view text);
 

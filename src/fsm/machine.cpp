@@ -83,6 +83,7 @@ bool TMachine::Coded() const {
 TMachine ReadMachine(const TAutomat& a) {
     TMachine m;
     m.Moore = a.Moore;
+    m.Optionen = a.Optionen;
     for (const auto& e : a.Eingangsmatrix)
         m.Eingaenge.push_back(Named(e));
     for (const auto& e : a.Ausgangsmatrix)
@@ -130,6 +131,7 @@ TMachine ReadMachine(const TAutomat& a) {
 TAutomat WriteMachine(const TMachine& m) {
     TAutomat a;
     a.Moore = m.Moore;
+    a.Optionen = m.Optionen;
     for (const auto& e : m.Eingaenge)
         a.Eingangsmatrix.push_back(StoredEntry(e));
     for (const auto& e : m.Ausgaenge)

@@ -88,6 +88,7 @@ struct TMachine {
     std::string Resetzustand;
     std::string ResetAktiv = "1";
     std::string TaktAktiv = "1";
+    TOptionen Optionen;
 
     // How rows name states and inputs: Moore ignoring case, Mealy exactly
     // (its generator looks rows up by exact names).

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/cp1252.h"
+
 namespace korvalt {
 
 int StateCodeWidth(const std::vector<TNamed>& states) {
@@ -48,15 +50,72 @@ const std::string& Field(const TTransition& row, const TRef& field) {
     return row.Complete ? field.Name : none;
 }
 
-void MooreTransitions(const TMachine& a, TStrings& out) {
+// With registered outputs, " y <= OUTPUT;": what the state's outputs are
+// (yx for a state without an output row); empty without an output table.
+std::string LoadOutputs(const TMachine& a, const std::string& state) {
+    if (a.Ausgangszeilen.empty()) return {};
+    const std::string y = a.OutputOf(state);
+    return " y <= " + (y.empty() ? std::string("yx") : y) + ";";
+}
+
+void MooreTransitions(const TMachine& a, bool registered, TStrings& out) {
     bool first = true;
     for (const auto& row : a.Zeilen) {
+        const std::string& next = Field(row, row.Folgezustand);
         out.push_back(std::string(21, ' ') + Keyword(first) + " z = " + Field(row, row.Zustand) +
-                      " and x = " + Field(row, row.Bedingung) +
-                      " then z <= " + Field(row, row.Folgezustand) + ";");
+                      " and x = " + Field(row, row.Bedingung) + " then z <= " + next + ";" +
+                      (registered ? LoadOutputs(a, next) : ""));
         first = false;
     }
     if (!a.Zeilen.empty()) out.push_back(std::string(21, ' ') + "end if;");
+}
+
+// The coded form's recovery: a code no state has (also "U" before the first
+// reset) is overwritten by the reset state at the edge. It comes after the
+// transitions, so it wins; a case compares the bits exactly, "U" included.
+void SafeRecovery(const TMachine& a, bool registered, TStrings& out) {
+    std::string choices;
+    std::vector<std::string> seen;
+    for (const auto& s : a.Zustaende) {
+        const std::string bits = s.Bits.empty() ? std::string("0") : s.Bits;
+        // Two states with one code would be one choice twice, which VHDL forbids.
+        if (std::find(seen.begin(), seen.end(), bits) != seen.end()) continue;
+        seen.push_back(bits);
+        choices += (choices.empty() ? "" : " | ") + s.Written();
+    }
+    const std::string pad(21, ' ');
+    out.push_back(pad + Utf8ToCp1252("-- Sicherer Automat: ein Code ohne Zustand führt in den "
+                                     "Resetzustand"));
+    out.push_back(pad + "case z is");
+    out.push_back(pad + "  when " + choices + " => null;");
+    out.push_back(pad + "  when others => z <= " + a.ResetName() + ";" +
+                  (registered ? LoadOutputs(a, a.ResetName()) : ""));
+    out.push_back(pad + "end case;");
+}
+
+// The enumerated form's encoding and recovery, as attributes the FPGA tools
+// read; GHDL and a simulation pass over them.
+void EncodingAttributes(const TOptionen& o, TStrings& out) {
+    if (o.Kodierung == TKodierung::Auto && !o.Sicher) return;
+    static const char* fsmEncoding[] = {"", "one_hot", "gray", "sequential"};
+    static const char* synEncoding[] = {"", "onehot", "gray", "sequential"};
+    const auto k = static_cast<std::size_t>(o.Kodierung);
+    out.push_back("   -- fsm_encoding und fsm_safe_state liest Vivado, syn_encoding lesen Synplify "
+                  "und Quartus");
+    if (o.Kodierung != TKodierung::Auto) {
+        out.push_back("   attribute fsm_encoding : string;");
+        out.push_back(std::string("   attribute fsm_encoding of z : signal is \"") +
+                      fsmEncoding[k] + "\";");
+    }
+    if (o.Sicher) {
+        out.push_back("   attribute fsm_safe_state : string;");
+        out.push_back("   attribute fsm_safe_state of z : signal is \"reset_state\";");
+    }
+    std::string syn = o.Sicher ? "safe" : "";
+    if (o.Kodierung != TKodierung::Auto)
+        syn += (syn.empty() ? "" : ",") + std::string(synEncoding[k]);
+    out.push_back("   attribute syn_encoding : string;");
+    out.push_back("   attribute syn_encoding of zustand : type is \"" + syn + "\";");
 }
 
 void MooreOutputs(const TMachine& a, TStrings& out) {
@@ -103,14 +162,15 @@ TStrings BuildAutomatVhdl(const TMachine& a, const std::string& entity) {
     const TBounds b = VectorBounds(a);
     const bool coded = a.Coded();
     const bool mealy = !a.Moore;
-    TStrings out = {"library IEEE;",
-                    "use IEEE.STD_LOGIC_1164.ALL;",
-                    "use IEEE.STD_LOGIC_ARITH.ALL;",
-                    "use IEEE.STD_LOGIC_UNSIGNED.ALL;",
-                    "",
-                    "entity " + entity + " is",
-                    "    Port(clk,rst : in std_logic;",
-                    "         x : in std_logic_vector" + Range(b.xh) + ";"};
+    const TOptionen& o = a.Optionen;
+    // The file uses no function of numeric_std, so that option leaves std_logic_1164 alone.
+    TStrings out = {"library IEEE;", "use IEEE.STD_LOGIC_1164.ALL;"};
+    if (!o.NumericStd) {
+        out.push_back("use IEEE.STD_LOGIC_ARITH.ALL;");
+        out.push_back("use IEEE.STD_LOGIC_UNSIGNED.ALL;");
+    }
+    out.insert(out.end(), {"", "entity " + entity + " is", "    Port(clk,rst : in std_logic;",
+                           "         x : in std_logic_vector" + Range(b.xh) + ";"});
     if (mealy && coded) out.push_back("         z : inout std_logic_vector" + Range(b.zh) + ";");
     out.push_back("         y : out std_logic_vector" + Range(b.yh) + ");");
     out.push_back("end " + entity + ";");
@@ -139,6 +199,7 @@ TStrings BuildAutomatVhdl(const TMachine& a, const std::string& entity) {
             names += (names.empty() ? "" : ",") + s.Written();
         out.push_back("   type zustand is (" + std::string(mealy ? "zx," : "") + names + ");");
         out.push_back("   signal z : zustand;");
+        EncodingAttributes(o, out);
     }
 
     out.push_back("");
@@ -165,27 +226,34 @@ TStrings BuildAutomatVhdl(const TMachine& a, const std::string& entity) {
 
     out.push_back("  pSync:  PROCESS(clk,rst)");
     out.push_back("          BEGIN");
-    out.push_back("            if rst = '" + a.ResetAktiv + "' then z <= " + a.ResetName() + ";");
-    out.push_back("               elsif (clk'event and clk = '" + a.TaktAktiv + "') then");
-    if (mealy) {
+    const bool registered = !mealy && o.Register;
+    out.push_back("            if rst = '" + a.ResetAktiv + "' then z <= " + a.ResetName() + ";" +
+                  (registered ? LoadOutputs(a, a.ResetName()) : ""));
+    if (o.Flanke)
+        out.push_back(std::string("               elsif ") +
+                      (a.TaktAktiv == "0" ? "falling_edge" : "rising_edge") + "(clk) then");
+    else
+        out.push_back("               elsif (clk'event and clk = '" + a.TaktAktiv + "') then");
+    if (mealy)
         out.push_back("                     z <= zn;");
-        out.push_back("            end if;");
-        out.push_back("");
-    } else {
-        MooreTransitions(a, out);
-        out.push_back("            end if;");
-    }
+    else
+        MooreTransitions(a, registered, out);
+    if (coded && o.Sicher) SafeRecovery(a, registered, out);
+    out.push_back("            end if;");
+    if (mealy) out.push_back("");
     out.push_back("          END PROCESS pSync;");
     out.push_back("");
 
-    out.push_back(mealy ? "  pASync: PROCESS(z,x)" : "  pASync: PROCESS(z)");
-    out.push_back("          BEGIN");
-    if (mealy)
-        MealyCases(a, out);
-    else
-        MooreOutputs(a, out);
-    out.push_back("          END PROCESS pASync;");
-    out.push_back("");
+    if (!registered) {
+        out.push_back(mealy ? "  pASync: PROCESS(z,x)" : "  pASync: PROCESS(z)");
+        out.push_back("          BEGIN");
+        if (mealy)
+            MealyCases(a, out);
+        else
+            MooreOutputs(a, out);
+        out.push_back("          END PROCESS pASync;");
+        out.push_back("");
+    }
     out.push_back("end Behavioral;");
     out.push_back("");
     return out;

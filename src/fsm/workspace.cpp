@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/ascii.h"
+#include "common/cp1252.h"
 #include "common/intread.h"
 
 namespace korvalt {
@@ -27,6 +28,7 @@ TStrings WorkspaceLines(const TAutomat& a) {
     if (!a.Resetzustand.empty()) lines.push_back("#RST" + a.Resetzustand);
     if (!a.ResetAktiv.empty()) lines.push_back("#BRST" + a.ResetAktiv);
     if (!a.TaktAktiv.empty()) lines.push_back("#BCLK" + a.TaktAktiv);
+    if (const std::string o = OptionenLine(a.Optionen); !o.empty()) lines.push_back(o);
     return lines;
 }
 
@@ -47,18 +49,24 @@ TWriteResult SaveWorkspace(const TAutomat& a, const std::string& directory) {
     return SaveWorkspaceFile(a, directory + WorkspaceFileName(a.Moore));
 }
 
-void LoadWorkspaceText(TAutomat& a, std::string_view text) {
+void LoadWorkspaceText(TAutomat& a, std::string_view text, TStrings* ignored) {
     TStrings* lists[] = {&a.Eingangsmatrix, &a.Ausgangsmatrix, &a.Zustandsmatrix,
                          &a.Automatentabelle, &a.Ausgangstabelle};
     const char* markers[] = {"#IN", "#OUT", "#Z", "#AUTOMAT", "#AUSGTAB"};
     for (TStrings* l : lists)
         l->clear();
+    a.Optionen = {};
+    TStrings unused;
     TStrings* current = nullptr;
     auto from = [](const std::string& line, std::size_t pos) {
         return pos < line.size() ? line.substr(pos) : std::string();
     };
     for (const std::string& line : SplitLines(text)) {
         if (line.empty()) continue;
+        if (IsOptionenLine(line)) {
+            ReadOptionenLine(line, a.Optionen, unused);
+            continue;
+        }
         if (line[0] != '#' && current) current->push_back(line);
         const std::string up = UpperCase(line);
         auto has = [&up](const char* marker) { return up.find(marker) != std::string::npos; };
@@ -70,6 +78,7 @@ void LoadWorkspaceText(TAutomat& a, std::string_view text) {
         if (has("#BRST")) a.ResetAktiv = line.size() > 5 ? line.substr(5, 1) : "";
         if (has("#BCLK")) a.TaktAktiv = line.size() > 5 ? line.substr(5, 1) : "";
     }
+    if (ignored) *ignored = std::move(unused);
 }
 
 std::optional<bool> DescribesMoore(std::string_view text) {
@@ -86,15 +95,23 @@ std::optional<bool> DescribesMoore(std::string_view text) {
     return std::nullopt;
 }
 
-TReadResult LoadWorkspaceFile(TAutomat& a, const std::string& path) {
+TReadResult LoadWorkspaceFile(TAutomat& a, const std::string& path, TStrings* ignored) {
     std::string bytes;
     const TReadResult result = ReadFileBytes(path, bytes);
-    if (result) LoadWorkspaceText(a, bytes);
+    if (result) LoadWorkspaceText(a, bytes, ignored);
     return result;
 }
 
-TReadResult LoadWorkspace(TAutomat& a, const std::string& directory) {
-    return LoadWorkspaceFile(a, directory + WorkspaceFileName(a.Moore));
+TReadResult LoadWorkspace(TAutomat& a, const std::string& directory, TStrings* ignored) {
+    return LoadWorkspaceFile(a, directory + WorkspaceFileName(a.Moore), ignored);
+}
+
+std::string IgnoredOptionenMessage(const TStrings& ignored) {
+    if (ignored.empty()) return {};
+    std::string words;
+    for (const auto& w : ignored)
+        words += (words.empty() ? "" : ", ") + w;
+    return Utf8ToCp1252("Unbekannte Optionen übergangen: ") + words;
 }
 
 } // namespace korvalt

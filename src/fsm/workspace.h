@@ -6,7 +6,9 @@
 //   #IN  inputs   #OUT  outputs   #Z  states   #AUTOMAT  transitions
 //   #AUSGTAB  output table (also for Mealy, then normally empty)
 //   #RST<reset state>  #BRST<reset level>  #BCLK<clock level>  (each only when not empty)
-// Data lines are the model's entries as they are. Reading accepts CR LF and
+//   #OPTIONEN key=value ...  (only when an option differs from the default; fsm/options.h)
+// Data lines are the model's entries as they are. A file without the options
+// line gives the default options. Reading accepts CR LF and
 // bare LF, ignores empty lines, and finds the markers anywhere in a line
 // ignoring case (#in, #INPUTS); values are taken from fixed positions.
 #pragma once
@@ -37,11 +39,14 @@ bool WorkspaceFileDiffers(const TAutomat& a, const std::string& path);
 // that is missing (result.missing) or cannot be read (a folder, a read error:
 // the reason in result.error) leaves the model as it is: it is read whole
 // before anything of it is taken.
-TReadResult LoadWorkspace(TAutomat& a, const std::string& directory);
-TReadResult LoadWorkspaceFile(TAutomat& a, const std::string& path);
-// Reads file text into the model: the five lists are replaced; widths, reset
-// state and levels change only where the text has their line.
-void LoadWorkspaceText(TAutomat& a, std::string_view text);
+// The words of the options line the program does not know go into ignored.
+TReadResult LoadWorkspace(TAutomat& a, const std::string& directory, TStrings* ignored = nullptr);
+TReadResult LoadWorkspaceFile(TAutomat& a, const std::string& path, TStrings* ignored = nullptr);
+// Reads file text into the model: the five lists and the options are
+// replaced; widths, reset state and levels change only where the text has their line.
+void LoadWorkspaceText(TAutomat& a, std::string_view text, TStrings* ignored = nullptr);
+// The German message (Windows-1252) naming options words that were skipped; empty for none.
+std::string IgnoredOptionenMessage(const TStrings& ignored);
 
 // The kind of machine a description text was written for: transition rows of
 // three fields are Moore's, of four Mealy's; without rows an output table

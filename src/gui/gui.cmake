@@ -1,6 +1,7 @@
 # Window code: every window, the grids, dialogs, help and the text conversion
 # for widgets. Nothing in the core includes these files.
 target_sources(korvalt_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/codestil.cpp
   ${CMAKE_CURRENT_LIST_DIR}/diagramview.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folders.cpp
@@ -13,6 +14,7 @@ target_sources(korvalt_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/u_komponente.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_korvalt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_simulation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/u_synthese.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vhdlhighlighter.cpp)
 
 # Help topics and the icon are compiled into the program.

@@ -29,12 +29,14 @@
 #include "fsm/checks.h"
 #include "fsm/synthesis.h"
 #include "fsm/workspace.h"
+#include "gui/codestil.h"
 #include "gui/diagramview.h"
 #include "gui/dialogs.h"
 #include "gui/help.h"
 #include "gui/qtext.h"
 #include "gui/u_fehler.h"
 #include "gui/u_simulation.h"
+#include "gui/u_synthese.h"
 
 namespace korvalt {
 
@@ -422,6 +424,13 @@ void TAutomatForm::CreateControls() {
     SetHelpContext(CLKCheckBox, 2130);
     for (QCheckBox* box : {ResetCheckBox, CLKCheckBox})
         connect(box, &QCheckBox::clicked, this, [this] { Modified_ = true; });
+    // The options are kept with the machine as soon as they change.
+    CodestilGB = new TCodestilGB(SeitenPNL);
+    CodestilGB->setGeometry(8, 68, 330, 150);
+    connect(CodestilGB, &TCodestilGB::Changed, this, [this](const TOptionen& o) {
+        Modified_ = true;
+        Automat_.Optionen = o;
+    });
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");
@@ -493,6 +502,17 @@ void TAutomatForm::CreateMenu() {
     for (int tab = 0; tab < 3; ++tab)
         connect(action(Bearbeiten1, matrizen[tab][0], matrizen[tab][1], 2040), &QAction::triggered,
                 this, [this, tab] { TabellenClick(tab); });
+    // Fills the state matrix's grid shown, as one edit that undo takes back.
+    CodesVergeben1 = submenu(Statemaschine1, "&Codes vergeben", "CodesVergeben1", 2045);
+    struct TCodeItem {
+        const char *caption, *name;
+        TCodeArt art;
+    };
+    for (const TCodeItem& c : {TCodeItem{"&Bin\u00e4r", "CodesBinaer1", TCodeArt::Binaer},
+                               TCodeItem{"&Gray", "CodesGray1", TCodeArt::Gray},
+                               TCodeItem{"&One-Hot", "CodesOneHot1", TCodeArt::OneHot}})
+        connect(action(CodesVergeben1, c.caption, c.name, 2045), &QAction::triggered, this,
+                [this, art = c.art] { CodesVergebenClick(art); });
     Automatenbeschreibung =
         submenu(Statemaschine1, "Automaten&beschreibung", "Automatenbeschreibung", 2050);
     connect(action(Automatenbeschreibung, "Automaten&tabelle", "Automatentabelle1", 2050),
@@ -512,6 +532,11 @@ void TAutomatForm::CreateMenu() {
         connect(ErzeugeVHDLDatei1, &QAction::enabledChanged, a, &QAction::setEnabled);
     connect(TestbenchErzeugen1, &QAction::triggered, this, &TAutomatForm::TestbenchErzeugen1Click);
     connect(Simulieren1, &QAction::triggered, this, &TAutomatForm::Simulieren1Click);
+    SynthesePruefen1 = action(Statemaschine1, "Synthese &pr\u00fcfen", "SynthesePruefen1", 2095);
+    connect(ErzeugeVHDLDatei1, &QAction::enabledChanged, SynthesePruefen1, &QAction::setEnabled);
+    connect(SynthesePruefen1, &QAction::triggered, this, [this] {
+        if (SaveAndCheck()) OpenSynthese(this, ReadMachine(Automat_));
+    });
 
     // Keyboard habits of a desktop editor; no mnemonics, so no Alt key changes.
     Statemaschine1->addSeparator();
@@ -606,7 +631,18 @@ bool TAutomatForm::UpdateMenus() {
     Bearbeiten1->menuAction()->setEnabled(on);
     Automatenbeschreibung->menuAction()->setEnabled(on);
     Zustandsdiagramm1->setEnabled(on);
+    CodesVergeben1->menuAction()->setEnabled(View_ == ViewTabellen &&
+                                             shownTab_ == TabZustandsmatrix);
     return on;
+}
+
+void TAutomatForm::CodesVergebenClick(TCodeArt art) {
+    if (View_ != ViewTabellen || shownTab_ != TabZustandsmatrix) return;
+    AutomatGrid->CommitEdit();
+    const CellTable t = AssignCodes(AutomatGrid->Table(), art);
+    history_.Record(lastTable_);
+    Modified_ = true;
+    ShowGridTable(t);
 }
 
 TStrings TAutomatForm::MemoLines() const {
@@ -692,6 +728,7 @@ void TAutomatForm::ShowVorgaben(int tab) {
     if (tab == TabTaktReset) {
         ResetCheckBox->setChecked(v.resetLow);
         CLKCheckBox->setChecked(v.clockLow);
+        CodestilGB->SetOptionen(Automat_.Optionen, Automat_.Moore);
     }
     filling_ = false;
     EingangsbreiteLBL->setVisible(tab == TabEingangsmatrix);
@@ -702,6 +739,7 @@ void TAutomatForm::ShowVorgaben(int tab) {
     RSTCBox->setVisible(reset);
     ResetCheckBox->setVisible(tab == TabTaktReset);
     CLKCheckBox->setVisible(tab == TabTaktReset);
+    CodestilGB->setVisible(tab == TabTaktReset);
     // Typing goes straight into the name list.
     if (tab != TabTaktReset && isVisible()) VarMemo->setFocus();
 }
@@ -790,7 +828,8 @@ void TAutomatForm::Neu1Click() {
 // file leaves the description as it is.
 void TAutomatForm::aktuelleArbeit1Click() {
     if (!ConfirmDiscard()) return;
-    const TReadResult read = LoadWorkspace(Automat_, ProgramDir_);
+    TStrings ignored;
+    const TReadResult read = LoadWorkspace(Automat_, ProgramDir_, &ignored);
     if (ReportReadFailure(this, ProgramDir_ + WorkspaceFileName(Automat_.Moore), read)) return;
     File_.clear(); // "Speichern" writes the current work again
     unsavedNew_ = false;
@@ -800,6 +839,7 @@ void TAutomatForm::aktuelleArbeit1Click() {
     SetView(ViewVorgaben, false);
     UpdateMenus();
     ShowVorgaben(std::min(shownTab_, 3));
+    SetStatusText(ToQ(IgnoredOptionenMessage(ignored)));
 }
 
 // Writes the current work, or the file the description was opened from or
@@ -856,7 +896,8 @@ bool TAutomatForm::OpenFile(const QString& qpath) {
         return false;
     }
     Automat_ = TAutomat{.Moore = Automat_.Moore};
-    LoadWorkspaceText(Automat_, bytes);
+    TStrings ignored;
+    LoadWorkspaceText(Automat_, bytes, &ignored);
     File_ = path;
     unsavedNew_ = false;
     Modified_ = false;
@@ -866,6 +907,7 @@ bool TAutomatForm::OpenFile(const QString& qpath) {
     SetView(ViewVorgaben, false);
     UpdateMenus();
     ShowVorgaben(std::min(shownTab_, 3));
+    SetStatusText(ToQ(IgnoredOptionenMessage(ignored)));
     return true;
 }
 

@@ -118,6 +118,7 @@ class TAutomatForm : public QDialog {
     void StepTab(int step);
     // Undo and redo of the edits of the grid shown.
     void UndoGridEdit(bool redo);
+    void CodesVergebenClick(TCodeArt art);
     void Beenden2Click() { close(); }
     void ErzeugeVHDLDatei1Click();
     // The self-checking testbench ENTITY_tb.vhd, and its run in the simulation window.
@@ -206,6 +207,9 @@ class TAutomatForm : public QDialog {
     QLineEdit* BitEdit;
     QComboBox* RSTCBox;
     QCheckBox *ResetCheckBox, *CLKCheckBox;
+    class TCodestilGB* CodestilGB;
+    QMenu* CodesVergeben1;
+    QAction* SynthesePruefen1;
     QMenu* AutomatPopupMenu;
 };
 

@@ -60,3 +60,25 @@ TEST(CliFsm, FailedChecksPrintTheReportWriteNothingAndExit1) {
     Save(MooreExample(), dir.File("Moore.txt"));
     EXPECT_EQ(Cli({"check", "Moore.txt"}, dir.Path()).exitCode, 0);
 }
+
+// A flag wins over the stored option; an unknown stored word is named on stderr.
+TEST(CliFsm, CodeStyleFlagsWinOverStoredOptionsAndUnknownWordsAreNamed) {
+    TTempDir dir;
+    TAutomat a = MooreExample();
+    a.Optionen.Kodierung = TKodierung::Gray;
+    Save(a, dir.File("Moore.txt"));
+    WriteBytes(dir.File("Moore.txt"), ReadBytes(dir.File("Moore.txt")) + "#OPTIONEN farbe=rot\r\n");
+    // A second options line adds to the first; this one adds nothing known.
+    auto r = Cli({"fsm", "Moore.txt", "--encoding=one-hot", "--rising-edge", "--numeric-std"},
+                 dir.Path());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "Unbekannte Optionen übergangen: farbe=rot\n");
+    const std::string vhd = ReadBytes(dir.File("moore.vhd"));
+    for (const char* line :
+         {"elsif rising_edge(clk) then", "is \"one_hot\";", "type is \"onehot\";"})
+        EXPECT_NE(vhd.find(line), std::string::npos) << line;
+    EXPECT_EQ(vhd.find("STD_LOGIC_ARITH"), std::string::npos);
+    r = Cli({"fsm-testbench", "Moore.txt", "--encoding=grau"}, dir.Path());
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("one-hot"), std::string::npos) << r.err;
+}

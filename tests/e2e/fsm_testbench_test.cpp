@@ -4,7 +4,6 @@
 // machine written synthesises without a latch.
 #include <gtest/gtest.h>
 
-#include <future>
 #include <random>
 
 #include "e2e/ghdl.h"
@@ -21,34 +20,6 @@ using namespace korvalt;
 using namespace korvalt::test;
 
 namespace {
-
-struct TJob {
-    std::string entity;
-    std::string what;
-    TRunResult run = {};
-};
-
-// Analyses all files, then runs every testbench, two at a time.
-void AnalyseAndRun(const TTempDir& dir, const TStrings& files, std::vector<TJob>& jobs) {
-    TStrings argv = {"ghdl", "-a", "--workdir=" + dir.Path()};
-    argv.insert(argv.begin() + 2, StrictGhdlFlags.begin(), StrictGhdlFlags.end());
-    argv.insert(argv.end(), files.begin(), files.end());
-    const auto analysed = Run(argv, dir.Path());
-    ASSERT_EQ(analysed.exitCode, 0) << analysed.out << analysed.err;
-    auto runOne = [&](TJob& job) {
-        TStrings args = SimulationRun("ghdl", dir.Path(), job.entity).Steps().back().args;
-        args[0] = "--elab-run";
-        args.insert(args.begin(), "ghdl");
-        job.run = Run(args, dir.Path());
-    };
-    for (std::size_t i = 0; i < jobs.size(); i += 2) {
-        auto other = std::async(std::launch::async, [&, i] {
-            if (i + 1 < jobs.size()) runOne(jobs[i + 1]);
-        });
-        runOne(jobs[i]);
-        other.get();
-    }
-}
 
 std::vector<TAutomat> Descriptions(int count) {
     std::vector<TAutomat> list = {MooreExample(), MealyExample()};
@@ -189,7 +160,7 @@ TEST(FsmTestbenchSimulation, PassesForEveryDescriptionAndFailsNamingTheRowForVis
             add(entity, (output ? "output of " : "next state of ") + std::to_string(i), changed);
         }
     }
-    AnalyseAndRun(dir, files, jobs);
+    AnalyseAndRun(dir.Path(), files, jobs);
     const auto synth = GhdlSynthMachines(machines, dir.Path());
     EXPECT_TRUE(synth.Ok()) << synth.output;
 

@@ -1,6 +1,9 @@
 #include "ghdl.h"
 
+#include <future>
+
 #include "fsm/ghdl.h"
+#include "fsm/simulation.h"
 #include "support/testsupport.h"
 
 namespace korvalt::test {
@@ -65,6 +68,32 @@ TGhdlResult GhdlSynthMachines(const std::vector<TMachineUnit>& machines,
     WriteBytes(workDir + "synth_alle.vhd", vhdl);
     if (TGhdlResult r = GhdlAnalyse(workDir + "synth_alle.vhd", workDir); !r.Ok()) return r;
     return GhdlSynth("synth_alle", workDir);
+}
+
+void AnalyseAndRun(const std::string& workDir, const std::vector<std::string>& files,
+                   std::vector<TJob>& jobs) {
+    std::vector<std::string> argv = {"ghdl", "-a", "--workdir=" + workDir};
+    argv.insert(argv.begin() + 2, StrictGhdlFlags.begin(), StrictGhdlFlags.end());
+    argv.insert(argv.end(), files.begin(), files.end());
+    const auto analysed = Run(argv, workDir);
+    if (analysed.exitCode != 0) {
+        for (auto& job : jobs)
+            job.run = analysed;
+        return;
+    }
+    auto runOne = [&](TJob& job) {
+        std::vector<std::string> args = SimulationRun("ghdl", workDir, job.entity).Steps().back().args;
+        args[0] = "--elab-run";
+        args.insert(args.begin(), "ghdl");
+        job.run = Run(args, workDir);
+    };
+    for (std::size_t i = 0; i < jobs.size(); i += 2) {
+        auto other = std::async(std::launch::async, [&, i] {
+            if (i + 1 < jobs.size()) runOne(jobs[i + 1]);
+        });
+        runOne(jobs[i]);
+        other.get();
+    }
 }
 
 } // namespace korvalt::test

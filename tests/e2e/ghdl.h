@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/testsupport.h"
+
 namespace korvalt::test {
 
 // VHDL-2008 with the Synopsys packages (STD_LOGIC_ARITH, STD_LOGIC_UNSIGNED)
@@ -38,5 +40,15 @@ struct TMachineUnit {
 // written into workDir; a latch or an error fails it, naming the machine's file and line.
 TGhdlResult GhdlSynthMachines(const std::vector<TMachineUnit>& machines,
                               const std::string& workDir);
+
+// A testbench to run: the machine's entity (its testbench is ENTITY_tb) and what it is.
+struct TJob {
+    std::string entity;
+    std::string what;
+    TRunResult run = {};
+};
+// Analyses all files in one GHDL call, then runs every job's testbench, two at a time.
+void AnalyseAndRun(const std::string& workDir, const std::vector<std::string>& files,
+                   std::vector<TJob>& jobs);
 
 } // namespace korvalt::test

@@ -1,4 +1,5 @@
 target_sources(korvalt_e2e_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/fsm_options_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fsm_property_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fsm_sim_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fsm_testbench_test.cpp

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "common/ascii.h"
 #include "fsm/workspace.h"
 #include "support/testsupport.h"
 
@@ -86,4 +87,34 @@ TEST(Workspace, MissingFileLeavesTheModelAndAFailedSaveSaysWhyAndKeepsTheOldFile
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.error.empty());
     EXPECT_EQ(ReadBytes(dir.File("plain.txt")), "keep");
+}
+
+// tests/data/fsm/options.txt: the options line read, written back and the words reported.
+TEST(Workspace, OptionsLineIsReadWrittenLastAndUnknownWordsAreReported) {
+    const auto rows = DataRows("fsm/options.txt", '\t');
+    EXPECT_GE(rows.size(), 7u);
+    for (const auto& c : rows) {
+        TAutomat a;
+        a.Optionen.Sicher = true; // a file without the line gives the default
+        TStrings ignored;
+        LoadWorkspaceText(a, "#IN\r\na|1\r\n" + c.at(1) + "\r\nb|0\r\n", &ignored);
+        EXPECT_EQ(a.Eingangsmatrix, (TStrings{"a|1", "b|0"})) << c[0];
+        const TStrings lines = WorkspaceLines(a);
+        EXPECT_EQ(lines.back(), c.at(2) == "-" ? "#BCLK1" : c[2]) << c[0];
+        EXPECT_EQ(ignored, ListOf(c.at(3))) << c[0];
+        EXPECT_EQ(IgnoredOptionenMessage(ignored).empty(), ignored.empty()) << c[0];
+    }
+    // Every word the line can hold passes unseen by a reader that looks for the
+    // other lines' markers anywhere in an upper-cased line.
+    TOptionen all{true, true, TKodierung::Gray, true, true};
+    std::string line = OptionenLine(all);
+    for (auto k : {TKodierung::OneHot, TKodierung::Binaer, TKodierung::Auto})
+        line += " " + KodierungWord(k);
+    line = UpperCase(line);
+    for (const char* marker :
+         {"#IN", "#OUT", "#Z", "#AUTOMAT", "#AUSGTAB", "#IB", "#OB", "#RST", "#BRST", "#BCLK"})
+        EXPECT_EQ(line.find(marker), std::string::npos) << marker;
+    TAutomat fresh;
+    LoadWorkspaceText(fresh, "#IN\r\n");
+    EXPECT_TRUE(fresh.Optionen.Default());
 }
