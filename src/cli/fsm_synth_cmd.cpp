@@ -37,7 +37,8 @@ int FsmSynth(const TArgs& args) {
         std::string output;
         const std::string& program = steps[i].program == SynthesisProgram ? yosys : ghdl;
         const int rc = RunProgram(program, steps[i].args, "", output, steps[i].stdoutFile);
-        if (rc < 0) throw TCliError("Das Programm \"" + program + "\" kann nicht gestartet werden.");
+        if (rc < 0)
+            throw TCliError("Das Programm \"" + program + "\" kann nicht gestartet werden.");
         if (i == 1 && rc != 0 && GhdlLacksSynthesis(output))
             throw TCliError("Dieses GHDL kann nicht synthetisieren; bitte das Debian-Paket ghdl "
                             "(Version 2 oder neuer) installieren.");

@@ -18,8 +18,7 @@ std::string FindProgram(const std::string& name);
 // With stdoutFile, stdout goes into that file instead (a netlist, say) and
 // output collects stderr alone.
 int RunProgram(const std::string& program, const std::vector<std::string>& args,
-               const std::string& workDir, std::string& output,
-               const std::string& stdoutFile = "");
+               const std::string& workDir, std::string& output, const std::string& stdoutFile = "");
 
 // A new empty folder below the system's temporary folder, removed with
 // everything in it when the value goes; its path ends in the separator.

@@ -13,6 +13,7 @@ target_sources(korvalt_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/u_fehler.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_komponente.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_korvalt.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/runform.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_simulation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/u_synthese.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vhdlhighlighter.cpp)

@@ -18,49 +18,11 @@
 
 namespace korvalt {
 
-TSimulationForm::TSimulationForm(QWidget* parent) : QDialog(parent) {
+TSimulationForm::TSimulationForm(QWidget* parent)
+    : TRunForm(parent, "FehlerList", "Fehlerhafte Zeilen:") {
     setObjectName("SimulationForm");
     setWindowTitle("Simulation");
     SetHelpContext(this, 2090);
-    UseDesignFont(this);
-
-    ErgebnisLabel = new QLabel(this);
-    ErgebnisLabel->setObjectName("ErgebnisLabel");
-    ErgebnisLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    FehlerList = new QListWidget(this);
-    FehlerList->setObjectName("FehlerList");
-    LogMemo = new QPlainTextEdit(this);
-    LogMemo->setObjectName("LogMemo");
-    LogMemo->setReadOnly(true);
-    LogMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    AbbrechenBTN = new QPushButton("&Abbrechen", this);
-    AbbrechenBTN->setObjectName("AbbrechenBTN");
-    SchliessenBTN = new QPushButton("&Schließen", this);
-    SchliessenBTN->setObjectName("SchliessenBTN");
-    connect(AbbrechenBTN, &QPushButton::clicked, this, &TSimulationForm::AbbrechenBTNClick);
-    connect(SchliessenBTN, &QPushButton::clicked, this, &QDialog::close);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(ErgebnisLabel);
-    layout->addWidget(new QLabel("Fehlerhafte Zeilen:", this));
-    layout->addWidget(FehlerList, 1);
-    layout->addWidget(new QLabel("Protokoll:", this));
-    layout->addWidget(LogMemo, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(AbbrechenBTN);
-    buttons->addWidget(SchliessenBTN);
-    layout->addLayout(buttons);
-    resize(640, 480);
-}
-
-TSimulationForm::~TSimulationForm() {
-    if (!process_) return;
-    process_->disconnect(this);
-    if (Running()) {
-        process_->kill();
-        process_->waitForFinished(2000);
-    }
 }
 
 bool TSimulationForm::Start(const TMachine& a, const std::string& program) {
@@ -80,16 +42,15 @@ bool TSimulationForm::Start(const TMachine& a, const std::string& program) {
     for (const auto& line : SkippedRowLines(a, PlanTour(a, TMachineModel(a))))
         AppendLog(ToQ(line) + "\n");
     run_ = std::make_unique<TGhdlRun>(SimulationRun(program, dir, entity));
-    process_ = new QProcess(this);
-    process_->setProcessChannelMode(QProcess::MergedChannels);
-    process_->setWorkingDirectory(PathToQ(dir));
-    connect(process_, &QProcess::readyRead, this, [this] {
-        const QByteArray data = process_->readAll();
+    Process()->setProcessChannelMode(QProcess::MergedChannels);
+    Process()->setWorkingDirectory(PathToQ(dir));
+    connect(Process(), &QProcess::readyRead, this, [this] {
+        const QByteArray data = Process()->readAll();
         output_ += data;
         AppendLog(ToQ(data.toStdString()));
     });
-    connect(process_, &QProcess::finished, this, &TSimulationForm::StepFinished);
-    connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
+    connect(Process(), &QProcess::finished, this, &TSimulationForm::StepFinished);
+    connect(Process(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
         if (e != QProcess::FailedToStart || cancelled_) return;
         run_->StepEnded({}, -1);
         End(QString::fromStdString(run_->Failure()));
@@ -108,17 +69,11 @@ void TSimulationForm::RunStep() {
     const QString log = LogMemo->toPlainText();
     AppendLog(QString(log.isEmpty() || log.endsWith('\n') ? "" : "\n") + "> " +
               PathToQ(run_->CommandLine()) + "\n");
-    process_->start(PathToQ(run_->Program()), args);
-}
-
-void TSimulationForm::AppendLog(const QString& text) {
-    LogMemo->moveCursor(QTextCursor::End);
-    LogMemo->insertPlainText(text);
-    LogMemo->moveCursor(QTextCursor::End);
+    Process()->start(PathToQ(run_->Program()), args);
 }
 
 void TSimulationForm::StepFinished(int exitCode, QProcess::ExitStatus status) {
-    const QByteArray rest = process_->readAll();
+    const QByteArray rest = Process()->readAll();
     output_ += rest;
     AppendLog(ToQ(rest.toStdString()));
     if (cancelled_) {
@@ -132,40 +87,12 @@ void TSimulationForm::StepFinished(int exitCode, QProcess::ExitStatus status) {
     }
     const TSimulationOutcome outcome = SimulationOutcome(*run_);
     for (const auto& f : outcome.failures)
-        FehlerList->addItem(ToQ(f));
+        ResultList->addItem(ToQ(f));
     End(QString::fromStdString(outcome.message));
 }
 
-void TSimulationForm::End(const QString& text) {
-    ErgebnisLabel->setText(text);
-    AbbrechenBTN->setEnabled(false);
-    emit Finished();
-}
-
-void TSimulationForm::AbbrechenBTNClick() {
-    if (!Running()) return;
-    cancelled_ = true;
-    process_->kill(); // StepFinished follows
-}
-
-void TSimulationForm::closeEvent(QCloseEvent* event) {
-    AbbrechenBTNClick();
-    QDialog::closeEvent(event);
-}
-
-QString TSimulationForm::Summary() const {
-    return ErgebnisLabel->text();
-}
-
 QStringList TSimulationForm::Failures() const {
-    QStringList list;
-    for (int i = 0; i < FehlerList->count(); ++i)
-        list << FehlerList->item(i)->text();
-    return list;
-}
-
-QString TSimulationForm::Log() const {
-    return LogMemo->toPlainText();
+    return ListLines();
 }
 
 TSimulationForm* OpenSimulation(QWidget* parent, const TMachine& a) {

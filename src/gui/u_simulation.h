@@ -4,62 +4,33 @@
 // the failing rows and the whole log; the run can be cancelled.
 #pragma once
 
-#include <QDialog>
-#include <QProcess>
 #include <memory>
 
 #include "common/process.h"
 #include "fsm/ghdl.h"
 #include "fsm/machine.h"
-
-class QLabel;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
+#include "gui/runform.h"
 
 namespace korvalt {
 
-class TSimulationForm : public QDialog {
+class TSimulationForm : public TRunForm {
     Q_OBJECT
   public:
     explicit TSimulationForm(QWidget* parent = nullptr);
-    ~TSimulationForm() override;
 
     // Writes the machine (entity moore or mealy) and its testbench into a
     // temporary folder and starts program on them; false (the window says
     // why) when the files cannot be written.
     bool Start(const TMachine& a, const std::string& program);
-    bool Running() const { return process_ && process_->state() != QProcess::NotRunning; }
-    QString Summary() const;
     QStringList Failures() const;
-    QString Log() const;
-
-  public slots:
-    void AbbrechenBTNClick();
-
-  signals:
-    // The run has ended: passed, failed, could not run or was cancelled.
-    void Finished();
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void RunStep();
     void StepFinished(int exitCode, QProcess::ExitStatus status);
-    void End(const QString& text);
-    void AppendLog(const QString& text);
 
-    QLabel* ErgebnisLabel;
-    QListWidget* FehlerList;
-    QPlainTextEdit* LogMemo;
-    QPushButton *AbbrechenBTN, *SchliessenBTN;
-
-    QProcess* process_ = nullptr;
     std::unique_ptr<TTempFolder> folder_;
     std::unique_ptr<TGhdlRun> run_;
     QByteArray output_; // of the step running
-    bool cancelled_ = false;
 };
 
 // "Simulieren": opens the simulation window for a description that passed the

@@ -19,54 +19,16 @@
 
 namespace korvalt {
 
-TSyntheseForm::TSyntheseForm(QWidget* parent) : QDialog(parent) {
+TSyntheseForm::TSyntheseForm(QWidget* parent) : TRunForm(parent, "ErgebnisList", "") {
     setObjectName("SyntheseForm");
     setWindowTitle(QString::fromUtf8("Synthese pr\u00fcfen"));
     SetHelpContext(this, 2095);
-    UseDesignFont(this);
-    ErgebnisLabel = new QLabel(this);
-    ErgebnisLabel->setObjectName("ErgebnisLabel");
-    ErgebnisLabel->setWordWrap(true);
-    ErgebnisLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    ErgebnisList = new QListWidget(this);
-    ErgebnisList->setObjectName("ErgebnisList");
-    LogMemo = new QPlainTextEdit(this);
-    LogMemo->setObjectName("LogMemo");
-    LogMemo->setReadOnly(true);
-    LogMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    AbbrechenBTN = new QPushButton("&Abbrechen", this);
-    AbbrechenBTN->setObjectName("AbbrechenBTN");
-    SchliessenBTN = new QPushButton(QString::fromUtf8("&Schlie\u00dfen"), this);
-    SchliessenBTN->setObjectName("SchliessenBTN");
-    connect(AbbrechenBTN, &QPushButton::clicked, this, &TSyntheseForm::AbbrechenBTNClick);
-    connect(SchliessenBTN, &QPushButton::clicked, this, &QDialog::close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(ErgebnisLabel);
-    layout->addWidget(ErgebnisList, 1);
-    layout->addWidget(new QLabel("Protokoll:", this));
-    layout->addWidget(LogMemo, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(AbbrechenBTN);
-    buttons->addWidget(SchliessenBTN);
-    layout->addLayout(buttons);
-    AbbrechenBTN->setEnabled(false);
-    resize(640, 480);
-}
-
-TSyntheseForm::~TSyntheseForm() {
-    if (!process_) return;
-    process_->disconnect(this);
-    if (Running()) {
-        process_->kill();
-        process_->waitForFinished(2000);
-    }
 }
 
 bool TSyntheseForm::Start(const TMachine& a, const QString& ghdl, const QString& yosys) {
-    folder_ = std::make_unique<QTemporaryDir>();
+    folder_ = std::make_unique<TTempFolder>("korvalt-synth");
     const std::string entity = EntityNameOf(DefaultVhdlFileName(a.Moore));
-    const std::string dir = folder_->isValid() ? WithTrailingSep(PathFromQ(folder_->path())) : "";
+    const std::string dir = folder_->Path();
     if (dir.empty()) {
         End(QString::fromUtf8("Es kann kein tempor\u00e4rer Ordner angelegt werden."));
         return false;
@@ -81,22 +43,21 @@ bool TSyntheseForm::Start(const TMachine& a, const QString& ghdl, const QString&
     steps_ = SynthCheckSteps(dir, entity);
     step_ = 0;
     outcome_ = {};
-    process_ = new QProcess(this);
-    process_->setWorkingDirectory(folder_->path());
-    connect(process_, &QProcess::readyReadStandardError, this, [this] {
-        const QByteArray data = process_->readAllStandardError();
+    Process()->setWorkingDirectory(PathToQ(dir));
+    connect(Process(), &QProcess::readyReadStandardError, this, [this] {
+        const QByteArray data = Process()->readAllStandardError();
         output_ += data;
         AppendLog(ToQ(data.toStdString()));
     });
-    connect(process_, &QProcess::readyReadStandardOutput, this, [this] {
-        const QByteArray data = process_->readAllStandardOutput();
+    connect(Process(), &QProcess::readyReadStandardOutput, this, [this] {
+        const QByteArray data = Process()->readAllStandardOutput();
         output_ += data;
         AppendLog(ToQ(data.toStdString()));
     });
-    connect(process_, &QProcess::finished, this, &TSyntheseForm::StepFinished);
-    connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
+    connect(Process(), &QProcess::finished, this, &TSyntheseForm::StepFinished);
+    connect(Process(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart && !cancelled_)
-            End("Das Programm " + process_->program() + " kann nicht gestartet werden.");
+            End("Das Programm " + Process()->program() + " kann nicht gestartet werden.");
     });
     AbbrechenBTN->setEnabled(true);
     RunStep();
@@ -115,19 +76,13 @@ void TSyntheseForm::RunStep() {
         args << PathToQ(a);
     const QString program = s.program == SynthesisProgram ? yosys_ : ghdl_;
     output_.clear();
-    process_->setStandardOutputFile(s.stdoutFile.empty() ? QString() : PathToQ(s.stdoutFile));
+    Process()->setStandardOutputFile(s.stdoutFile.empty() ? QString() : PathToQ(s.stdoutFile));
     AppendLog("> " + QFileInfo(program).fileName() + " " + args.join(' ') + "\n");
-    process_->start(program, args);
-}
-
-void TSyntheseForm::AppendLog(const QString& text) {
-    LogMemo->moveCursor(QTextCursor::End);
-    LogMemo->insertPlainText(text);
-    LogMemo->moveCursor(QTextCursor::End);
+    Process()->start(program, args);
 }
 
 void TSyntheseForm::StepFinished(int exitCode, QProcess::ExitStatus status) {
-    output_ += process_->readAllStandardError() + process_->readAllStandardOutput();
+    output_ += Process()->readAllStandardError() + Process()->readAllStandardOutput();
     if (cancelled_) {
         End("Synthese abgebrochen.");
         return;
@@ -146,39 +101,15 @@ void TSyntheseForm::StepFinished(int exitCode, QProcess::ExitStatus status) {
         return;
     }
     for (const auto& line : SynthOutcomeLines(outcome_))
-        ErgebnisList->addItem(ToQ(line));
+        ResultList->addItem(ToQ(line));
     End(outcome_.ok ? QString::fromUtf8("Synthese gepr\u00fcft: %1 Flipflops, %2 Logikzellen.")
                           .arg(outcome_.flipFlops)
                           .arg(outcome_.cells)
                     : ToQ(outcome_.failure));
 }
 
-void TSyntheseForm::End(const QString& text) {
-    ErgebnisLabel->setText(text);
-    AbbrechenBTN->setEnabled(false);
-    emit Finished();
-}
-
-void TSyntheseForm::AbbrechenBTNClick() {
-    if (!Running()) return;
-    cancelled_ = true;
-    process_->kill(); // StepFinished follows
-}
-
-void TSyntheseForm::closeEvent(QCloseEvent* event) {
-    AbbrechenBTNClick();
-    QDialog::closeEvent(event);
-}
-
-QString TSyntheseForm::Summary() const {
-    return ErgebnisLabel->text();
-}
-
 QStringList TSyntheseForm::Lines() const {
-    QStringList list;
-    for (int i = 0; i < ErgebnisList->count(); ++i)
-        list << ErgebnisList->item(i)->text();
-    return list;
+    return ListLines();
 }
 
 TSyntheseForm* OpenSynthese(QWidget* parent, const TMachine& a) {
@@ -187,8 +118,7 @@ TSyntheseForm* OpenSynthese(QWidget* parent, const TMachine& a) {
     auto* form = new TSyntheseForm(parent);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
-    if (const TStrings missing = MissingSynthesisText(ghdl, yosys);
-        !missing.empty()) {
+    if (const TStrings missing = MissingSynthesisText(ghdl, yosys); !missing.empty()) {
         QStringList text;
         for (const auto& line : missing)
             text << ToQ(line);

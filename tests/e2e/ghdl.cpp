@@ -82,7 +82,8 @@ void AnalyseAndRun(const std::string& workDir, const std::vector<std::string>& f
         return;
     }
     auto runOne = [&](TJob& job) {
-        std::vector<std::string> args = SimulationRun("ghdl", workDir, job.entity).Steps().back().args;
+        std::vector<std::string> args =
+            SimulationRun("ghdl", workDir, job.entity).Steps().back().args;
         args[0] = "--elab-run";
         args.insert(args.begin(), "ghdl");
         job.run = Run(args, workDir);
