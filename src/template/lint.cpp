@@ -136,7 +136,10 @@ class TChecker {
         const std::size_t bodyEnd = s.OwnBodyClose() ? s.bodyClose : s.end;
         for (std::size_t n = s.bodyOpen + 1; n < bodyEnd; ++n) {
             std::string firstRepeat;
-            for (const auto& [text, m] : Markers(s.Line(n), declared)) {
+            for (const auto& found : Markers(s.Line(n), declared)) {
+                // Named, not bound: clang's C++20 lets no lambda capture a structured binding.
+                const std::string& text = found.text;
+                const TMarker& m = found.marker;
                 const bool repeat = m.kind == TMarker::TKind::Repeat;
                 const auto d = m.ref.empty() ? declared.end() : declared.find(UpperCase(m.ref));
                 if (d != declared.end()) used.insert(d->first);
