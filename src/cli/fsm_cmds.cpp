@@ -83,7 +83,7 @@ bool LoadAndCheck(const TFsmArgs& args, TMachine& m) {
     const TAutomatReport report = CheckAutomat(m);
     if (report.Ok()) return true;
     for (const auto& line : ErrorReportLines(report))
-        std::cerr << Show(line) << '\n';
+        std::cerr << line << '\n';
     return false;
 }
 

@@ -99,7 +99,7 @@ class TGhdlTrial {
                 if (reported.insert(std::to_string(line) + text).second)
                     out.push_back({k, section.name,
                                    line ? section.bodyOpen + line : section.bodyOpen,
-                                   "GHDL " + ValuesText(rows) + ": " + Utf8ToCp1252(text)});
+                                   "GHDL " + ValuesText(rows) + ": " + text});
             }
         }
         return true;
@@ -135,15 +135,13 @@ static int Lint(const TArgs& args) {
         std::cerr << "korvalt-cli: GHDL ist nicht installiert; die Abschnitte werden nicht "
                      "übersetzt.\n";
     for (const auto& f : findings) {
-        // The path is printed as given; the finding is file text.
+        // The path is printed as given; the section name is file text.
         std::cout << path << ':';
-        if (f.section == NoLine) {
-            std::cout << ' ';
-            PrintLine(f.message);
-        } else {
-            std::cout << f.line << ": ";
-            PrintLine("Abschnitt \"" + f.sectionName + "\": " + f.message);
-        }
+        if (f.section == NoLine)
+            std::cout << ' ' << f.message << '\n';
+        else
+            std::cout << f.line << ": Abschnitt \"" << Cp1252ToUtf8(f.sectionName)
+                      << "\": " << f.message << '\n';
     }
     return findings.empty() ? 0 : 1;
 }

@@ -4,7 +4,6 @@
 #include <map>
 #include <sstream>
 
-#include "common/cp1252.h"
 #include "fsm/checks.h"
 #include "fsm/examples.h"
 #include "support/testsupport.h"
@@ -13,20 +12,11 @@ using namespace korvalt;
 using korvalt::test::MealyExample;
 using korvalt::test::MooreExample;
 
-namespace {
-TStrings Utf8(const TStrings& lines) {
-    TStrings r;
-    for (const auto& l : lines)
-        r.push_back(Cp1252ToUtf8(l));
-    return r;
-}
-} // namespace
-
 TEST(ValidateAutomat, ReportOfAnEmptyDescription) {
     TAutomat a;
     a.Zustandsmatrix = {"Z0|0"};
     EXPECT_EQ(
-        Utf8(ErrorReportLines({ValidateAutomat(ReadMachine(a)), {}})),
+        ErrorReportLines({ValidateAutomat(ReadMachine(a)), {}}),
         (TStrings{"Es sind Fehler in der Automatenbeschreibung vorhanden!",
                   "Es konnte kein VHDL-Code erzeugt werden.", "",
                   "Es wurden keine Eingänge definiert!", "Es wurden keine Ausgänge definiert!",
@@ -60,7 +50,7 @@ TEST(CheckAutomat, ReportsWhatTheDataFileSays) {
         const TStrings lines = ErrorReportLines(CheckAutomat(ReadMachine(a)));
         std::string found;
         for (std::size_t i = 3; i < lines.size(); ++i)
-            found += (i > 3 ? " / " : "") + Cp1252ToUtf8(lines[i]);
+            found += (i > 3 ? " / " : "") + lines[i];
         EXPECT_EQ(found, c.at(2)) << c[0] << " " << c[1];
     }
 }
