@@ -24,7 +24,7 @@ int FsmSynth(const TArgs& args) {
     const std::string ghdl = FindProgram(SimulatorProgram);
     const std::string yosys = FindProgram(SynthesisProgram);
     if (const TStrings missing = MissingSynthesisText(ghdl, yosys); !missing.empty())
-        throw TCliError(Show(missing.front()));
+        throw TCliError(missing.front());
     const std::string entity = EntityNameOf(DefaultVhdlFileName(fa.moore));
     const TTempFolder scratch("korvalt-synth");
     if (scratch.Path().empty()) throw TCliError("Es kann kein temporärer Ordner angelegt werden.");
@@ -37,7 +37,8 @@ int FsmSynth(const TArgs& args) {
         std::string output;
         const std::string& program = steps[i].program == SynthesisProgram ? yosys : ghdl;
         const int rc = RunProgram(program, steps[i].args, "", output, steps[i].stdoutFile);
-        if (rc < 0) throw TCliError("Das Programm \"" + program + "\" kann nicht gestartet werden.");
+        if (rc < 0)
+            throw TCliError("Das Programm \"" + program + "\" kann nicht gestartet werden.");
         if (i == 1 && rc != 0 && GhdlLacksSynthesis(output))
             throw TCliError("Dieses GHDL kann nicht synthetisieren; bitte das Debian-Paket ghdl "
                             "(Version 2 oder neuer) installieren.");
@@ -47,7 +48,7 @@ int FsmSynth(const TArgs& args) {
         }
     }
     for (const auto& line : SynthOutcomeLines(outcome))
-        PrintLine(line);
+        std::cout << line << '\n';
     return outcome.ok ? 0 : 1;
 }
 

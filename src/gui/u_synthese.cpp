@@ -146,11 +146,11 @@ void TSyntheseForm::StepFinished(int exitCode, QProcess::ExitStatus status) {
         return;
     }
     for (const auto& line : SynthOutcomeLines(outcome_))
-        ErgebnisList->addItem(ToQ(line));
+        ErgebnisList->addItem(QString::fromStdString(line));
     End(outcome_.ok ? QString::fromUtf8("Synthese gepr\u00fcft: %1 Flipflops, %2 Logikzellen.")
                           .arg(outcome_.flipFlops)
                           .arg(outcome_.cells)
-                    : ToQ(outcome_.failure));
+                    : QString::fromStdString(outcome_.failure));
 }
 
 void TSyntheseForm::End(const QString& text) {
@@ -187,11 +187,10 @@ TSyntheseForm* OpenSynthese(QWidget* parent, const TMachine& a) {
     auto* form = new TSyntheseForm(parent);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
-    if (const TStrings missing = MissingSynthesisText(ghdl, yosys);
-        !missing.empty()) {
+    if (const TStrings missing = MissingSynthesisText(ghdl, yosys); !missing.empty()) {
         QStringList text;
         for (const auto& line : missing)
-            text << ToQ(line);
+            text << QString::fromStdString(line);
         form->findChild<QLabel*>("ErgebnisLabel")->setText(text.join('\n'));
         return nullptr;
     }
