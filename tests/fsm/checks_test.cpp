@@ -4,6 +4,7 @@
 #include <map>
 #include <sstream>
 
+#include "common/cp1252.h"
 #include "fsm/checks.h"
 #include "fsm/examples.h"
 #include "support/testsupport.h"
@@ -38,7 +39,8 @@ TEST(CheckAutomat, ReportsWhatTheDataFileSays) {
     for (const auto& c : rows) {
         TAutomat a = c[0] == "Moore" ? MooreExample() : MealyExample();
         const auto eq = c[1].find('='), blank = c[1].find(' ');
-        const std::string field = c[1].substr(0, std::min(eq, blank)), value = c[1].substr(eq + 1);
+        const std::string field = c[1].substr(0, std::min(eq, blank)),
+                          value = Utf8ToCp1252(c[1].substr(eq + 1));
         if (field == "ResetAktiv" || field == "TaktAktiv") {
             (field == "ResetAktiv" ? a.ResetAktiv : a.TaktAktiv) = value;
         } else if (blank < eq) {
