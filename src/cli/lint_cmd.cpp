@@ -23,11 +23,12 @@ namespace korvalt::cli {
 
 namespace {
 
+// The trial values for a finding (UTF-8); names and values are template text.
 std::string ValuesText(const std::vector<TParamRow>& rows) {
     std::string text;
     for (const auto& row : rows)
         text += (text.empty() ? "" : ", ") + DeclName(row.decl) + "=" + row.value;
-    return text.empty() ? "ohne Parameter" : "bei " + text;
+    return text.empty() ? "ohne Parameter" : "bei " + Cp1252ToUtf8(text);
 }
 
 // GHDL's "file:line:col: message" as (line, message); line 0 when the form differs.
@@ -96,10 +97,11 @@ class TGhdlTrial {
                         std::tie(line, text) = split;
                         break;
                     }
+                // GHDL quotes the trial file, which is Windows-1252 text.
                 if (reported.insert(std::to_string(line) + text).second)
                     out.push_back({k, section.name,
                                    line ? section.bodyOpen + line : section.bodyOpen,
-                                   "GHDL " + ValuesText(rows) + ": " + text});
+                                   "GHDL " + ValuesText(rows) + ": " + Cp1252ToUtf8(text)});
             }
         }
         return true;
