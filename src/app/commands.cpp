@@ -33,7 +33,7 @@ TOutcome WriteOutput(const std::string& what, const std::string& path, const TSt
 // The entity-name check and every check of the description.
 TOutcome CheckMachine(const TMachine& a, const std::string& entity, TAutomatReport* report) {
     if (const std::string problem = EntityNameProblem(entity); !problem.empty())
-        return Failed(Cp1252ToUtf8(problem) + " Es wurde keine Datei geschrieben.");
+        return Failed(problem + " Es wurde keine Datei geschrieben.");
     const TAutomatReport r = CheckAutomat(a);
     if (report) *report = r;
     if (!r.Ok())

@@ -1,5 +1,6 @@
 // Shared plumbing of korvalt-cli: the argument list, German error lines on
-// stderr, and the Windows-1252 <-> UTF-8 conversion at the terminal.
+// stderr, and the Windows-1252 <-> UTF-8 conversion of file text at the
+// terminal (the core's messages are UTF-8 already and are printed as they are).
 #pragma once
 
 #include <map>

@@ -68,7 +68,7 @@ void LoadMachine(const TFsmArgs& args, TMachine& m) {
     TStrings ignored;
     if (!LoadWorkspaceFile(a, args.workspace, &ignored))
         throw TCliError("Die Arbeitsdatei \"" + args.workspace + "\" kann nicht gelesen werden.");
-    if (!ignored.empty()) std::cerr << Show(IgnoredOptionenMessage(ignored)) << '\n';
+    if (!ignored.empty()) std::cerr << IgnoredOptionenMessage(ignored) << '\n';
     TOptionen& o = a.Optionen;
     o.NumericStd = o.NumericStd || args.numericStd;
     o.Flanke = o.Flanke || args.risingEdge;
@@ -83,7 +83,7 @@ bool LoadAndCheck(const TFsmArgs& args, TMachine& m) {
     const TAutomatReport report = CheckAutomat(m);
     if (report.Ok()) return true;
     for (const auto& line : ErrorReportLines(report))
-        std::cerr << Show(line) << '\n';
+        std::cerr << line << '\n';
     return false;
 }
 

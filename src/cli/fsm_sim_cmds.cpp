@@ -17,13 +17,13 @@ namespace {
 
 std::string CheckedEntity(const std::string& entity) {
     if (const std::string problem = EntityNameProblem(ArgToCp1252(entity)); !problem.empty())
-        throw TCliError(Show(problem));
+        throw TCliError(problem);
     return entity;
 }
 
 void PrintSkippedRows(const TMachine& a, const TTour& tour) {
     for (const auto& line : SkippedRowLines(a, tour))
-        std::cerr << Show(line) << '\n';
+        std::cerr << line << '\n';
 }
 
 int FsmTestbench(const TArgs& args) {

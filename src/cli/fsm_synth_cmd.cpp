@@ -24,7 +24,7 @@ int FsmSynth(const TArgs& args) {
     const std::string ghdl = FindProgram(SimulatorProgram);
     const std::string yosys = FindProgram(SynthesisProgram);
     if (const TStrings missing = MissingSynthesisText(ghdl, yosys); !missing.empty())
-        throw TCliError(Show(missing.front()));
+        throw TCliError(missing.front());
     const std::string entity = EntityNameOf(DefaultVhdlFileName(fa.moore));
     const TTempFolder scratch("korvalt-synth");
     if (scratch.Path().empty()) throw TCliError("Es kann kein temporärer Ordner angelegt werden.");
@@ -48,7 +48,7 @@ int FsmSynth(const TArgs& args) {
         }
     }
     for (const auto& line : SynthOutcomeLines(outcome))
-        PrintLine(line);
+        std::cout << line << '\n';
     return outcome.ok ? 0 : 1;
 }
 

@@ -23,11 +23,12 @@ namespace korvalt::cli {
 
 namespace {
 
+// The trial values for a finding (UTF-8); names and values are template text.
 std::string ValuesText(const std::vector<TParamRow>& rows) {
     std::string text;
     for (const auto& row : rows)
         text += (text.empty() ? "" : ", ") + DeclName(row.decl) + "=" + row.value;
-    return text.empty() ? "ohne Parameter" : "bei " + text;
+    return text.empty() ? "ohne Parameter" : "bei " + Cp1252ToUtf8(text);
 }
 
 // GHDL's "file:line:col: message" as (line, message); line 0 when the form differs.
@@ -96,10 +97,11 @@ class TGhdlTrial {
                         std::tie(line, text) = split;
                         break;
                     }
+                // GHDL quotes the trial file, which is Windows-1252 text.
                 if (reported.insert(std::to_string(line) + text).second)
                     out.push_back({k, section.name,
                                    line ? section.bodyOpen + line : section.bodyOpen,
-                                   "GHDL " + ValuesText(rows) + ": " + Utf8ToCp1252(text)});
+                                   "GHDL " + ValuesText(rows) + ": " + Cp1252ToUtf8(text)});
             }
         }
         return true;
@@ -135,15 +137,13 @@ static int Lint(const TArgs& args) {
         std::cerr << "korvalt-cli: GHDL ist nicht installiert; die Abschnitte werden nicht "
                      "übersetzt.\n";
     for (const auto& f : findings) {
-        // The path is printed as given; the finding is file text.
+        // The path is printed as given; the section name is file text.
         std::cout << path << ':';
-        if (f.section == NoLine) {
-            std::cout << ' ';
-            PrintLine(f.message);
-        } else {
-            std::cout << f.line << ": ";
-            PrintLine("Abschnitt \"" + f.sectionName + "\": " + f.message);
-        }
+        if (f.section == NoLine)
+            std::cout << ' ' << f.message << '\n';
+        else
+            std::cout << f.line << ": Abschnitt \"" << Cp1252ToUtf8(f.sectionName)
+                      << "\": " << f.message << '\n';
     }
     return findings.empty() ? 0 : 1;
 }

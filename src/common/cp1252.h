@@ -1,5 +1,7 @@
-// Windows-1252 <-> UTF-8, used where 8-bit file text meets the windows and
-// the terminal. Every byte round-trips: the five bytes Windows-1252 leaves
+// Windows-1252 <-> UTF-8. File contents are Windows-1252 bytes; the
+// program's own messages are UTF-8. File text is converted where it is shown
+// or quoted in a message, and a message is converted back where it is
+// written into a generated file. Every byte round-trips: the five bytes Windows-1252 leaves
 // undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of the
 // same number and back.
 #pragma once

@@ -16,6 +16,7 @@ std::string Pattern(const TNamed& entry, int high) {
     return bits;
 }
 
+// German text for the generated file, which holds Windows-1252.
 std::string Msg(const char* utf8) {
     return Utf8ToCp1252(utf8);
 }
@@ -108,14 +109,14 @@ TTour PlanTour(const TMachine& a, const TMachineModel& m) {
         const int w = winner[static_cast<std::size_t>(r)];
         if (row.state < 0)
             tour.skipped.push_back(
-                {r, Msg("sie nennt einen unbekannten Namen oder ist unvollständig.")});
+                {r, "sie nennt einen unbekannten Namen oder ist unvollständig."});
         else if (w != r)
             tour.skipped.push_back(
-                {r, Msg("Zeile ") + std::to_string(w + 1) +
-                        Msg(" desselben Zustands mit demselben Eingangsmuster hat Vorrang.")});
+                {r, "Zeile " + std::to_string(w + 1) +
+                        " desselben Zustands mit demselben Eingangsmuster hat Vorrang."});
         else if (!reached[static_cast<std::size_t>(row.state)])
-            tour.skipped.push_back({r, Msg("der Zustand ") + m.StateName(row.state) +
-                                           Msg(" ist vom Resetzustand aus nicht erreichbar.")});
+            tour.skipped.push_back({r, "der Zustand " + Cp1252ToUtf8(m.StateName(row.state)) +
+                                           " ist vom Resetzustand aus nicht erreichbar."});
         else
             ++tour.takeable;
     }
@@ -223,7 +224,7 @@ std::string Quote(const std::string& bits) {
 
 std::string RowLabel(const TMachine& a, int r) {
     const TTransition& row = a.Zeilen[static_cast<std::size_t>(r)];
-    return "Zeile " + std::to_string(row.Zeile) + " (" + row.Stored() + ")";
+    return "Zeile " + std::to_string(row.Zeile) + " (" + Cp1252ToUtf8(row.Stored()) + ")";
 }
 
 } // namespace
@@ -231,7 +232,7 @@ std::string RowLabel(const TMachine& a, int r) {
 TStrings SkippedRowLines(const TMachine& a, const TTour& tour) {
     TStrings lines;
     for (const auto& s : tour.skipped)
-        lines.push_back(RowLabel(a, s.row) + Msg(" wird nie genommen: ") + s.reason);
+        lines.push_back(RowLabel(a, s.row) + " wird nie genommen: " + s.reason);
     return lines;
 }
 
@@ -270,7 +271,7 @@ TStrings BuildAutomatTestbench(const TMachine& a, const std::string& entity, con
         out.push_back(Msg("-- Alle Zeilen werden geprüft."));
     if (!tour.skipped.empty()) out.push_back(Msg("-- Nicht geprüfte Zeilen:"));
     for (const auto& line : SkippedRowLines(a, tour))
-        out.push_back("--   " + line);
+        out.push_back("--   " + Utf8ToCp1252(line));
     for (const int s : tour.unchecked)
         out.push_back("--   Zustand " + m.StateName(s) +
                       Msg(" hat keine Ausgangsbelegung; seine Ausgänge werden nicht geprüft."));

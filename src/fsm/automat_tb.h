@@ -69,7 +69,7 @@ struct TTourStep {
 
 struct TTour {
     std::vector<TTourStep> steps;
-    // Rows never taken, with the reason (Windows-1252), in table order.
+    // Rows never taken, with the reason (UTF-8), in table order.
     struct TSkipped {
         int row;
         std::string reason;
@@ -86,7 +86,7 @@ TTour PlanTour(const TMachine& a, const TMachineModel& model);
 
 // "ENTITY_tb.vhd".
 std::string AutomatTestbenchFileName(const std::string& entity);
-// One line per row the tour cannot take (Windows-1252), as listed in the header.
+// One line per row the tour cannot take (UTF-8); the header lists them in Windows-1252.
 TStrings SkippedRowLines(const TMachine& a, const TTour& tour);
 // The lines of ENTITY_tb.vhd for a description that passed the checks; the last line is empty.
 TStrings BuildAutomatTestbench(const TMachine& a, const std::string& entity, const TTour& tour);

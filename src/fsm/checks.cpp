@@ -45,11 +45,9 @@ const std::unordered_set<std::string> GeneratedNames = {
     "ZN",     "ZX",         "YX",   "ZUSTAND",   "PSYNC",
     "PASYNC", "BEHAVIORAL", "IEEE", "STD_LOGIC", "STD_LOGIC_VECTOR"};
 
-std::string Msg(const char* utf8) {
-    return Utf8ToCp1252(utf8);
-}
+// A name or pattern from the description (file text) within German quotes.
 std::string Quoted(const std::string& cp1252) {
-    return "\x84" + cp1252 + "\x93";
+    return "„" + Cp1252ToUtf8(cp1252) + "“";
 }
 
 struct TKind {
@@ -67,21 +65,19 @@ void CheckIdentifiers(const TMachine& a, TStrings& out) {
             const std::string& name = entry.Written();
             const std::string upper = UpperCase(name);
             if (IsVhdlReservedWord(name))
-                out.push_back(Msg(kind.noun) + Quoted(name) +
-                              Msg(" ist ein reserviertes Wort von VHDL!"));
+                out.push_back(kind.noun + Quoted(name) + " ist ein reserviertes Wort von VHDL!");
             else if (!IsVhdlIdentifier(name))
-                out.push_back(Msg(kind.noun) + Quoted(name) +
-                              Msg(" ist kein gültiger VHDL-Bezeichner (ein Buchstabe zuerst, dann "
-                                  "Buchstaben, Ziffern und einzelne _, nicht am Ende)!"));
+                out.push_back(kind.noun + Quoted(name) +
+                              " ist kein gültiger VHDL-Bezeichner (ein Buchstabe zuerst, dann "
+                              "Buchstaben, Ziffern und einzelne _, nicht am Ende)!");
             else if (GeneratedNames.count(upper))
-                out.push_back(
-                    Msg(kind.noun) + Quoted(name) +
-                    Msg(" trägt einen Namen, den der erzeugte VHDL-Code selbst verwendet!"));
+                out.push_back(kind.noun + Quoted(name) +
+                              " trägt einen Namen, den der erzeugte VHDL-Code selbst verwendet!");
             else if (!seen.insert(upper).second)
-                out.push_back(Msg("Der Name ") + Quoted(name) +
-                              Msg(" wird mehrfach verwendet (Eingänge, Ausgänge und Zustände "
-                                  "brauchen verschiedene Namen, auch ohne Rücksicht auf Groß- und "
-                                  "Kleinschreibung)!"));
+                out.push_back("Der Name " + Quoted(name) +
+                              " wird mehrfach verwendet (Eingänge, Ausgänge und Zustände "
+                              "brauchen verschiedene Namen, auch ohne Rücksicht auf Groß- und "
+                              "Kleinschreibung)!");
         }
     }
 }
@@ -93,12 +89,12 @@ void CheckPatterns(const std::vector<TNamed>& list, std::size_t width, const cha
         const std::string& bits = entry.Bits;
         if (bits.empty()) continue;
         if (bits.find_first_not_of("01") != std::string::npos)
-            out.push_back(Msg("Das Bitmuster ") + Quoted(bits) + Msg(" ") + Msg(nounGenitive) +
-                          Quoted(entry.Written()) + Msg(" darf nur 0 und 1 enthalten!"));
+            out.push_back("Das Bitmuster " + Quoted(bits) + " " + nounGenitive +
+                          Quoted(entry.Written()) + " darf nur 0 und 1 enthalten!");
         else if (bits.size() != width)
-            out.push_back(Msg("Das Bitmuster ") + Quoted(bits) + Msg(" ") + Msg(nounGenitive) +
-                          Quoted(entry.Written()) + Msg(" hat ") + std::to_string(bits.size()) +
-                          Msg(" statt ") + std::to_string(width) + Msg(" Bits!"));
+            out.push_back("Das Bitmuster " + Quoted(bits) + " " + nounGenitive +
+                          Quoted(entry.Written()) + " hat " + std::to_string(bits.size()) +
+                          " statt " + std::to_string(width) + " Bits!");
     }
 }
 
@@ -111,22 +107,20 @@ void CheckDistinctCodes(const std::vector<TNamed>& list, std::size_t width, cons
         if (bits.empty()) bits.assign(width, '0');
         const auto [it, fresh] = owner.try_emplace(bits, entry.Written());
         if (!fresh)
-            out.push_back(Msg(plural) + Quoted(it->second) + Msg(" und ") +
-                          Quoted(entry.Written()) + Msg(" haben denselben Code ") + Quoted(bits) +
-                          "!");
+            out.push_back(plural + Quoted(it->second) + " und " + Quoted(entry.Written()) +
+                          " haben denselben Code " + Quoted(bits) + "!");
     }
 }
 
 void CheckTables(const TMachine& a, TStrings& out) {
     auto rowMsg = [&](const char* table, const std::string& row, const char* what,
                       const std::string& name) {
-        out.push_back(Msg("Die Zeile ") + Quoted(row) + Msg(table) + Msg(what) + Quoted(name) +
-                      "!");
+        out.push_back("Die Zeile " + Quoted(row) + table + what + Quoted(name) + "!");
     };
     for (const auto& row : a.Zeilen) {
         if (!row.TakesLine()) {
-            out.push_back(Msg("Die Zeile ") + Quoted(row.Stored()) +
-                          Msg(" der Automatentabelle nennt keinen Zustand!"));
+            out.push_back("Die Zeile " + Quoted(row.Stored()) +
+                          " der Automatentabelle nennt keinen Zustand!");
             continue;
         }
         if (!row.Complete) continue; // an empty field is reported as incomplete
@@ -151,8 +145,7 @@ void CheckTables(const TMachine& a, TStrings& out) {
 }
 
 void CheckLevel(const std::string& level, const char* what, TStrings& out) {
-    if (level != "0" && level != "1")
-        out.push_back(Msg(what) + Quoted(level) + Msg(" muss 0 oder 1 sein!"));
+    if (level != "0" && level != "1") out.push_back(what + Quoted(level) + " muss 0 oder 1 sein!");
 }
 
 } // namespace
@@ -182,13 +175,13 @@ std::string EntityNameProblem(std::string_view entity) {
         "STD_LOGIC", "STD_LOGIC_VECTOR", "STD_LOGIC_1164", "STD_LOGIC_ARITH", "STD_LOGIC_UNSIGNED"};
     // clang-format on
     if (usedByTheFile.count(UpperCase(entity)))
-        return Msg("Die Entity ") + Quoted(std::string(entity)) +
-               Msg(" trägt einen Namen, den der erzeugte VHDL-Code selbst verwendet!");
+        return "Die Entity " + Quoted(std::string(entity)) +
+               " trägt einen Namen, den der erzeugte VHDL-Code selbst verwendet!";
     if (IsVhdlIdentifier(entity)) return {};
-    return Msg("Der Name ") + Quoted(std::string(entity)) +
-           Msg(" (der Dateiname bis zum ersten Punkt) ist kein gültiger VHDL-Bezeichner für die "
-               "Entity: ") +
-           Msg(IdentifierRuleText);
+    return "Der Name " + Quoted(std::string(entity)) +
+           " (der Dateiname bis zum ersten Punkt) ist kein gültiger VHDL-Bezeichner für die "
+           "Entity: " +
+           IdentifierRuleText;
 }
 
 TAutomatReport CheckAutomat(const TMachine& a) {
@@ -204,10 +197,10 @@ TStrings ErrorReportLines(const TAutomatReport& report) {
         "Die Ausgangsmatrix ist ungültig!",
         "Die Automatenbeschreibung ist unvollständig!",
         "Es wurden nicht allen Zuständen eine Ausgangsbelegung zugeordnet!"};
-    TStrings lines = {Msg("Es sind Fehler in der Automatenbeschreibung vorhanden!"),
-                      Msg("Es konnte kein VHDL-Code erzeugt werden."), ""};
+    TStrings lines = {"Es sind Fehler in der Automatenbeschreibung vorhanden!",
+                      "Es konnte kein VHDL-Code erzeugt werden.", ""};
     for (std::size_t i = 0; i < messages.size(); ++i)
-        if (report.errors & (1 << i)) lines.push_back(Msg(messages[i]));
+        if (report.errors & (1 << i)) lines.push_back(messages[i]);
     lines.insert(lines.end(), report.further.begin(), report.further.end());
     return lines;
 }

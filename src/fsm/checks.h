@@ -33,10 +33,10 @@ bool HasOneBit(const std::vector<TNamed>& matrix);
 // The seven fixed checks; 0 when all pass.
 AutomatErrors ValidateAutomat(const TMachine& a);
 
-// One message line per problem the further checks find, in Windows-1252.
+// One message line (UTF-8) per problem the further checks find.
 TStrings CheckVhdlRules(const TMachine& a);
 
-// Why an entity name cannot be used (Windows-1252), or empty when it can: it
+// Why an entity name (file text) cannot be used (UTF-8), or empty when it can: it
 // must be an identifier, and not one of the library or package names the file
 // itself uses (IEEE, STD, WORK, STD_LOGIC, ..., any letter case).
 std::string EntityNameProblem(std::string_view entity);
@@ -49,7 +49,7 @@ struct TAutomatReport {
 };
 TAutomatReport CheckAutomat(const TMachine& a);
 
-// The error window's lines (Windows-1252): two header lines, an empty line,
+// The error window's lines (UTF-8): two header lines, an empty line,
 // then one line per failed fixed check and one per further problem.
 TStrings ErrorReportLines(const TAutomatReport& report);
 

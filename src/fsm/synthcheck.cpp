@@ -80,9 +80,9 @@ bool ReadSynthStep(std::size_t step, const std::string& output, int exitCode, TS
         static const char* const why[] = {"GHDL kann die erzeugte Datei nicht analysieren.",
                                           "GHDL kann den Automaten nicht synthetisieren.",
                                           "Yosys kann die Netzliste von GHDL nicht verarbeiten."};
-        o.failure = o.latch ? Utf8ToCp1252("GHDL meldet ein Latch: der Automat ist nicht rein "
-                                           "getaktet und kombinatorisch.")
-                            : Utf8ToCp1252(why[std::min<std::size_t>(step, 2)]);
+        o.failure = o.latch ? "GHDL meldet ein Latch: der Automat ist nicht rein "
+                              "getaktet und kombinatorisch."
+                            : why[std::min<std::size_t>(step, 2)];
         o.ok = false;
         return false;
     }
@@ -97,24 +97,24 @@ TStrings SynthOutcomeLines(const TSynthOutcome& o) {
         lines.push_back("Flipflops: " + std::to_string(o.flipFlops));
         lines.push_back("Logikzellen: " + std::to_string(o.cells));
     }
-    if (o.ok) lines.push_back(Utf8ToCp1252("Kein Latch (nach dem Bericht von GHDL)."));
+    if (o.ok) lines.push_back("Kein Latch (nach dem Bericht von GHDL).");
     for (const auto& w : o.warnings)
-        lines.push_back("Warnung: " + w);
+        lines.push_back("Warnung: " + Cp1252ToUtf8(w));
     if (o.unhandledAttribute)
-        lines.push_back(Utf8ToCp1252(
+        lines.push_back(
             "Hinweis: GHDL übergeht die Kodierungsattribute (\"unhandled attribute\"); sie "
-            "gelten für Vivado, Synplify und Quartus. Das ist kein Fehler."));
+            "gelten für Vivado, Synplify und Quartus. Das ist kein Fehler.");
     return lines;
 }
 
 TStrings MissingSynthesisText(const std::string& ghdlPath, const std::string& yosysPath) {
     TStrings lines;
     if (ghdlPath.empty())
-        lines.push_back(Utf8ToCp1252("Für die Synthese fehlt GHDL (Debian-Paket ghdl): "
-                                     "sudo apt-get install ghdl"));
+        lines.push_back("Für die Synthese fehlt GHDL (Debian-Paket ghdl): "
+                        "sudo apt-get install ghdl");
     if (yosysPath.empty())
-        lines.push_back(Utf8ToCp1252("Für die Synthese fehlt Yosys (Debian-Paket yosys): "
-                                     "sudo apt-get install yosys"));
+        lines.push_back("Für die Synthese fehlt Yosys (Debian-Paket yosys): "
+                        "sudo apt-get install yosys");
     return lines;
 }
 

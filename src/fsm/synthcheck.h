@@ -38,15 +38,15 @@ struct TSynthOutcome {
     bool latch = false; // GHDL reported a latch
     bool unhandledAttribute = false;
     TStrings warnings;   // GHDL's warnings, other than the unhandled attributes
-    std::string failure; // why the check ended early (German, Windows-1252)
+    std::string failure; // why the check ended early (German, UTF-8)
 };
 // Reads the messages of step i (0..2) with its exit status into the outcome;
 // false when the check cannot go on.
 bool ReadSynthStep(std::size_t step, const std::string& output, int exitCode, TSynthOutcome& o);
-// The lines a user sees for an outcome (German, Windows-1252).
+// The lines a user sees for an outcome (German, UTF-8; tool warnings converted).
 TStrings SynthOutcomeLines(const TSynthOutcome& o);
 
-// What is missing to check synthesis, by Debian package (German, Windows-1252);
+// What is missing to check synthesis, by Debian package (German, UTF-8);
 // empty when both programs are there. ghdlPath may name a GHDL without synthesis.
 TStrings MissingSynthesisText(const std::string& ghdlPath, const std::string& yosysPath);
 // True for output of a GHDL that does not know --synth.

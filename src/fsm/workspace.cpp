@@ -111,7 +111,7 @@ std::string IgnoredOptionenMessage(const TStrings& ignored) {
     std::string words;
     for (const auto& w : ignored)
         words += (words.empty() ? "" : ", ") + w;
-    return Utf8ToCp1252("Unbekannte Optionen übergangen: ") + words;
+    return "Unbekannte Optionen übergangen: " + Cp1252ToUtf8(words);
 }
 
 } // namespace korvalt

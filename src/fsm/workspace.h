@@ -45,7 +45,7 @@ TReadResult LoadWorkspaceFile(TAutomat& a, const std::string& path, TStrings* ig
 // Reads file text into the model: the five lists and the options are
 // replaced; widths, reset state and levels change only where the text has their line.
 void LoadWorkspaceText(TAutomat& a, std::string_view text, TStrings* ignored = nullptr);
-// The German message (Windows-1252) naming options words that were skipped; empty for none.
+// The German message (UTF-8) naming options words that were skipped; empty for none.
 std::string IgnoredOptionenMessage(const TStrings& ignored);
 
 // The kind of machine a description text was written for: transition rows of

@@ -1,5 +1,7 @@
 // Where Korvalt's byte strings meet Qt's QString (file contents are
-// Windows-1252; paths are the file system's own bytes), and the look all windows share.
+// Windows-1252, through ToQ/FromQ; the core's messages are UTF-8, through
+// QString::fromStdString; paths are the file system's own bytes), and the look
+// all windows share.
 #pragma once
 
 #include <QFile>

@@ -839,7 +839,7 @@ void TAutomatForm::aktuelleArbeit1Click() {
     SetView(ViewVorgaben, false);
     UpdateMenus();
     ShowVorgaben(std::min(shownTab_, 3));
-    SetStatusText(ToQ(IgnoredOptionenMessage(ignored)));
+    SetStatusText(QString::fromStdString(IgnoredOptionenMessage(ignored)));
 }
 
 // Writes the current work, or the file the description was opened from or
@@ -907,7 +907,7 @@ bool TAutomatForm::OpenFile(const QString& qpath) {
     SetView(ViewVorgaben, false);
     UpdateMenus();
     ShowVorgaben(std::min(shownTab_, 3));
-    SetStatusText(ToQ(IgnoredOptionenMessage(ignored)));
+    SetStatusText(QString::fromStdString(IgnoredOptionenMessage(ignored)));
     return true;
 }
 

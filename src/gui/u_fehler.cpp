@@ -46,7 +46,7 @@ TErrorForm::TErrorForm(QWidget* parent) : QDialog(parent) {
 void TErrorForm::FillErrorReport(const TAutomatReport& report) {
     QStringList lines;
     for (const auto& line : ErrorReportLines(report))
-        lines << ToQ(line);
+        lines << QString::fromStdString(line);
     Memo->setPlainText(lines.join('\n'));
 }
 

@@ -417,9 +417,9 @@ void TMainForm::ShowSectionInfo() {
     BeschreibungLabel->setToolTip(shown ? ToQ(shown->section.DescriptionText()) : QString());
     QStringList found;
     for (const TFinding& f : FileFindings_)
-        found << ToQ(f.message);
+        found << QString::fromStdString(f.message);
     for (const TFinding& f : shown ? shown->findings : std::vector<TFinding>())
-        found << QString("Zeile %1: %2").arg(f.line).arg(ToQ(f.message));
+        found << QString("Zeile %1: %2").arg(f.line).arg(QString::fromStdString(f.message));
     QString line = "Prüfung: keine Befunde";
     if (found.size() == 1) line = "Prüfung: " + found.front();
     if (found.size() > 1)

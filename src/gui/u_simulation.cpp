@@ -40,7 +40,7 @@ bool TSimulationForm::Start(const TMachine& a, const std::string& program) {
     }
     // Rows the tour cannot take are no failures, but the user should know of them.
     for (const auto& line : SkippedRowLines(a, PlanTour(a, TMachineModel(a))))
-        AppendLog(ToQ(line) + "\n");
+        AppendLog(QString::fromStdString(line) + "\n");
     run_ = std::make_unique<TGhdlRun>(SimulationRun(program, dir, entity));
     Process()->setProcessChannelMode(QProcess::MergedChannels);
     Process()->setWorkingDirectory(PathToQ(dir));

@@ -101,11 +101,11 @@ void TSyntheseForm::StepFinished(int exitCode, QProcess::ExitStatus status) {
         return;
     }
     for (const auto& line : SynthOutcomeLines(outcome_))
-        ResultList->addItem(ToQ(line));
+        ResultList->addItem(QString::fromStdString(line));
     End(outcome_.ok ? QString::fromUtf8("Synthese gepr\u00fcft: %1 Flipflops, %2 Logikzellen.")
                           .arg(outcome_.flipFlops)
                           .arg(outcome_.cells)
-                    : ToQ(outcome_.failure));
+                    : QString::fromStdString(outcome_.failure));
 }
 
 QStringList TSyntheseForm::Lines() const {
@@ -121,7 +121,7 @@ TSyntheseForm* OpenSynthese(QWidget* parent, const TMachine& a) {
     if (const TStrings missing = MissingSynthesisText(ghdl, yosys); !missing.empty()) {
         QStringList text;
         for (const auto& line : missing)
-            text << ToQ(line);
+            text << QString::fromStdString(line);
         form->findChild<QLabel*>("ErgebnisLabel")->setText(text.join('\n'));
         return nullptr;
     }

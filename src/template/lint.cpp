@@ -17,12 +17,9 @@ namespace korvalt {
 
 namespace {
 
-std::string Msg(const char* utf8) {
-    return Utf8ToCp1252(utf8);
-}
-
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
+// Template text (Windows-1252) within quotes, for a finding.
+std::string Quoted(const std::string& cp1252) {
+    return "\"" + Cp1252ToUtf8(cp1252) + "\"";
 }
 
 // A default the grid can show and a value cell can hold: a number IntOf reads.
@@ -82,7 +79,7 @@ class TChecker {
         if (sections_.empty())
             findings_.push_back(
                 {NoLine, "", 0,
-                 Msg("Die Vorlage hat keinen Abschnitt (keine Zeile, die mit \"#\" beginnt).")});
+                 "Die Vorlage hat keinen Abschnitt (keine Zeile, die mit \"#\" beginnt)."});
         std::map<std::string, std::size_t> firstHeader;
         for (std::size_t k = 0; k < sections_.size(); ++k) {
             const TTemplateSection& s = sections_[k];
@@ -90,8 +87,8 @@ class TChecker {
             name_ = s.name;
             const auto [it, isNew] = firstHeader.emplace(UpperCase(name_), s.header);
             if (!isNew)
-                Add(s.header, Msg("Der Name steht schon in Zeile ") + std::to_string(it->second) +
-                                  Msg("; erzeugt wird immer der Rumpf des ersten Abschnitts."));
+                Add(s.header, "Der Name steht schon in Zeile " + std::to_string(it->second) +
+                                  "; erzeugt wird immer der Rumpf des ersten Abschnitts.");
             CheckSection(s);
         }
         std::stable_sort(findings_.begin(), findings_.end(),
@@ -112,25 +109,24 @@ class TChecker {
             CheckDefault(d);
 
         if (!s.OwnBodyOpen()) {
-            Add(s.header,
-                Msg("Der Abschnitt hat keinen Rumpf (keine Zeile, die mit \"<\" beginnt)."));
+            Add(s.header, "Der Abschnitt hat keinen Rumpf (keine Zeile, die mit \"<\" beginnt).");
             return;
         }
         if (!s.OwnBodyClose())
             Add(s.bodyOpen, s.end <= s.file->size()
-                                ? Msg("Der Rumpf ist nicht mit \">\" geschlossen; Zeile ") +
+                                ? "Der Rumpf ist nicht mit \">\" geschlossen; Zeile " +
                                       std::to_string(s.end) +
-                                      Msg(" beginnt mit \"#\" und damit einen neuen Abschnitt.")
-                                : Msg("Der Rumpf ist nicht mit \">\" geschlossen."));
+                                      " beginnt mit \"#\" und damit einen neuen Abschnitt."
+                                : "Der Rumpf ist nicht mit \">\" geschlossen.");
         else if (s.bodyClose == s.bodyOpen + 1)
-            Add(s.bodyOpen, Msg("Der Rumpf ist leer; es wird keine Datei geschrieben."));
+            Add(s.bodyOpen, "Der Rumpf ist leer; es wird keine Datei geschrieben.");
         // Declarations after an empty line and before "<" are not read.
         for (std::size_t n = s.header + 1; n < s.bodyOpen; ++n)
             if (s.Line(n).starts_with('-') &&
                 std::none_of(s.decls.begin(), s.decls.end(),
                              [n](const TTemplateDecl& d) { return d.line == n; }))
-                Add(n, Msg("Die Deklaration ") + Quoted(s.Line(n).substr(1)) +
-                           Msg(" steht nach einer Leerzeile und wird nicht gelesen."));
+                Add(n, "Die Deklaration " + Quoted(s.Line(n).substr(1)) +
+                           " steht nach einer Leerzeile und wird nicht gelesen.");
 
         std::set<std::string> used, reported;
         const std::size_t bodyEnd = s.OwnBodyClose() ? s.bodyClose : s.end;
@@ -145,22 +141,22 @@ class TChecker {
                 if (d != declared.end()) used.insert(d->first);
                 auto report = [&](std::string message) {
                     if (reported.insert(text + message).second)
-                        Add(n, Msg("Platzhalter ") + text + ": " + std::move(message));
+                        Add(n, "Platzhalter " + Cp1252ToUtf8(text) + ": " + std::move(message));
                 };
                 if (repeat && firstRepeat.empty()) {
                     firstRepeat = text;
                 } else if (repeat && text != firstRepeat) {
-                    report(Msg("nur der erste Wiederholungs-Platzhalter einer Zeile wird ersetzt, "
-                               "dieser bleibt stehen."));
+                    report("nur der erste Wiederholungs-Platzhalter einer Zeile wird ersetzt, "
+                           "dieser bleibt stehen.");
                     continue;
                 }
                 if (repeat && m.pattern.empty()) {
-                    report(Msg("hat nicht die Form |$Muster,Parameter| und bleibt stehen."));
+                    report("hat nicht die Form |$Muster,Parameter| und bleibt stehen.");
                     continue;
                 }
                 if (m.ref.empty()) continue; // |NAME|
                 if (d == declared.end()) {
-                    report(Msg("nennt keinen Parameter des Abschnitts und bleibt stehen."));
+                    report("nennt keinen Parameter des Abschnitts und bleibt stehen.");
                     continue;
                 }
                 CheckCount(m, s.decls[d->second], report);
@@ -168,38 +164,37 @@ class TChecker {
         }
         for (const TTemplateDecl& d : s.decls)
             if (!used.count(UpperCase(d.name)))
-                Add(d.line,
-                    Msg("Den Parameter ") + Quoted(d.name) + Msg(" verwendet kein Platzhalter."));
+                Add(d.line, "Den Parameter " + Quoted(d.name) + " verwendet kein Platzhalter.");
     }
 
     template <typename F> void CheckCount(const TMarker& m, const TTemplateDecl& decl, F& report) {
         const TRange b = Bounds(decl);
-        const std::string at = Msg("bei ") + decl.name + " = ";
+        const std::string at = "bei " + Cp1252ToUtf8(decl.name) + " = ";
         if (m.kind == TMarker::TKind::Repeat) {
-            if (b.lo <= 0) report(at + std::to_string(b.lo) + Msg(" bleibt er unersetzt stehen."));
+            if (b.lo <= 0) report(at + std::to_string(b.lo) + " bleibt er unersetzt stehen.");
             const std::int64_t count = static_cast<std::int64_t>(b.hi) - (m.minus ? 1 : 0);
             if (count > 0 && static_cast<std::uint64_t>(count) * m.pattern.size() > MaxRepeatLength)
-                report(at + std::to_string(b.hi) + Msg(" würde die Zeichenkette länger als ") +
-                       std::to_string(MaxRepeatLength) + Msg(" Zeichen; er bleibt dann stehen."));
+                report(at + std::to_string(b.hi) + " würde die Zeichenkette länger als " +
+                       std::to_string(MaxRepeatLength) + " Zeichen; er bleibt dann stehen.");
         } else if (m.minus && b.lo <= 0) {
-            report(at + std::to_string(b.lo) + Msg(" ergäbe sich ") +
-                   std::to_string(static_cast<std::int64_t>(b.lo) - 1) +
-                   Msg(", eingesetzt wird aber ") + std::to_string(b.lo) + ".");
+            report(at + std::to_string(b.lo) + " ergäbe sich " +
+                   std::to_string(static_cast<std::int64_t>(b.lo) - 1) + ", eingesetzt wird aber " +
+                   std::to_string(b.lo) + ".");
         }
     }
 
     void CheckDefault(const TTemplateDecl& decl) {
         const std::string& def = decl.def;
         if (!IsNumberText(def)) {
-            Add(decl.line, Msg("Der Vorgabewert ") + Quoted(def) + Msg(" von ") +
-                               Quoted(decl.text) + Msg(" ist keine Zahl."));
+            Add(decl.line, "Der Vorgabewert " + Quoted(def) + " von " + Quoted(decl.text) +
+                               " ist keine Zahl.");
             return;
         }
         const auto& r = decl.range;
         const std::int32_t v = IntOf(def);
         if (r && (v < r->lo || v > r->hi))
-            Add(decl.line, Msg("Der Vorgabewert ") + def + Msg(" von ") + Quoted(decl.text) +
-                               Msg(" liegt nicht im Bereich ") + std::to_string(r->lo) + ".." +
+            Add(decl.line, "Der Vorgabewert " + Cp1252ToUtf8(def) + " von " + Quoted(decl.text) +
+                               " liegt nicht im Bereich " + std::to_string(r->lo) + ".." +
                                std::to_string(r->hi) + ".");
     }
 
@@ -216,9 +211,8 @@ class TChecker {
             if (!UsesNameMarker(body)) continue;
             findings_.push_back(
                 {NoLine, "", 0,
-                 Utf8ToCp1252(
-                     "Der Dateiname \"" + file + "\" schlägt für |NAME| den Namen \"" + base +
-                     "\" vor; das ist kein gültiger VHDL-Bezeichner: " + IdentifierRuleText)});
+                 "Der Dateiname \"" + file + "\" schlägt für |NAME| den Namen \"" + base +
+                     "\" vor; das ist kein gültiger VHDL-Bezeichner: " + IdentifierRuleText});
             return;
         }
     }

@@ -27,7 +27,7 @@ struct TFinding {
     std::size_t section = NoLine; // position among the sections; NoLine for the whole file
     std::string sectionName;
     std::size_t line = 0; // 1-based; 0 for the whole file
-    std::string message;  // names the marker or parameter concerned (Windows-1252)
+    std::string message;  // names the marker or parameter concerned (UTF-8)
 };
 
 // fileName, when given, is the template's file name: it is what the name prompt
@@ -35,7 +35,7 @@ struct TFinding {
 // section writes |NAME|.
 std::vector<TFinding> CheckTemplate(const std::vector<TTemplateSection>& sections,
                                     std::string_view fileName = {});
-// "Zeile 12, Abschnitt "Zaehler": ..." (Windows-1252).
+// "Zeile 12, Abschnitt "Zaehler": ..." (UTF-8).
 std::string FindingText(const TFinding& finding);
 
 // The values at which a section is tried: its defaults, then every ranged

@@ -8,7 +8,6 @@
 #include <functional>
 #include <random>
 
-#include "common/cp1252.h"
 #include "common/textfile.h"
 #include "e2e/ghdl.h"
 #include "fsm/checks.h"
@@ -84,12 +83,12 @@ TEST(FsmProperty, RandomDescriptionsEitherAnalyseOrNameTheirProblem) {
             ASSERT_FALSE(report.Ok()) << what;
             std::string text;
             for (const auto& l : ErrorReportLines(report))
-                text += Cp1252ToUtf8(l) + "\n";
+                text += l + "\n";
             EXPECT_NE(text.find(expected), std::string::npos) << what << ":\n" << text;
             continue;
         }
         ASSERT_TRUE(report.Ok()) << what << " #" << i << ": "
-                                 << (report.further.empty() ? "" : Cp1252ToUtf8(report.further[0]));
+                                 << (report.further.empty() ? "" : report.further[0]);
         const auto k = static_cast<std::size_t>(valid++);
         const std::string entity = k < entities.size() ? entities[k] : "p" + std::to_string(i);
         machines.push_back({entity, !a.Moore && ReadMachine(a).Coded()});

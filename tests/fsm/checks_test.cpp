@@ -13,20 +13,11 @@ using namespace korvalt;
 using korvalt::test::MealyExample;
 using korvalt::test::MooreExample;
 
-namespace {
-TStrings Utf8(const TStrings& lines) {
-    TStrings r;
-    for (const auto& l : lines)
-        r.push_back(Cp1252ToUtf8(l));
-    return r;
-}
-} // namespace
-
 TEST(ValidateAutomat, ReportOfAnEmptyDescription) {
     TAutomat a;
     a.Zustandsmatrix = {"Z0|0"};
     EXPECT_EQ(
-        Utf8(ErrorReportLines({ValidateAutomat(ReadMachine(a)), {}})),
+        ErrorReportLines({ValidateAutomat(ReadMachine(a)), {}}),
         (TStrings{"Es sind Fehler in der Automatenbeschreibung vorhanden!",
                   "Es konnte kein VHDL-Code erzeugt werden.", "",
                   "Es wurden keine Eingänge definiert!", "Es wurden keine Ausgänge definiert!",
@@ -48,7 +39,8 @@ TEST(CheckAutomat, ReportsWhatTheDataFileSays) {
     for (const auto& c : rows) {
         TAutomat a = c[0] == "Moore" ? MooreExample() : MealyExample();
         const auto eq = c[1].find('='), blank = c[1].find(' ');
-        const std::string field = c[1].substr(0, std::min(eq, blank)), value = c[1].substr(eq + 1);
+        const std::string field = c[1].substr(0, std::min(eq, blank)),
+                          value = Utf8ToCp1252(c[1].substr(eq + 1));
         if (field == "ResetAktiv" || field == "TaktAktiv") {
             (field == "ResetAktiv" ? a.ResetAktiv : a.TaktAktiv) = value;
         } else if (blank < eq) {
@@ -60,7 +52,7 @@ TEST(CheckAutomat, ReportsWhatTheDataFileSays) {
         const TStrings lines = ErrorReportLines(CheckAutomat(ReadMachine(a)));
         std::string found;
         for (std::size_t i = 3; i < lines.size(); ++i)
-            found += (i > 3 ? " / " : "") + Cp1252ToUtf8(lines[i]);
+            found += (i > 3 ? " / " : "") + lines[i];
         EXPECT_EQ(found, c.at(2)) << c[0] << " " << c[1];
     }
 }

@@ -17,7 +17,7 @@ using namespace korvalt::test;
 TEST(ErrorForm, ListsTheReportClosesWithOkAndKeepsItsButtonCentred) {
     TErrorForm form;
     EXPECT_EQ(form.windowTitle(), "Fehler in der Automatenbeschreibung");
-    form.FillErrorReport({ErrNoInputs | ErrTableIncomplete, {"Der Eingang \x84in\x93 ..."}});
+    form.FillErrorReport({ErrNoInputs | ErrTableIncomplete, {"Der Eingang „in“ ..."}});
     EXPECT_EQ(form.ReportText(), "Es sind Fehler in der Automatenbeschreibung vorhanden!\n"
                                  "Es konnte kein VHDL-Code erzeugt werden.\n\n"
                                  "Es wurden keine Eingänge definiert!\n"

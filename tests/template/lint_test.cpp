@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "common/cp1252.h"
 #include "common/textfile.h"
 #include "support/testsupport.h"
 #include "template/lint.h"
@@ -17,7 +18,7 @@ TEST(CheckTemplate, ReportsWhatEachCaseFileExpects) {
         TStrings lines, expected, found;
         ASSERT_TRUE(ReadLines(entry.path().string(), lines));
         for (const auto& line : lines)
-            if (line.starts_with("= ")) expected.push_back(line.substr(2));
+            if (line.starts_with("= ")) expected.push_back(Cp1252ToUtf8(line.substr(2)));
         for (const auto& finding :
              CheckTemplate(Tsrctemp(lines).Sections(), entry.path().filename().string()))
             found.push_back(FindingText(finding));
