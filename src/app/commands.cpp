@@ -25,7 +25,7 @@ TOutcome WriteOutput(const std::string& what, const std::string& path, const TSt
                      const TMayOverwrite& mayOverwrite) {
     if (IsDirectory(path)) return Failed(FolderAsOutputMessage(path));
     if (mayOverwrite && FileExists(path) && !mayOverwrite(path)) return TOutcome{false, {}, {}};
-    if (const TWriteResult r = SaveLines(path, lines); !r)
+    if (const TResult<> r = SaveLines(path, lines); !r)
         return Failed(WriteFailureMessage(what, path, r.error));
     return TOutcome{true, {}, path};
 }
@@ -98,7 +98,7 @@ TOutcome WriteTestbenchSkeleton(const std::string& designPath, const TStrings& d
     if (out == designPath)
         return Failed("Die Testbench \"" + out + "\" würde die Datei selbst überschreiben.");
     if (IsDirectory(out)) return Failed(FolderAsOutputMessage(out));
-    if (const TWriteResult r = BuildTestbench(ScanEntity(designLines), out); !r)
+    if (const TResult<> r = BuildTestbench(ScanEntity(designLines), out); !r)
         return Failed(WriteFailureMessage("Die Testbench", out, r.error));
     return TOutcome{true, {}, out};
 }

@@ -85,8 +85,8 @@ TReadResult ReadLines(const std::string& path, TStrings& lines) {
 
 namespace {
 
-TWriteResult Failure() {
-    return TWriteResult{false, std::strerror(errno)};
+TResult<> Failure() {
+    return TResult<>{false, std::strerror(errno)};
 }
 
 // The file a path finally names, following symbolic links; the path itself
@@ -122,7 +122,7 @@ bool WriteAll(int fd, std::string_view data) {
 
 } // namespace
 
-TWriteResult ReplaceFile(const std::string& path, std::string_view content) {
+TResult<> ReplaceFile(const std::string& path, std::string_view content) {
     if (path.empty()) {
         errno = ENOENT;
         return Failure();
@@ -174,7 +174,7 @@ TWriteResult ReplaceFile(const std::string& path, std::string_view content) {
     return {};
 }
 
-TWriteResult SaveLines(const std::string& path, const TStrings& lines, std::string_view lineEnd) {
+TResult<> SaveLines(const std::string& path, const TStrings& lines, std::string_view lineEnd) {
     std::string content;
     std::size_t size = 0;
     for (const auto& l : lines)

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/result.h"
 #include "common/strings.h"
 
 namespace korvalt {
@@ -33,20 +34,15 @@ TReadResult ReadLines(const std::string& path, TStrings& lines);
 // file (or a link to one) is read.
 TReadResult ReadFileBytes(const std::string& path, std::string& bytes);
 
-// Outcome of a write: ok, or the operating system's reason.
-struct TWriteResult {
-    bool ok = true;
-    std::string error; // the system's reason; empty when ok
-    explicit operator bool() const { return ok; }
-};
-
+// A write gives ok, or the operating system's reason.
+//
 // Replaces the file at path by content, atomically: a temporary file in the
 // same folder is written, flushed and renamed over the target. An existing
 // target keeps its permissions; a symbolic link is followed to the file it
 // names; a target that exists but is not writable is refused.
-TWriteResult ReplaceFile(const std::string& path, std::string_view content);
+TResult<> ReplaceFile(const std::string& path, std::string_view content);
 // Writes the lines, each followed by lineEnd (CR LF unless told otherwise).
-TWriteResult SaveLines(const std::string& path, const TStrings& lines,
-                       std::string_view lineEnd = "\r\n");
+TResult<> SaveLines(const std::string& path, const TStrings& lines,
+                    std::string_view lineEnd = "\r\n");
 
 } // namespace korvalt

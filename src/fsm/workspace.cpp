@@ -32,7 +32,7 @@ TStrings WorkspaceLines(const TAutomat& a) {
     return lines;
 }
 
-TWriteResult SaveWorkspaceFile(const TAutomat& a, const std::string& path) {
+TResult<> SaveWorkspaceFile(const TAutomat& a, const std::string& path) {
     return SaveLines(path, WorkspaceLines(a));
 }
 
@@ -45,7 +45,7 @@ bool WorkspaceFileDiffers(const TAutomat& a, const std::string& path) {
     return bytes != content;
 }
 
-TWriteResult SaveWorkspace(const TAutomat& a, const std::string& directory) {
+TResult<> SaveWorkspace(const TAutomat& a, const std::string& directory) {
     return SaveWorkspaceFile(a, directory + WorkspaceFileName(a.Moore));
 }
 

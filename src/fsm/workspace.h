@@ -28,8 +28,8 @@ std::string WorkspaceFileName(bool moore);
 TStrings WorkspaceLines(const TAutomat& a);
 
 // Writes the file for the model's kind into directory (ending in a separator).
-TWriteResult SaveWorkspace(const TAutomat& a, const std::string& directory);
-TWriteResult SaveWorkspaceFile(const TAutomat& a, const std::string& path);
+TResult<> SaveWorkspace(const TAutomat& a, const std::string& directory);
+TResult<> SaveWorkspaceFile(const TAutomat& a, const std::string& path);
 
 // True when path holds a file that saving the model would change; false for
 // a missing file or one that cannot be read (saving reports why).

@@ -853,7 +853,7 @@ bool TAutomatForm::Speichern1Click() {
         !Dialogs().AskYesNo(
             this, "Frage", QString::fromUtf8("Datei \u00fcberschreiben?\n") + PathToQ(path), false))
         return false;
-    const TWriteResult result = SaveWorkspaceFile(Automat_, path);
+    const TResult<> result = SaveWorkspaceFile(Automat_, path);
     UpdateMenus();
     if (!result) {
         ShowWriteError(this, path, result.error);
@@ -921,7 +921,7 @@ bool TAutomatForm::SpeichernUnter1Click() {
     if (RefuseFolderAsOutput(this, path)) return false;
     if (FileExists(path) && !AskOverwrite(this)) return false;
     StoreShownView();
-    const TWriteResult result = SaveWorkspaceFile(Automat_, path);
+    const TResult<> result = SaveWorkspaceFile(Automat_, path);
     UpdateMenus();
     if (!result) {
         ShowWriteError(this, path, result.error);

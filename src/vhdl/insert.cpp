@@ -169,7 +169,7 @@ TResult<TEntity> InsertComponent(const std::string& componentPath, const std::st
     if (targetLines.empty()) return failed("Die Zieldatei \"" + targetPath + "\" ist leer.");
     const bool crlf = bytes.find("\r\n") != std::string::npos;
     bytes.clear();
-    const TWriteResult written =
+    const TResult<> written =
         SaveLines(targetPath, InsertedLines(componentLines, targetLines, withComments, withSignals),
                   crlf ? "\r\n" : "\n");
     if (!written) return failed(WriteFailureMessage("Die Zieldatei", targetPath, written.error));
