@@ -58,7 +58,7 @@ TOutcome TemplateSectionBody(const std::string& templatePath, const std::string&
                              TStrings& body) {
     body.clear();
     const Tsrctemp reader(templatePath);
-    if (const TReadResult& r = reader.ReadResult(); !r)
+    if (const TResult<TFileRead>& r = reader.ReadResult(); !r)
         return Failed(ReadFailureMessage("Die Vorlage", templatePath, r.error));
     return TemplateSectionBody(reader, section, body);
 }

@@ -16,23 +16,20 @@
 
 namespace korvalt {
 
-// Outcome of a read: ok, or why not. A file that does not exist is "missing"
-// (windows treat it as empty); a folder, a device or a read error after
-// opening is a failure with the operating system's reason.
-struct TReadResult {
-    bool ok = true;
-    bool missing = false;
-    std::string error; // the system's reason; empty when ok
-    explicit operator bool() const { return ok; }
+// A read gives ok, or why not: the operating system's reason for a folder,
+// a device or a read error after opening. A file that does not exist also
+// sets value.missing (windows treat such a file as empty).
+struct TFileRead {
+    bool missing = false; // the failure is that the file does not exist
 };
 
 // Splits text into lines by the reading rule above.
 TStrings SplitLines(std::string_view text);
 // Reads the whole file into lines; on failure no lines are kept.
-TReadResult ReadLines(const std::string& path, TStrings& lines);
+TResult<TFileRead> ReadLines(const std::string& path, TStrings& lines);
 // Whole file content as bytes; on failure no bytes are kept. Only a regular
 // file (or a link to one) is read.
-TReadResult ReadFileBytes(const std::string& path, std::string& bytes);
+TResult<TFileRead> ReadFileBytes(const std::string& path, std::string& bytes);
 
 // A write gives ok, or the operating system's reason.
 //

@@ -102,8 +102,8 @@ void ShowWriteError(QWidget* parent, const std::string& path, const std::string&
                           QString::fromLocal8Bit(WriteFailureMessage("Die Datei", path, reason)));
 }
 
-bool ReportReadFailure(QWidget* parent, const std::string& path, const TReadResult& result) {
-    if (result.ok || result.missing) return false;
+bool ReportReadFailure(QWidget* parent, const std::string& path, const TResult<TFileRead>& result) {
+    if (result.ok || result.value.missing) return false;
     Dialogs().ShowMessage(
         parent, "Fehler",
         QString::fromLocal8Bit(ReadFailureMessage("Die Datei", path, result.error)));

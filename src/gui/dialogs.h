@@ -56,7 +56,7 @@ void ShowWriteError(QWidget* parent, const std::string& path, const std::string&
 // When a file that exists could not be read (a folder, a read error), tells the
 // user, in a "Fehler" box, with the system's reason, and returns true. A
 // missing file is no failure: callers take it as empty.
-bool ReportReadFailure(QWidget* parent, const std::string& path, const TReadResult& result);
+bool ReportReadFailure(QWidget* parent, const std::string& path, const TResult<TFileRead>& result);
 // Refuses a folder chosen as an output file with a "Fehler" box; true when refused.
 bool RefuseFolderAsOutput(QWidget* parent, const std::string& path);
 // Shows a command's message, if it has one, in a "Fehler" box; whether it succeeded.
