@@ -17,7 +17,7 @@ class QWidget;
 
 namespace korvalt {
 
-struct TOutcome;
+struct TWritten;
 
 class TDialogs {
   public:
@@ -60,7 +60,7 @@ bool ReportReadFailure(QWidget* parent, const std::string& path, const TResult<T
 // Refuses a folder chosen as an output file with a "Fehler" box; true when refused.
 bool RefuseFolderAsOutput(QWidget* parent, const std::string& path);
 // Shows a command's message, if it has one, in a "Fehler" box; whether it succeeded.
-bool ShowOutcome(QWidget* parent, const TOutcome& outcome);
+bool ShowOutcome(QWidget* parent, const TResult<TWritten>& outcome);
 // The overwrite question "Datei überschreiben?" (default Nein), for the commands.
 bool AskOverwrite(QWidget* parent);
 // Installs the dialogs to use (tests); nullptr restores the real ones.
