@@ -15,23 +15,25 @@ namespace korvalt {
 
 namespace {
 
-TOutcome Failed(std::string message) {
-    return TOutcome{false, std::move(message), {}};
+TResult<TWritten> Failed(std::string message) {
+    return TResult<TWritten>{false, std::move(message)};
 }
 
 // The last steps of every command that writes a file: a folder is refused
 // before the question, an existing file is replaced only when allowed.
-TOutcome WriteOutput(const std::string& what, const std::string& path, const TStrings& lines,
-                     const TMayOverwrite& mayOverwrite) {
+TResult<TWritten> WriteOutput(const std::string& what, const std::string& path,
+                              const TStrings& lines, const TMayOverwrite& mayOverwrite) {
     if (IsDirectory(path)) return Failed(FolderAsOutputMessage(path));
-    if (mayOverwrite && FileExists(path) && !mayOverwrite(path)) return TOutcome{false, {}, {}};
-    if (const TWriteResult r = SaveLines(path, lines); !r)
+    if (mayOverwrite && FileExists(path) && !mayOverwrite(path))
+        return TResult<TWritten>{false, {}};
+    if (const TResult<> r = SaveLines(path, lines); !r)
         return Failed(WriteFailureMessage(what, path, r.error));
-    return TOutcome{true, {}, path};
+    return TResult<TWritten>{true, {}, {path}};
 }
 
 // The entity-name check and every check of the description.
-TOutcome CheckMachine(const TMachine& a, const std::string& entity, TAutomatReport* report) {
+TResult<TWritten> CheckMachine(const TMachine& a, const std::string& entity,
+                               TAutomatReport* report) {
     if (const std::string problem = EntityNameProblem(entity); !problem.empty())
         return Failed(problem + " Es wurde keine Datei geschrieben.");
     const TAutomatReport r = CheckAutomat(a);
@@ -54,16 +56,17 @@ std::string FolderAsOutputMessage(const std::string& path) {
     return "\"" + path + "\" ist ein Ordner; es wird nichts geschrieben.";
 }
 
-TOutcome TemplateSectionBody(const std::string& templatePath, const std::string& section,
-                             TStrings& body) {
+TResult<TWritten> TemplateSectionBody(const std::string& templatePath, const std::string& section,
+                                      TStrings& body) {
     body.clear();
     const Tsrctemp reader(templatePath);
-    if (const TReadResult& r = reader.ReadResult(); !r)
+    if (const TResult<TFileRead>& r = reader.ReadResult(); !r)
         return Failed(ReadFailureMessage("Die Vorlage", templatePath, r.error));
     return TemplateSectionBody(reader, section, body);
 }
 
-TOutcome TemplateSectionBody(const Tsrctemp& reader, const std::string& section, TStrings& body) {
+TResult<TWritten> TemplateSectionBody(const Tsrctemp& reader, const std::string& section,
+                                      TStrings& body) {
     body.clear();
     const TTemplateSection* s = reader.Find(section);
     if (!s) return Failed("Die Vorlage hat keinen Abschnitt \"" + Cp1252ToUtf8(section) + "\".");
@@ -73,8 +76,8 @@ TOutcome TemplateSectionBody(const Tsrctemp& reader, const std::string& section,
     return {};
 }
 
-TOutcome GenerateModule(TStrings body, const std::vector<TParam>& params,
-                        const std::string& outputPath, const TMayOverwrite& mayOverwrite) {
+TResult<TWritten> GenerateModule(TStrings body, const std::vector<TParam>& params,
+                                 const std::string& outputPath, const TMayOverwrite& mayOverwrite) {
     if (const std::string problem = NameMarkerProblem(body, outputPath); !problem.empty())
         return Failed(problem + " Es wurde keine Datei geschrieben.");
     ExpandTemplate(outputPath, body, params);
@@ -93,18 +96,19 @@ std::string Notice(const TEntity& design) {
 
 } // namespace
 
-TOutcome WriteTestbenchSkeleton(const std::string& designPath, const TStrings& designLines) {
+TResult<TWritten> WriteTestbenchSkeleton(const std::string& designPath,
+                                         const TStrings& designLines) {
     const std::string out = TestbenchFileName(designPath);
     if (out == designPath)
         return Failed("Die Testbench \"" + out + "\" würde die Datei selbst überschreiben.");
     if (IsDirectory(out)) return Failed(FolderAsOutputMessage(out));
-    if (const TWriteResult r = BuildTestbench(ScanEntity(designLines), out); !r)
+    if (const TResult<> r = BuildTestbench(ScanEntity(designLines), out); !r)
         return Failed(WriteFailureMessage("Die Testbench", out, r.error));
-    return TOutcome{true, {}, out};
+    return TResult<TWritten>{true, {}, {out}};
 }
 
-TOutcome WriteVhdlTestbench(const std::string& designPath, const TStrings& designLines,
-                            const TMayOverwrite& mayOverwrite) {
+TResult<TWritten> WriteVhdlTestbench(const std::string& designPath, const TStrings& designLines,
+                                     const TMayOverwrite& mayOverwrite) {
     const TEntity design = ScanEntity(designLines);
     const std::string out = VhdlTestbenchFileName(designPath, design);
     switch (CheckVhdlTestbench(designPath, design)) {
@@ -116,31 +120,33 @@ TOutcome WriteVhdlTestbench(const std::string& designPath, const TStrings& desig
     case TVhdlTestbenchRefusal::None:
         break;
     }
-    TOutcome o = WriteOutput("Die Testbench", out,
-                             VhdlTestbenchLines(design, ContextClause(designLines)), mayOverwrite);
-    if (o && !o.written.empty()) o.notice = Notice(design);
+    TResult<TWritten> o = WriteOutput(
+        "Die Testbench", out, VhdlTestbenchLines(design, ContextClause(designLines)), mayOverwrite);
+    if (o && !o.value.written.empty()) o.value.notice = Notice(design);
     return o;
 }
 
-TOutcome InsertComponentCommand(const std::string& componentPath, const std::string& targetPath,
-                                bool withComments, bool withSignals) {
+TResult<TWritten> InsertComponentCommand(const std::string& componentPath,
+                                         const std::string& targetPath, bool withComments,
+                                         bool withSignals) {
     const TResult<TEntity> r =
         InsertComponent(componentPath, targetPath, withComments, withSignals);
     if (!r) return Failed(r.error);
-    return TOutcome{true, {}, targetPath, Notice(r.value)};
+    return TResult<TWritten>{true, {}, {targetPath, Notice(r.value)}};
 }
 
-TOutcome WriteStateMachine(const TMachine& a, const std::string& outputPath,
-                           const TMayOverwrite& mayOverwrite, TAutomatReport* report) {
+TResult<TWritten> WriteStateMachine(const TMachine& a, const std::string& outputPath,
+                                    const TMayOverwrite& mayOverwrite, TAutomatReport* report) {
     const std::string entity = EntityOfFile(outputPath);
-    if (TOutcome o = CheckMachine(a, entity, report); !o) return o;
+    if (TResult<TWritten> o = CheckMachine(a, entity, report); !o) return o;
     return WriteOutput("Die Datei", outputPath, BuildAutomatVhdl(a, entity), mayOverwrite);
 }
 
-TOutcome WriteStateMachineTestbench(const TMachine& a, const std::string& entity,
-                                    const std::string& outputPath,
-                                    const TMayOverwrite& mayOverwrite, TAutomatReport* report) {
-    if (TOutcome o = CheckMachine(a, entity, report); !o) return o;
+TResult<TWritten> WriteStateMachineTestbench(const TMachine& a, const std::string& entity,
+                                             const std::string& outputPath,
+                                             const TMayOverwrite& mayOverwrite,
+                                             TAutomatReport* report) {
+    if (TResult<TWritten> o = CheckMachine(a, entity, report); !o) return o;
     return WriteOutput("Die Datei", outputPath, BuildAutomatTestbench(a, entity), mayOverwrite);
 }
 

@@ -57,7 +57,7 @@ TFolders DecideFolders(const std::string& programDir, const std::string& userCon
     return f;
 }
 
-TWriteResult PrepareUserFolders(const TFolders& folders) {
+TResult<> PrepareUserFolders(const TFolders& folders) {
     if (!folders.installed) return {};
     std::error_code ec;
     for (const auto& dir : {folders.settingsDir, folders.dataDir})

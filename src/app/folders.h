@@ -41,6 +41,6 @@ inline constexpr const char* UserTemplateNote = "LIESMICH.txt";
 // Installed layout: creates the settings and data folders and, on the first
 // start, the user's Template folder with a note saying how to add a template.
 // Portable layout: does nothing. Returns the first failure, if any.
-TWriteResult PrepareUserFolders(const TFolders& folders);
+TResult<> PrepareUserFolders(const TFolders& folders);
 
 } // namespace korvalt

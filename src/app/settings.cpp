@@ -8,7 +8,7 @@ std::optional<std::string> ReadIni(const std::string& programDir) {
     return lines.front();
 }
 
-TWriteResult WriteIni(const std::string& programDir, const std::string& workingDir) {
+TResult<> WriteIni(const std::string& programDir, const std::string& workingDir) {
     return SaveLines(programDir + IniFileName, {workingDir});
 }
 

@@ -16,6 +16,6 @@ inline constexpr const char* IniFileName = "KORVALT.INI";
 // The first line of the INI file, or nothing when it is missing, unreadable or
 // holds no line at all.
 std::optional<std::string> ReadIni(const std::string& programDir);
-TWriteResult WriteIni(const std::string& programDir, const std::string& workingDir);
+TResult<> WriteIni(const std::string& programDir, const std::string& workingDir);
 
 } // namespace korvalt

@@ -96,7 +96,7 @@ int Fsm(const TArgs& args) {
     const TFsmArgs fa = ParseFsmArgs(args, TFsmOptions::Out, usage.c_str());
     TMachine a;
     if (!LoadAndCheck(fa, a)) return 1;
-    if (const TOutcome o = WriteStateMachine(a, fa.out); !o) throw TCliError(o.message);
+    if (const TResult<TWritten> o = WriteStateMachine(a, fa.out); !o) throw TCliError(o.error);
     return 0;
 }
 

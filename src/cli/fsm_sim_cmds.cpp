@@ -39,8 +39,8 @@ int FsmTestbench(const TArgs& args) {
     if (!LoadAndCheck(fa, a)) return 1;
     const TTour tour = PlanTour(a, TMachineModel(a));
     PrintSkippedRows(a, tour);
-    if (const TOutcome o = WriteStateMachineTestbench(a, ArgToCp1252(entity), out); !o)
-        throw TCliError(o.message);
+    if (const TResult<TWritten> o = WriteStateMachineTestbench(a, ArgToCp1252(entity), out); !o)
+        throw TCliError(o.error);
     return 0;
 }
 

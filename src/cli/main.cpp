@@ -31,7 +31,7 @@ TCliError WriteError(const std::string& what, const std::string& path, const std
 
 std::vector<std::string> ReadInputFile(const std::string& path, const std::string& what) {
     std::vector<std::string> lines;
-    const TReadResult r = ReadLines(path, lines);
+    const TResult<TFileRead> r = ReadLines(path, lines);
     if (!r) throw TCliError(ReadFailureMessage(what, path, r.error));
     return lines;
 }

@@ -78,9 +78,9 @@ static int Expand(const TArgs& args) {
     }
 
     TStrings body;
-    TOutcome o = TemplateSectionBody(reader, section->name, body);
+    TResult<TWritten> o = TemplateSectionBody(reader, section->name, body);
     if (o) o = GenerateModule(std::move(body), ParamsFromRows(rows), out);
-    if (!o) throw TCliError(o.message);
+    if (!o) throw TCliError(o.error);
     return 0;
 }
 

@@ -24,10 +24,11 @@ static int Testbench(const TArgs& args) {
     if (files.size() != 1) throw TCliError("Aufruf: korvalt-cli testbench DATEI [--vhdl]");
     const std::string& file = files[0];
     const TStrings lines = ReadInputFile(file, "Die Datei");
-    const TOutcome o = vhdl ? WriteVhdlTestbench(file, lines) : WriteTestbenchSkeleton(file, lines);
-    if (!o) throw TCliError(o.message);
-    std::cout << o.written << '\n';
-    if (!o.notice.empty()) std::cerr << o.notice << '\n';
+    const TResult<TWritten> o =
+        vhdl ? WriteVhdlTestbench(file, lines) : WriteTestbenchSkeleton(file, lines);
+    if (!o) throw TCliError(o.error);
+    std::cout << o.value.written << '\n';
+    if (!o.value.notice.empty()) std::cerr << o.value.notice << '\n';
     return 0;
 }
 
@@ -39,9 +40,9 @@ static int Insert(const TArgs& args) {
         throw TCliError("Aufruf: korvalt-cli insert KOMPONENTE ZIEL [--no-comments] [--signals]");
     const std::string& component = files[0];
     const std::string& target = files[1];
-    const TOutcome o = InsertComponentCommand(component, target, comments, signals);
-    if (!o) throw TCliError(o.message);
-    if (!o.notice.empty()) std::cerr << o.notice << '\n';
+    const TResult<TWritten> o = InsertComponentCommand(component, target, comments, signals);
+    if (!o) throw TCliError(o.error);
+    if (!o.value.notice.empty()) std::cerr << o.value.notice << '\n';
     return 0;
 }
 

@@ -12,7 +12,7 @@ struct TNothing {};
 template <class T = TNothing> struct TResult {
     bool ok = true;
     std::string error; // why it failed; empty when ok
-    T value{};         // what it gave, when ok
+    T value{};         // what it gave, when ok (or what a function says of a failure)
     explicit operator bool() const { return ok; }
 };
 

@@ -32,8 +32,8 @@ TStrings SplitLines(std::string_view text) {
 
 namespace {
 
-TReadResult ReadFailure(int err) {
-    return TReadResult{false, err == ENOENT || err == ENOTDIR, std::strerror(err)};
+TResult<TFileRead> ReadFailure(int err) {
+    return TResult<TFileRead>{false, std::strerror(err), {err == ENOENT || err == ENOTDIR}};
 }
 
 // A device or a pipe would block or never end: only regular files are read.
@@ -41,7 +41,7 @@ constexpr const char* NotARegularFile = "keine reguläre Datei";
 
 } // namespace
 
-TReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
+TResult<TFileRead> ReadFileBytes(const std::string& path, std::string& bytes) {
     bytes.clear();
     if (path.empty()) return ReadFailure(ENOENT);
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -55,7 +55,7 @@ TReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
     if (!S_ISREG(st.st_mode)) {
         close(fd);
         if (S_ISDIR(st.st_mode)) return ReadFailure(EISDIR);
-        return TReadResult{false, false, NotARegularFile};
+        return TResult<TFileRead>{false, NotARegularFile};
     }
     char buf[65536];
     for (;;) {
@@ -75,18 +75,18 @@ TReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
     return {};
 }
 
-TReadResult ReadLines(const std::string& path, TStrings& lines) {
+TResult<TFileRead> ReadLines(const std::string& path, TStrings& lines) {
     lines.clear();
     std::string bytes;
-    TReadResult r = ReadFileBytes(path, bytes);
+    TResult<TFileRead> r = ReadFileBytes(path, bytes);
     if (r) lines = SplitLines(bytes);
     return r;
 }
 
 namespace {
 
-TWriteResult Failure() {
-    return TWriteResult{false, std::strerror(errno)};
+TResult<> Failure() {
+    return TResult<>{false, std::strerror(errno)};
 }
 
 // The file a path finally names, following symbolic links; the path itself
@@ -122,7 +122,7 @@ bool WriteAll(int fd, std::string_view data) {
 
 } // namespace
 
-TWriteResult ReplaceFile(const std::string& path, std::string_view content) {
+TResult<> ReplaceFile(const std::string& path, std::string_view content) {
     if (path.empty()) {
         errno = ENOENT;
         return Failure();
@@ -174,7 +174,7 @@ TWriteResult ReplaceFile(const std::string& path, std::string_view content) {
     return {};
 }
 
-TWriteResult SaveLines(const std::string& path, const TStrings& lines, std::string_view lineEnd) {
+TResult<> SaveLines(const std::string& path, const TStrings& lines, std::string_view lineEnd) {
     std::string content;
     std::size_t size = 0;
     for (const auto& l : lines)

@@ -11,42 +11,35 @@
 #include <string_view>
 #include <vector>
 
+#include "common/result.h"
 #include "common/strings.h"
 
 namespace korvalt {
 
-// Outcome of a read: ok, or why not. A file that does not exist is "missing"
-// (windows treat it as empty); a folder, a device or a read error after
-// opening is a failure with the operating system's reason.
-struct TReadResult {
-    bool ok = true;
-    bool missing = false;
-    std::string error; // the system's reason; empty when ok
-    explicit operator bool() const { return ok; }
+// A read gives ok, or why not: the operating system's reason for a folder,
+// a device or a read error after opening. A file that does not exist also
+// sets value.missing (windows treat such a file as empty).
+struct TFileRead {
+    bool missing = false; // the failure is that the file does not exist
 };
 
 // Splits text into lines by the reading rule above.
 TStrings SplitLines(std::string_view text);
 // Reads the whole file into lines; on failure no lines are kept.
-TReadResult ReadLines(const std::string& path, TStrings& lines);
+TResult<TFileRead> ReadLines(const std::string& path, TStrings& lines);
 // Whole file content as bytes; on failure no bytes are kept. Only a regular
 // file (or a link to one) is read.
-TReadResult ReadFileBytes(const std::string& path, std::string& bytes);
+TResult<TFileRead> ReadFileBytes(const std::string& path, std::string& bytes);
 
-// Outcome of a write: ok, or the operating system's reason.
-struct TWriteResult {
-    bool ok = true;
-    std::string error; // the system's reason; empty when ok
-    explicit operator bool() const { return ok; }
-};
-
+// A write gives ok, or the operating system's reason.
+//
 // Replaces the file at path by content, atomically: a temporary file in the
 // same folder is written, flushed and renamed over the target. An existing
 // target keeps its permissions; a symbolic link is followed to the file it
 // names; a target that exists but is not writable is refused.
-TWriteResult ReplaceFile(const std::string& path, std::string_view content);
+TResult<> ReplaceFile(const std::string& path, std::string_view content);
 // Writes the lines, each followed by lineEnd (CR LF unless told otherwise).
-TWriteResult SaveLines(const std::string& path, const TStrings& lines,
-                       std::string_view lineEnd = "\r\n");
+TResult<> SaveLines(const std::string& path, const TStrings& lines,
+                    std::string_view lineEnd = "\r\n");
 
 } // namespace korvalt

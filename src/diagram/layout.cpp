@@ -266,7 +266,7 @@ TDiagramFormat DiagramFormatOf(std::string_view fileName) {
     return TDiagramFormat::Unknown;
 }
 
-TWriteResult SaveDiagram(const TStateGraph& g, const std::string& path, TDiagramFormat format) {
+TResult<> SaveDiagram(const TStateGraph& g, const std::string& path, TDiagramFormat format) {
     const TStrings dot = DiagramDotLines(g);
     if (format == TDiagramFormat::Dot) return SaveLines(path, dot);
     const char* name = format == TDiagramFormat::Svg    ? "svg"

@@ -58,6 +58,6 @@ std::optional<TDiagramLayout> LayoutGraph(const TStateGraph& g, std::string* err
 enum class TDiagramFormat { Unknown, Svg, Png, Dot, Xdot };
 TDiagramFormat DiagramFormatOf(std::string_view fileName);
 // Writes the diagram of g in the format; "Unknown" is refused with a German reason.
-TWriteResult SaveDiagram(const TStateGraph& g, const std::string& path, TDiagramFormat format);
+TResult<> SaveDiagram(const TStateGraph& g, const std::string& path, TDiagramFormat format);
 
 } // namespace korvalt

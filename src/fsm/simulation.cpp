@@ -7,9 +7,9 @@
 
 namespace korvalt {
 
-TWriteResult WriteSimulationFiles(const TMachine& a, const std::string& folder,
-                                  const std::string& entity) {
-    if (TWriteResult r = SaveLines(folder + entity + ".vhd", BuildAutomatVhdl(a, entity)); !r)
+TResult<> WriteSimulationFiles(const TMachine& a, const std::string& folder,
+                               const std::string& entity) {
+    if (TResult<> r = SaveLines(folder + entity + ".vhd", BuildAutomatVhdl(a, entity)); !r)
         return r;
     return SaveLines(folder + AutomatTestbenchFileName(entity), BuildAutomatTestbench(a, entity));
 }

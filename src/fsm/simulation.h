@@ -18,8 +18,8 @@ namespace korvalt {
 inline constexpr const char* SimulatorProgram = "ghdl";
 
 // Writes ENTITY.vhd and ENTITY_tb.vhd into folder (ending in the separator).
-TWriteResult WriteSimulationFiles(const TMachine& a, const std::string& folder,
-                                  const std::string& entity);
+TResult<> WriteSimulationFiles(const TMachine& a, const std::string& folder,
+                               const std::string& entity);
 
 // Analysis, elaboration and run of the files written into folder, with the
 // folder as work library; program is the simulator found on the PATH.

@@ -32,7 +32,7 @@ TStrings WorkspaceLines(const TAutomat& a) {
     return lines;
 }
 
-TWriteResult SaveWorkspaceFile(const TAutomat& a, const std::string& path) {
+TResult<> SaveWorkspaceFile(const TAutomat& a, const std::string& path) {
     return SaveLines(path, WorkspaceLines(a));
 }
 
@@ -45,7 +45,7 @@ bool WorkspaceFileDiffers(const TAutomat& a, const std::string& path) {
     return bytes != content;
 }
 
-TWriteResult SaveWorkspace(const TAutomat& a, const std::string& directory) {
+TResult<> SaveWorkspace(const TAutomat& a, const std::string& directory) {
     return SaveWorkspaceFile(a, directory + WorkspaceFileName(a.Moore));
 }
 
@@ -95,14 +95,14 @@ std::optional<bool> DescribesMoore(std::string_view text) {
     return std::nullopt;
 }
 
-TReadResult LoadWorkspaceFile(TAutomat& a, const std::string& path, TStrings* ignored) {
+TResult<TFileRead> LoadWorkspaceFile(TAutomat& a, const std::string& path, TStrings* ignored) {
     std::string bytes;
-    const TReadResult result = ReadFileBytes(path, bytes);
+    const TResult<TFileRead> result = ReadFileBytes(path, bytes);
     if (result) LoadWorkspaceText(a, bytes, ignored);
     return result;
 }
 
-TReadResult LoadWorkspace(TAutomat& a, const std::string& directory, TStrings* ignored) {
+TResult<TFileRead> LoadWorkspace(TAutomat& a, const std::string& directory, TStrings* ignored) {
     return LoadWorkspaceFile(a, directory + WorkspaceFileName(a.Moore), ignored);
 }
 

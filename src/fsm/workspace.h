@@ -28,20 +28,22 @@ std::string WorkspaceFileName(bool moore);
 TStrings WorkspaceLines(const TAutomat& a);
 
 // Writes the file for the model's kind into directory (ending in a separator).
-TWriteResult SaveWorkspace(const TAutomat& a, const std::string& directory);
-TWriteResult SaveWorkspaceFile(const TAutomat& a, const std::string& path);
+TResult<> SaveWorkspace(const TAutomat& a, const std::string& directory);
+TResult<> SaveWorkspaceFile(const TAutomat& a, const std::string& path);
 
 // True when path holds a file that saving the model would change; false for
 // a missing file or one that cannot be read (saving reports why).
 bool WorkspaceFileDiffers(const TAutomat& a, const std::string& path);
 
 // Reads the file for the model's kind from directory into the model. A file
-// that is missing (result.missing) or cannot be read (a folder, a read error:
+// that is missing (result.value.missing) or cannot be read (a folder, a read error:
 // the reason in result.error) leaves the model as it is: it is read whole
 // before anything of it is taken.
 // The words of the options line the program does not know go into ignored.
-TReadResult LoadWorkspace(TAutomat& a, const std::string& directory, TStrings* ignored = nullptr);
-TReadResult LoadWorkspaceFile(TAutomat& a, const std::string& path, TStrings* ignored = nullptr);
+TResult<TFileRead> LoadWorkspace(TAutomat& a, const std::string& directory,
+                                 TStrings* ignored = nullptr);
+TResult<TFileRead> LoadWorkspaceFile(TAutomat& a, const std::string& path,
+                                     TStrings* ignored = nullptr);
 // Reads file text into the model: the five lists and the options are
 // replaced; widths, reset state and levels change only where the text has their line.
 void LoadWorkspaceText(TAutomat& a, std::string_view text, TStrings* ignored = nullptr);

@@ -102,8 +102,8 @@ void ShowWriteError(QWidget* parent, const std::string& path, const std::string&
                           QString::fromLocal8Bit(WriteFailureMessage("Die Datei", path, reason)));
 }
 
-bool ReportReadFailure(QWidget* parent, const std::string& path, const TReadResult& result) {
-    if (result.ok || result.missing) return false;
+bool ReportReadFailure(QWidget* parent, const std::string& path, const TResult<TFileRead>& result) {
+    if (result.ok || result.value.missing) return false;
     Dialogs().ShowMessage(
         parent, "Fehler",
         QString::fromLocal8Bit(ReadFailureMessage("Die Datei", path, result.error)));
@@ -120,12 +120,12 @@ bool AskOverwrite(QWidget* parent) {
     return Dialogs().AskYesNo(parent, "Frage", "Datei überschreiben?", false);
 }
 
-bool ShowOutcome(QWidget* parent, const TOutcome& outcome) {
-    if (!outcome.message.empty())
-        Dialogs().ShowMessage(parent, "Fehler", QString::fromLocal8Bit(outcome.message));
+bool ShowOutcome(QWidget* parent, const TResult<TWritten>& outcome) {
+    if (!outcome.error.empty())
+        Dialogs().ShowMessage(parent, "Fehler", QString::fromLocal8Bit(outcome.error));
     // What the user must complete in the file written, in one message.
-    if (outcome.ok && !outcome.notice.empty())
-        Dialogs().ShowMessage(parent, "Hinweis", QString::fromUtf8(outcome.notice));
+    if (outcome.ok && !outcome.value.notice.empty())
+        Dialogs().ShowMessage(parent, "Hinweis", QString::fromUtf8(outcome.value.notice));
     return outcome.ok;
 }
 

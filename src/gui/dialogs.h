@@ -17,7 +17,7 @@ class QWidget;
 
 namespace korvalt {
 
-struct TOutcome;
+struct TWritten;
 
 class TDialogs {
   public:
@@ -56,11 +56,11 @@ void ShowWriteError(QWidget* parent, const std::string& path, const std::string&
 // When a file that exists could not be read (a folder, a read error), tells the
 // user, in a "Fehler" box, with the system's reason, and returns true. A
 // missing file is no failure: callers take it as empty.
-bool ReportReadFailure(QWidget* parent, const std::string& path, const TReadResult& result);
+bool ReportReadFailure(QWidget* parent, const std::string& path, const TResult<TFileRead>& result);
 // Refuses a folder chosen as an output file with a "Fehler" box; true when refused.
 bool RefuseFolderAsOutput(QWidget* parent, const std::string& path);
 // Shows a command's message, if it has one, in a "Fehler" box; whether it succeeded.
-bool ShowOutcome(QWidget* parent, const TOutcome& outcome);
+bool ShowOutcome(QWidget* parent, const TResult<TWritten>& outcome);
 // The overwrite question "Datei überschreiben?" (default Nein), for the commands.
 bool AskOverwrite(QWidget* parent);
 // Installs the dialogs to use (tests); nullptr restores the real ones.

@@ -829,7 +829,7 @@ void TAutomatForm::Neu1Click() {
 void TAutomatForm::aktuelleArbeit1Click() {
     if (!ConfirmDiscard()) return;
     TStrings ignored;
-    const TReadResult read = LoadWorkspace(Automat_, ProgramDir_, &ignored);
+    const TResult<TFileRead> read = LoadWorkspace(Automat_, ProgramDir_, &ignored);
     if (ReportReadFailure(this, ProgramDir_ + WorkspaceFileName(Automat_.Moore), read)) return;
     File_.clear(); // "Speichern" writes the current work again
     unsavedNew_ = false;
@@ -853,7 +853,7 @@ bool TAutomatForm::Speichern1Click() {
         !Dialogs().AskYesNo(
             this, "Frage", QString::fromUtf8("Datei \u00fcberschreiben?\n") + PathToQ(path), false))
         return false;
-    const TWriteResult result = SaveWorkspaceFile(Automat_, path);
+    const TResult<> result = SaveWorkspaceFile(Automat_, path);
     UpdateMenus();
     if (!result) {
         ShowWriteError(this, path, result.error);
@@ -877,8 +877,8 @@ bool TAutomatForm::OpenFile(const QString& qpath) {
     if (!ConfirmDiscard()) return false;
     const std::string path = PathFromQ(qpath);
     std::string bytes;
-    const TReadResult read = ReadFileBytes(path, bytes);
-    if (read.missing) {
+    const TResult<TFileRead> read = ReadFileBytes(path, bytes);
+    if (read.value.missing) {
         Dialogs().ShowMessage(this, "Fehler", "Die Datei " + qpath + " gibt es nicht.");
         QStringList recent = RecentFiles();
         recent.removeAll(qpath);
@@ -921,7 +921,7 @@ bool TAutomatForm::SpeichernUnter1Click() {
     if (RefuseFolderAsOutput(this, path)) return false;
     if (FileExists(path) && !AskOverwrite(this)) return false;
     StoreShownView();
-    const TWriteResult result = SaveWorkspaceFile(Automat_, path);
+    const TResult<> result = SaveWorkspaceFile(Automat_, path);
     UpdateMenus();
     if (!result) {
         ShowWriteError(this, path, result.error);

@@ -499,11 +499,11 @@ void TMainForm::makeHDLBTNClick() {
             return QString::fromStdString(NameMarkerProblem(body, pathOf(PathFromQ(typed))));
         }));
     const std::string path = pathOf(name);
-    const TOutcome o = GenerateModule(body, GridParams(), path,
-                                      [this](const std::string&) { return AskOverwrite(this); });
+    const TResult<TWritten> o = GenerateModule(
+        body, GridParams(), path, [this](const std::string&) { return AskOverwrite(this); });
     if (ShowOutcome(this, o))
         SetStatusText("Fertig");
-    else if (o.message.empty() || IsDirectory(path) || !NameMarkerProblem(body, path).empty())
+    else if (o.error.empty() || IsDirectory(path) || !NameMarkerProblem(body, path).empty())
         ShowEinstellPanel(true); // the user said no, or the name was refused: the values stay
 }
 
@@ -559,7 +559,7 @@ void TMainForm::TestbenchVhdlClick() {
 // Both testbench commands: the design is chosen and read (a missing one counts
 // as empty), then the command writes beside it.
 void TMainForm::WriteTestbenchOf(
-    const std::function<TOutcome(const std::string&, const TStrings&)>& write) {
+    const std::function<TResult<TWritten>(const std::string&, const TStrings&)>& write) {
     ShowEinstellPanel(false);
     SetStatusText("Erzeuge Testbench");
     const QString chosen = Dialogs().ChooseFile(this, "VHDL-Datei für Testbench auswählen",

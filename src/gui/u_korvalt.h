@@ -89,8 +89,8 @@ class TMainForm : public QMainWindow {
     void SetStatusText(const QString& text);
     void StringGridSetEditText(int col, int row, const QString& text);
     void LayoutPanel();
-    void
-    WriteTestbenchOf(const std::function<TOutcome(const std::string&, const TStrings&)>& write);
+    void WriteTestbenchOf(
+        const std::function<TResult<TWritten>(const std::string&, const TStrings&)>& write);
     // The selected section, or none.
     const TTemplateSection* SelectedSection() const;
     // The grid's parameters as the expansion takes them.

@@ -33,7 +33,7 @@ bool TSimulationForm::Start(const TMachine& a, const std::string& program) {
         End("Es kann kein temporärer Ordner angelegt werden.");
         return false;
     }
-    if (const TWriteResult r = WriteSimulationFiles(a, dir, entity); !r) {
+    if (const TResult<> r = WriteSimulationFiles(a, dir, entity); !r) {
         End(QString("Die Dateien der Simulation können nicht geschrieben werden: %1")
                 .arg(QString::fromLocal8Bit(r.error)));
         return false;

@@ -33,7 +33,7 @@ bool TSyntheseForm::Start(const TMachine& a, const QString& ghdl, const QString&
         End(QString::fromUtf8("Es kann kein tempor\u00e4rer Ordner angelegt werden."));
         return false;
     }
-    if (const TWriteResult r = SaveLines(dir + entity + ".vhd", BuildAutomatVhdl(a, entity)); !r) {
+    if (const TResult<> r = SaveLines(dir + entity + ".vhd", BuildAutomatVhdl(a, entity)); !r) {
         End(QString::fromUtf8("Die VHDL-Datei kann nicht geschrieben werden: %1")
                 .arg(QString::fromLocal8Bit(r.error)));
         return false;

@@ -67,7 +67,7 @@ class Tsrctemp {
 
     const std::vector<TTemplateSection>& Sections() const { return sections_; }
     const TStrings& Lines() const { return *lines_; }
-    const TReadResult& ReadResult() const { return read_; }
+    const TResult<TFileRead>& ReadResult() const { return read_; }
 
     // The first section whose name equals section ignoring case: generation
     // always writes its body, also for a later section of the same name.
@@ -75,7 +75,7 @@ class Tsrctemp {
 
   private:
     std::shared_ptr<const TStrings> lines_;
-    TReadResult read_;
+    TResult<TFileRead> read_;
     std::vector<TTemplateSection> sections_;
 };
 

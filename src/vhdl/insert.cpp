@@ -155,7 +155,7 @@ TResult<TEntity> InsertComponent(const std::string& componentPath, const std::st
                                  bool withComments, bool withSignals) {
     auto failed = [](std::string why) { return TResult<TEntity>{false, std::move(why)}; };
     TStrings componentLines;
-    if (const TReadResult r = ReadLines(componentPath, componentLines); !r)
+    if (const TResult<TFileRead> r = ReadLines(componentPath, componentLines); !r)
         return failed(ReadFailureMessage("Die Komponente", componentPath, r.error) +
                       "; es wird nichts eingefügt.");
     const TEntity component = ScanEntity(componentLines);
@@ -163,13 +163,13 @@ TResult<TEntity> InsertComponent(const std::string& componentPath, const std::st
         return failed("In \"" + componentPath +
                       "\" steht keine Entity mit Namen; es wird nichts eingefügt.");
     std::string bytes;
-    if (const TReadResult r = ReadFileBytes(targetPath, bytes); !r)
+    if (const TResult<TFileRead> r = ReadFileBytes(targetPath, bytes); !r)
         return failed(ReadFailureMessage("Die Zieldatei", targetPath, r.error));
     const TStrings targetLines = SplitLines(bytes);
     if (targetLines.empty()) return failed("Die Zieldatei \"" + targetPath + "\" ist leer.");
     const bool crlf = bytes.find("\r\n") != std::string::npos;
     bytes.clear();
-    const TWriteResult written =
+    const TResult<> written =
         SaveLines(targetPath, InsertedLines(componentLines, targetLines, withComments, withSignals),
                   crlf ? "\r\n" : "\n");
     if (!written) return failed(WriteFailureMessage("Die Zieldatei", targetPath, written.error));

@@ -42,7 +42,7 @@ TStrings TestbenchLines(const TEntity& design) {
     return out;
 }
 
-TWriteResult BuildTestbench(const TEntity& design, const std::string& outputPath) {
+TResult<> BuildTestbench(const TEntity& design, const std::string& outputPath) {
     return SaveLines(outputPath, TestbenchLines(design));
 }
 

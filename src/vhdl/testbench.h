@@ -17,7 +17,7 @@ std::string TestbenchFileName(const std::string& chosenPath);
 
 // The testbench lines, each written with CR LF.
 TStrings TestbenchLines(const TEntity& design);
-TWriteResult BuildTestbench(const TEntity& design, const std::string& outputPath);
+TResult<> BuildTestbench(const TEntity& design, const std::string& outputPath);
 
 // The runnable testbench (VHDL-2008) of a design: ENTITY_tb.vhd beside it, with
 // the design's context clause, a constant per generic, a signal per port, the

@@ -61,8 +61,8 @@ std::string ValuesText(const std::vector<TParamRow>& rows) {
 }
 
 // Expands a section the way the main window does and writes the file.
-TWriteResult ExpandToFile(const std::string& templatePath, const std::string& section,
-                          const std::vector<TParamRow>& rows, const std::string& outPath) {
+TResult<> ExpandToFile(const std::string& templatePath, const std::string& section,
+                       const std::vector<TParamRow>& rows, const std::string& outPath) {
     TStrings body = Tsrctemp(templatePath).Find(section)->BodyText();
     ExpandTemplate(outPath, body, ParamsFromRows(rows));
     return SaveLines(outPath, body);

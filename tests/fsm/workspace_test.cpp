@@ -83,7 +83,7 @@ TEST(Workspace, MissingFileLeavesTheModelAndAFailedSaveSaysWhyAndKeepsTheOldFile
     EXPECT_EQ(a, GoStop(true));
 
     WriteBytes(dir.File("plain.txt"), "keep");
-    const TWriteResult r = SaveWorkspace(a, dir.File("plain.txt/"));
+    const TResult<> r = SaveWorkspace(a, dir.File("plain.txt/"));
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.error.empty());
     EXPECT_EQ(ReadBytes(dir.File("plain.txt")), "keep");
