@@ -9,4 +9,5 @@ target_sources(korvalt_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/simulation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/synthcheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/synthesis.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tour.cpp
   ${CMAKE_CURRENT_LIST_DIR}/workspace.cpp)
