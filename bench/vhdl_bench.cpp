@@ -7,8 +7,8 @@
 #include <string>
 
 #include "common/textfile.h"
+#include "vhdl/entity.h"
 #include "vhdl/insert.h"
-#include "vhdl/u_signals.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "fsm/automat_tb.h"
 #include "fsm/synthesis.h"
 #include "template/expand.h"
-#include "template/u_srctemp.h"
+#include "template/reader.h"
+#include "vhdl/entity.h"
 #include "vhdl/insert.h"
 #include "vhdl/testbench.h"
-#include "vhdl/u_signals.h"
 
 namespace korvalt {
 

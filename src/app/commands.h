@@ -17,7 +17,7 @@
 #include "common/textfile.h"
 #include "fsm/checks.h"
 #include "template/params.h"
-#include "template/u_srctemp.h"
+#include "template/reader.h"
 
 namespace korvalt {
 

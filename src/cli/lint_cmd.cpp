@@ -17,7 +17,7 @@
 #include "fsm/ghdl.h"
 #include "template/expand.h"
 #include "template/lint.h"
-#include "template/u_srctemp.h"
+#include "template/reader.h"
 
 namespace korvalt::cli {
 

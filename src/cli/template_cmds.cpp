@@ -8,7 +8,7 @@
 #include "common/textfile.h"
 #include "template/expand.h"
 #include "template/params.h"
-#include "template/u_srctemp.h"
+#include "template/reader.h"
 
 namespace korvalt::cli {
 

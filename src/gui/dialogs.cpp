@@ -8,8 +8,8 @@
 
 #include "app/commands.h"
 #include "common/paths.h"
+#include "gui/filenamedialog.h"
 #include "gui/qtext.h"
-#include "gui/u_datei.h"
 
 namespace korvalt {
 

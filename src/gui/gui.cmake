@@ -1,21 +1,21 @@
 # Window code: every window, the grids, dialogs, help and the text conversion
 # for widgets. Nothing in the core includes these files.
 target_sources(korvalt_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/aboutwindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/codestil.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/componentwindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/diagramview.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/errorwindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/filenamedialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folders.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fsmeditor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help.cpp
   ${CMAKE_CURRENT_LIST_DIR}/language.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/u_about.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/u_automat.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/u_datei.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/u_fehler.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/u_komponente.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/u_korvalt.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainwindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/runform.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/u_simulation.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/u_synthese.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/simulationwindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/synthesiswindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vhdlhighlighter.cpp)
 
 # Help topics and the icon are compiled into the program.

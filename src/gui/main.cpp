@@ -8,7 +8,7 @@
 #include "gui/folders.h"
 #include "gui/help.h"
 #include "gui/language.h"
-#include "gui/u_korvalt.h"
+#include "gui/mainwindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -11,7 +11,7 @@
 #include "common/paths.h"
 #include "common/vhdlname.h"
 #include "template/expand.h"
-#include "template/u_srctemp.h"
+#include "template/reader.h"
 
 namespace korvalt {
 

@@ -6,7 +6,7 @@
 // read because an empty line stands before them, and a file name that proposes
 // no valid entity name for |NAME|.
 //
-// Sections are taken as the reader types them (u_srctemp.h), each with the
+// Sections are taken as the reader types them (reader.h), each with the
 // lines up to the next header. Line numbers count from 1.
 #pragma once
 
@@ -17,7 +17,7 @@
 
 #include "common/strings.h"
 #include "template/params.h"
-#include "template/u_srctemp.h"
+#include "template/reader.h"
 
 namespace korvalt {
 

@@ -1,7 +1,7 @@
 target_sources(korvalt_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/emitters.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/entity.cpp
   ${CMAKE_CURRENT_LIST_DIR}/highlight.cpp
   ${CMAKE_CURRENT_LIST_DIR}/insert.cpp
   ${CMAKE_CURRENT_LIST_DIR}/keywords.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/testbench.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/u_signals.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/emitters.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/testbench.cpp)

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "vhdl/u_signals.h"
+#include "vhdl/entity.h"
 
 namespace korvalt {
 

@@ -10,7 +10,7 @@
 
 #include "common/result.h"
 #include "common/textfile.h"
-#include "vhdl/u_signals.h"
+#include "vhdl/entity.h"
 
 namespace korvalt {
 

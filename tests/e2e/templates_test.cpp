@@ -17,7 +17,7 @@
 #include "support/testsupport.h"
 #include "template/expand.h"
 #include "template/params.h"
-#include "template/u_srctemp.h"
+#include "template/reader.h"
 
 using namespace korvalt;
 using namespace korvalt::test;

@@ -9,7 +9,7 @@
 #include "template/expand.h"
 #include "template/lint.h"
 #include "template/params.h"
-#include "template/u_srctemp.h"
+#include "template/reader.h"
 #include "vhdl/highlight.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -7,9 +7,9 @@
 
 #include "fsm/workspace.h"
 #include "gui/diagramview.h"
+#include "gui/fsmeditor.h"
 #include "gui/gui_support.h"
 #include "gui/qtext.h"
-#include "gui/u_automat.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "fsm/workspace.h"
+#include "gui/fsmeditor.h"
 #include "gui/gui_support.h"
-#include "gui/u_automat.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;

@@ -8,10 +8,10 @@
 #include <QTextLayout>
 #include <QTimer>
 
+#include "gui/aboutwindow.h"
+#include "gui/fsmeditor.h"
 #include "gui/gui_support.h"
 #include "gui/help.h"
-#include "gui/u_about.h"
-#include "gui/u_automat.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;

@@ -14,8 +14,8 @@
 
 #include "gui/gui_support.h"
 #include "gui/help.h"
+#include "gui/mainwindow.h"
 #include "gui/qtext.h"
-#include "gui/u_korvalt.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;

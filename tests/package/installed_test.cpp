@@ -10,8 +10,8 @@
 #include "common/paths.h"
 #include "gui/folders.h"
 #include "gui/gui_support.h"
+#include "gui/mainwindow.h"
 #include "gui/qtext.h"
-#include "gui/u_korvalt.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;

@@ -5,7 +5,7 @@
 #include "common/textfile.h"
 #include "support/testsupport.h"
 #include "template/expand.h"
-#include "template/u_srctemp.h"
+#include "template/reader.h"
 
 using namespace korvalt;
 

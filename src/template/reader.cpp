@@ -1,4 +1,4 @@
-#include "template/u_srctemp.h"
+#include "template/reader.h"
 
 #include "common/ascii.h"
 #include "common/textfile.h"

@@ -14,11 +14,11 @@
 #include <filesystem>
 
 #include "fsm/workspace.h"
+#include "gui/fsmeditor.h"
 #include "gui/gui_support.h"
 #include "gui/help.h"
-#include "gui/u_automat.h"
-#include "gui/u_korvalt.h"
-#include "gui/u_synthese.h"
+#include "gui/mainwindow.h"
+#include "gui/synthesiswindow.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;

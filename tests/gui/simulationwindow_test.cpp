@@ -5,9 +5,9 @@
 
 #include "fsm/examples.h"
 #include "fsm/workspace.h"
+#include "gui/fsmeditor.h"
 #include "gui/gui_support.h"
-#include "gui/u_automat.h"
-#include "gui/u_simulation.h"
+#include "gui/simulationwindow.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;

@@ -7,7 +7,7 @@
 // the architecture name are cut from these texts; the clock and reset come
 // from the if conditions of the process text. Every step moves forward through
 // its text, so a scan takes time linear in the file's size.
-#include "vhdl/u_signals.h"
+#include "vhdl/entity.h"
 
 #include <algorithm>
 #include <array>

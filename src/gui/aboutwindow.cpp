@@ -1,4 +1,4 @@
-#include "gui/u_about.h"
+#include "gui/aboutwindow.h"
 
 #include <QFrame>
 #include <QGridLayout>

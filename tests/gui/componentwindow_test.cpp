@@ -4,9 +4,9 @@
 #include <QTest>
 #include <filesystem>
 
+#include "gui/componentwindow.h"
 #include "gui/gui_support.h"
-#include "gui/u_komponente.h"
-#include "gui/u_korvalt.h"
+#include "gui/mainwindow.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;

@@ -1,4 +1,4 @@
-#include "gui/u_komponente.h"
+#include "gui/componentwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

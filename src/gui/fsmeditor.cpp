@@ -1,4 +1,4 @@
-#include "gui/u_automat.h"
+#include "gui/fsmeditor.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -32,11 +32,11 @@
 #include "gui/codestil.h"
 #include "gui/diagramview.h"
 #include "gui/dialogs.h"
+#include "gui/errorwindow.h"
 #include "gui/help.h"
 #include "gui/qtext.h"
-#include "gui/u_fehler.h"
-#include "gui/u_simulation.h"
-#include "gui/u_synthese.h"
+#include "gui/simulationwindow.h"
+#include "gui/synthesiswindow.h"
 
 namespace korvalt {
 

@@ -1,4 +1,4 @@
-#include "gui/u_simulation.h"
+#include "gui/simulationwindow.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

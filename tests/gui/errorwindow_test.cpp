@@ -6,9 +6,9 @@
 
 #include "fsm/examples.h"
 #include "fsm/workspace.h"
+#include "gui/errorwindow.h"
+#include "gui/fsmeditor.h"
 #include "gui/gui_support.h"
-#include "gui/u_automat.h"
-#include "gui/u_fehler.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;

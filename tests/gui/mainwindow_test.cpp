@@ -12,10 +12,10 @@
 #include <QTest>
 #include <filesystem>
 
+#include "gui/filenamedialog.h"
 #include "gui/gui_support.h"
 #include "gui/help.h"
-#include "gui/u_datei.h"
-#include "gui/u_korvalt.h"
+#include "gui/mainwindow.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;

@@ -1,4 +1,4 @@
-#include "gui/u_fehler.h"
+#include "gui/errorwindow.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "gui/u_synthese.h"
+#include "gui/synthesiswindow.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

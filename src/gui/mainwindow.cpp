@@ -1,4 +1,4 @@
-#include "gui/u_korvalt.h"
+#include "gui/mainwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,16 +21,16 @@
 #include "app/settings.h"
 #include "common/ascii.h"
 #include "common/paths.h"
+#include "gui/aboutwindow.h"
+#include "gui/componentwindow.h"
 #include "gui/dialogs.h"
+#include "gui/fsmeditor.h"
 #include "gui/help.h"
 #include "gui/qtext.h"
-#include "gui/u_about.h"
-#include "gui/u_automat.h"
-#include "gui/u_komponente.h"
 #include "gui/vhdlhighlighter.h"
 #include "template/expand.h"
 #include "template/params.h"
-#include "template/u_srctemp.h"
+#include "template/reader.h"
 #include "vhdl/testbench.h"
 
 namespace korvalt {

@@ -1,4 +1,4 @@
-#include "gui/u_datei.h"
+#include "gui/filenamedialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/testsupport.h"
-#include "template/u_srctemp.h"
+#include "template/reader.h"
 
 using namespace korvalt;
 
