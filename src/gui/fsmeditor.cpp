@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCompleter>
 #include <QCursor>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,15 +12,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QStatusBar>
-#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QVBoxLayout>
-#include <QValidator>
 
 #include "app/commands.h"
 #include "common/paths.h"
@@ -38,260 +32,16 @@
 #include "gui/simulationwindow.h"
 #include "gui/synthesiswindow.h"
 
+#include "gui/fsmeditor_parts.h"
+
 namespace korvalt {
 
 namespace {
-
-constexpr int MemoWidth = 230;
-constexpr int MinHeight = 300;
-// Tab numbers of the editor. Tab 3 is "Takt und Reset" among the identifier
-// lists and "Automatentabelle" among the grids; tab 4 exists for grids only.
-// The diagram tab comes last among the grids; it stores nothing when left.
-enum : int {
-    TabEingangsmatrix = 0,
-    TabAusgangsmatrix = 1,
-    TabZustandsmatrix = 2,
-    TabTaktReset = 3,
-    TabAutomatentabelle = 3,
-    TabAusgangstabelle = 4,
-    TabDiagramm = 5,
-};
-
-// The part of the description a tab of the view family shows.
-TPart PartOfTab(bool grids, int tab) {
-    if (tab <= TabZustandsmatrix) return static_cast<TPart>(tab);
-    if (!grids) return TPart::TaktReset;
-    return tab == TabAutomatentabelle ? TPart::Automatentabelle : TPart::Ausgangstabelle;
-}
-
-bool IsEnter(const QKeyEvent* e) {
-    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-}
-
-// A key that types a character; shortcuts and keys such as Escape, Tab or Delete do not.
-bool TypesCharacter(const QKeyEvent* e) {
-    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-    if (IsEnter(e) || e->key() == Qt::Key_Backspace) return true;
-    const QString text = e->text();
-    return !text.isEmpty() && text[0].isPrint();
-}
-
-bool IsNameChar(QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-
-// Keys that leave the duplicate warning as it is: digits, letters, keypad 1-9
-// and operators, F1-F11. Every other key (Enter, Backspace, cursor keys...) checks.
-bool KeepsDuplicateWarning(const QKeyEvent* e) {
-    const int k = e->key();
-    const bool keypad = e->modifiers() & Qt::KeypadModifier;
-    if (k >= Qt::Key_A && k <= Qt::Key_Z) return true;
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F11) return true;
-    if (k >= Qt::Key_0 && k <= Qt::Key_9) return !(keypad && k == Qt::Key_0);
-    return keypad && (k == Qt::Key_Asterisk || k == Qt::Key_Plus || k == Qt::Key_Minus ||
-                      k == Qt::Key_Period || k == Qt::Key_Comma || k == Qt::Key_Slash);
-}
-
-// Pasted text is held to what can be typed: letters, digits and line ends.
-class TVarMemo : public QPlainTextEdit {
-  public:
-    using QPlainTextEdit::QPlainTextEdit;
-
-  protected:
-    void insertFromMimeData(const QMimeData* source) override {
-        QString text;
-        for (QChar c : source->text())
-            if (IsNameChar(c) || c == u'\n') text += c;
-        insertPlainText(text);
-    }
-};
-
-// Only matrix cells can be edited, and they hold bits: text pasted into a cell
-// editor (Ctrl+V or its own context menu) keeps only the 0 and 1 that keys allow.
-class TBitsValidator : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override {
-        const auto before = input.size();
-        input.remove(QRegularExpression("[^01]"));
-        pos = std::clamp<int>(pos - static_cast<int>(before - input.size()), 0,
-                              static_cast<int>(input.size()));
-        return Acceptable;
-    }
-};
-
-class TGridDelegate : public QStyledItemDelegate {
-  public:
-    TGridDelegate(TAutomatGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        auto* line = qobject_cast<QLineEdit*>(editor);
-        if (!line) return editor;
-        if (const auto names = Names(index)) {
-            QStringList list;
-            for (const auto& n : *names)
-                list << ToQ(n);
-            auto* completer = new QCompleter(list, line);
-            completer->setCaseSensitivity(Qt::CaseInsensitive);
-            line->setCompleter(completer);
-        } else {
-            line->setValidator(new TBitsValidator(line));
-        }
-        return editor;
-    }
-    // A name cell takes only a name it offers; a refused text leaves the cell as it was.
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
-                      const QModelIndex& index) const override {
-        const auto names = Names(index);
-        auto* line = qobject_cast<QLineEdit*>(editor);
-        if (!names || !line) return QStyledItemDelegate::setModelData(editor, model, index);
-        const QString typed = line->text().trimmed();
-        if (const auto name = ResolveTypedName(*names, FromQ(typed)))
-            model->setData(index, ToQ(*name));
-        else if (grid_->NameRefused)
-            grid_->NameRefused(typed);
-    }
-
-  protected:
-    bool eventFilter(QObject* editor, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress && grid_->KeyFilter &&
-            grid_->KeyFilter(static_cast<QKeyEvent*>(event)))
-            return true;
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) &&
-                grid_->StepBitCell(key == Qt::Key_Tab))
-                return true;
-        }
-        return QStyledItemDelegate::eventFilter(editor, event);
-    }
-
-  private:
-    std::optional<TStrings> Names(const QModelIndex& index) const {
-        if (!grid_->NameColumn || !grid_->NameColumn(index.column())) return std::nullopt;
-        return grid_->CellNamesAt(index.column(), index.row() + 1);
-    }
-    TAutomatGrid* grid_;
-};
-
-constexpr int RecentCount = 5;
-
-QSettings UserSettings() {
-    return QSettings(QSettings::UserScope, "Korvalt", "Korvalt");
-}
-
-QString RecentKey(bool moore) {
-    return moore ? "Automat/ZuletztMoore" : "Automat/ZuletztMealy";
-}
-
-const char* const DescriptionFilter = "Automatenbeschreibung (*.txt)";
 
 const char* const VorgabenCaptions[] = {"Eingangssignale", "Ausgangssignale",
                                         "Automatenzust\u00e4nde", "Takt und Reset"};
 
 } // namespace
-
-TAutomatGrid::TAutomatGrid(QWidget* parent) : QTableWidget(parent) {
-    setItemDelegate(new TGridDelegate(this));
-    verticalHeader()->hide();
-    horizontalHeader()->setDefaultSectionSize(80);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    setSelectionMode(QAbstractItemView::ContiguousSelection);
-    setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
-    setShowGrid(true);
-}
-
-void TAutomatGrid::SetTable(const CellTable& table) {
-    fixedCols_ = table.FixedCols;
-    editable_ = table.Editable;
-    setColumnCount(table.ColCount());
-    setRowCount(std::max(table.RowCount() - 1, 0));
-    for (int c = 0; c < table.ColCount(); ++c) {
-        setHorizontalHeaderItem(c, new QTableWidgetItem(ToQ(table.Cell(c, 0))));
-        for (int r = 1; r < table.RowCount(); ++r) {
-            auto* item = new QTableWidgetItem(ToQ(table.Cell(c, r)));
-            const bool fixed = c < fixedCols_;
-            const bool named = !fixed && NameColumn && NameColumn(c);
-            if ((!editable_ && !named) || fixed)
-                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            if (fixed) item->setBackground(palette().button());
-            setItem(r - 1, c, item);
-        }
-    }
-    // Wide enough for the headers and the names shown, and for a name picked later.
-    resizeColumnsToContents();
-    for (int c = 0; c < columnCount(); ++c)
-        setColumnWidth(c, std::max(columnWidth(c), 64));
-}
-
-CellTable TAutomatGrid::Table() const {
-    CellTable t;
-    t.SetSize(columnCount(), rowCount() + 1);
-    t.FixedCols = fixedCols_;
-    t.Editable = editable_;
-    for (int c = 0; c < columnCount(); ++c) {
-        if (const auto* h = horizontalHeaderItem(c)) t.SetCell(c, 0, FromQ(h->text()));
-        for (int r = 0; r < rowCount(); ++r)
-            if (const auto* i = item(r, c)) t.SetCell(c, r + 1, FromQ(i->text()));
-    }
-    return t;
-}
-
-void TAutomatGrid::CommitEdit() {
-    if (state() != QAbstractItemView::EditingState) return;
-    if (QWidget* editor = indexWidget(currentIndex())) {
-        commitData(editor);
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
-}
-
-void TAutomatGrid::SetCurrentText(const QString& text) {
-    if (QWidget* editor = indexWidget(currentIndex()))
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
-    if (QTableWidgetItem* i = currentItem(); i && (i->flags() & Qt::ItemIsEditable))
-        i->setText(text);
-}
-
-// Only the grids of bits can be typed into; their name column is skipped.
-QModelIndex TAutomatGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
-    if (!editable_ || (action != MoveNext && action != MovePrevious))
-        return QTableWidget::moveCursor(action, modifiers);
-    const int step = action == MoveNext ? 1 : -1;
-    const int first = fixedCols_, last = columnCount() - 1;
-    int row = currentRow(), col = currentColumn() + step;
-    if (row < 0 || last < first) return {};
-    if (col < first || col > last) {
-        col = step > 0 ? first : last;
-        row += step;
-    }
-    while (row >= 0 && row < rowCount() && isRowHidden(row))
-        row += step;
-    if (row < 0 || row >= rowCount()) return {};
-    return model()->index(row, col);
-}
-
-bool TAutomatGrid::StepBitCell(bool forward) {
-    if (!editable_) return false;
-    CommitEdit();
-    const QModelIndex to = moveCursor(forward ? MoveNext : MovePrevious, Qt::NoModifier);
-    if (!to.isValid()) return QWidget::focusNextPrevChild(forward);
-    setCurrentIndex(to);
-    return true;
-}
-
-bool TAutomatGrid::focusNextPrevChild(bool next) {
-    return StepBitCell(next) || QTableWidget::focusNextPrevChild(next);
-}
-
-void TAutomatGrid::keyPressEvent(QKeyEvent* event) {
-    if (KeyFilter && KeyFilter(event)) {
-        event->accept();
-        return;
-    }
-    QTableWidget::keyPressEvent(event);
-}
 
 TAutomatForm::TAutomatForm(QWidget* parent) : QDialog(parent) {
     setObjectName("AutomatForm");
@@ -316,257 +66,11 @@ TAutomatForm::~TAutomatForm() {
     AutomatGrid->KeyFilter = nullptr;
 }
 
-void TAutomatForm::CreateControls() {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    HintergrundPNL = new QFrame(this);
-    HintergrundPNL->setObjectName("HintergrundPNL");
-    layout->addWidget(HintergrundPNL, 1);
-    auto* panel2Layout = new QVBoxLayout(HintergrundPNL);
-    panel2Layout->setContentsMargins(0, 0, 0, 0);
-
-    TabPanel = new QWidget(HintergrundPNL);
-    TabPanel->setObjectName("TabPanel");
-    panel2Layout->addWidget(TabPanel);
-    auto* tabLayout = new QVBoxLayout(TabPanel);
-    tabLayout->setContentsMargins(2, 2, 2, 2);
-    tabLayout->setSpacing(0);
-    TabControl1 = new QTabBar(TabPanel);
-    TabControl1->setObjectName("TabControl1");
-    TabControl1->setExpanding(false);
-    tabLayout->addWidget(TabControl1);
-    connect(TabControl1, &QTabBar::currentChanged, this, &TAutomatForm::TabControl1Change);
-    FilterEdit = new QLineEdit(TabPanel);
-    FilterEdit->setObjectName("FilterEdit");
-    FilterEdit->setPlaceholderText("Zeilen filtern");
-    FilterEdit->setClearButtonEnabled(true);
-    SetHelpContext(FilterEdit, 2170);
-    connect(FilterEdit, &QLineEdit::textChanged, this, &TAutomatForm::ApplyFilter);
-    tabLayout->addWidget(FilterEdit);
-
-    AutomatGrid = new TAutomatGrid(TabPanel);
-    AutomatGrid->setObjectName("AutomatGrid");
-    AutomatGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    AutomatGrid->KeyFilter = [this](const QKeyEvent* e) { return AutomatGridKeyPress(e); };
-    AutomatGrid->NameColumn = [this](int col) {
-        return View_ == ViewTabellen && NameCell(Automat_, ShownPart(), col);
-    };
-    AutomatGrid->CellNamesAt = [this](int col, int row) {
-        return CellNames(Automat_, ShownPart(), AutomatGrid->Table(), col, row);
-    };
-    AutomatGrid->NameRefused = [this](const QString& typed) {
-        SetStatusText("Kein angebotener Name: " + typed);
-    };
-    connect(AutomatGrid, &QTableWidget::itemChanged, this, &TAutomatForm::GridEdited);
-    connect(AutomatGrid, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        AutomatGridPopup(AutomatGrid->viewport()->mapToGlobal(pos));
-    });
-    tabLayout->addWidget(AutomatGrid, 1);
-    Zustandsdiagramm = new TDiagramView(TabPanel);
-    Zustandsdiagramm->hide();
-    connect(Zustandsdiagramm, &TDiagramView::ItemDoubleClicked, this,
-            &TAutomatForm::DiagrammDoubleClick);
-    tabLayout->addWidget(Zustandsdiagramm, 1);
-
-    NamenGB = new QGroupBox(TabPanel);
-    NamenGB->setObjectName("NamenGB");
-    tabLayout->addWidget(NamenGB, 1);
-    auto* gbLayout = new QHBoxLayout(NamenGB);
-    gbLayout->setContentsMargins(0, 0, 0, 0);
-    gbLayout->setSpacing(0);
-    VarMemo = new TVarMemo(NamenGB);
-    VarMemo->setObjectName("VarMemo");
-    VarMemo->setFixedWidth(MemoWidth);
-    VarMemo->setTabChangesFocus(true);
-    VarMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    SetHelpContext(VarMemo, 2100);
-    VarMemo->installEventFilter(this);
-    connect(VarMemo, &QPlainTextEdit::textChanged, this, &TAutomatForm::VarMemoChange);
-    gbLayout->addWidget(VarMemo);
-    SeitenPNL = new QFrame(NamenGB);
-    SeitenPNL->setObjectName("SeitenPNL");
-    SetHelpContext(SeitenPNL, 2000);
-    gbLayout->addWidget(SeitenPNL, 1);
-
-    auto label = [this](const char* name, const char* text) {
-        auto* l = new QLabel(text, SeitenPNL);
-        l->setObjectName(name);
-        l->setGeometry(8, 16, 150, 17);
-        return l;
-    };
-    EingangsbreiteLBL = label("EingangsbreiteLBL", "Eingangsbitbreite:");
-    AusgangsbreiteLBL = label("AusgangsbreiteLBL", "Ausgangsbitbreite:");
-    ResetzustandLBL = label("ResetzustandLBL", "Resetzustand:");
-    BitEdit = new QLineEdit(SeitenPNL);
-    BitEdit->setObjectName("BitEdit");
-    BitEdit->setGeometry(8, 36, 100, 21);
-    BitEdit->installEventFilter(this);
-    RSTCBox = new QComboBox(SeitenPNL);
-    RSTCBox->setObjectName("RSTCBox");
-    RSTCBox->setEditable(false);
-    RSTCBox->setGeometry(8, 36, 150, 21);
-    SetHelpContext(RSTCBox, 2110);
-    // A choice or a switch changed by the user is unsaved work like a typed key.
-    connect(RSTCBox, &QComboBox::activated, this, [this](int index) {
-        Modified_ = true;
-        resetRow_ = index;
-        if (index >= 0) Automat_.Resetzustand = FromQ(RSTCBox->itemText(index));
-    });
-    ResetCheckBox = new QCheckBox("Reset L-aktiv (0)", SeitenPNL);
-    ResetCheckBox->setObjectName("ResetCheckBox");
-    ResetCheckBox->setGeometry(8, 16, 200, 17);
-    SetHelpContext(ResetCheckBox, 2120);
-    CLKCheckBox = new QCheckBox("&Takt L-aktiv (0)", SeitenPNL);
-    CLKCheckBox->setObjectName("CLKCheckBox");
-    CLKCheckBox->setGeometry(8, 40, 200, 17);
-    SetHelpContext(CLKCheckBox, 2130);
-    for (QCheckBox* box : {ResetCheckBox, CLKCheckBox})
-        connect(box, &QCheckBox::clicked, this, [this] { Modified_ = true; });
-    // The options are kept with the machine as soon as they change.
-    CodestilGB = new TCodestilGB(SeitenPNL);
-    CodestilGB->setGeometry(8, 68, 330, 150);
-    connect(CodestilGB, &TCodestilGB::Changed, this, [this](const TOptionen& o) {
-        Modified_ = true;
-        Automat_.Optionen = o;
-    });
-
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName("StatusBar1");
-    StatusBar1->setSizeGripEnabled(false);
-    StatusLabel = new QLabel(StatusBar1);
-    StatusLabel->setObjectName("StatusText");
-    StatusBar1->addWidget(StatusLabel, 1);
-    layout->addWidget(StatusBar1);
-
-    AutomatPopupMenu = new QMenu(this);
-    AutomatPopupMenu->setObjectName("AutomatPopupMenu");
-}
-
-void TAutomatForm::CreateMenu() {
-    MainMenu1 = new QMenuBar(this);
-    MainMenu1->setObjectName("MainMenu1");
-    layout()->setMenuBar(MainMenu1);
-    auto action = [this](QMenu* menu, const char* caption, const char* name, int context) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
-        if (context) SetHelpContext(a, context);
-        return a;
-    };
-    auto submenu = [this](QMenu* parent, const char* caption, const char* name, int context) {
-        QMenu* m = parent ? parent->addMenu(caption) : MainMenu1->addMenu(caption);
-        m->setObjectName(name);
-        m->menuAction()->setObjectName(QString(name) + "Item");
-        if (context) {
-            SetHelpContext(m, context);
-            SetHelpContext(m->menuAction(), context);
-        }
-        return m;
-    };
-
-    QMenu* datei = submenu(nullptr, "&Datei", "Beenden1", 0);
-    Neu1 = action(datei, "&Neu", "Neu1", 0);
-    Neu1->setShortcut(QKeySequence("Ctrl+N"));
-    datei->addSeparator();
-    aktuelleArbeit1 = action(datei, "&aktuelle Arbeit laden", "aktuelleArbeit1", 2020);
-    Oeffnen1 = action(datei, "&\u00d6ffnen\u2026", "Oeffnen1", 2160);
-    Oeffnen1->setShortcut(QKeySequence("Ctrl+O"));
-    Zuletzt1 = submenu(datei, "&Zuletzt ge\u00f6ffnet", "Zuletzt1", 2160);
-    Speichern1 = action(datei, "&Speichern", "Speichern1", 0);
-    Speichern1->setShortcut(QKeySequence("Ctrl+S"));
-    SpeichernUnter1 = action(datei, "Speichern &unter\u2026", "SpeichernUnter1", 2160);
-    connect(Oeffnen1, &QAction::triggered, this, &TAutomatForm::Oeffnen1Click);
-    connect(SpeichernUnter1, &QAction::triggered, this, &TAutomatForm::SpeichernUnter1Click);
-    datei->addSeparator();
-    Beenden2 = action(datei, "Be&enden", "Beenden2", 0);
-    connect(Neu1, &QAction::triggered, this, &TAutomatForm::Neu1Click);
-    connect(aktuelleArbeit1, &QAction::triggered, this, &TAutomatForm::aktuelleArbeit1Click);
-    connect(Speichern1, &QAction::triggered, this, &TAutomatForm::Speichern1Click);
-    connect(Beenden2, &QAction::triggered, this, &TAutomatForm::Beenden2Click);
-
-    Statemaschine1 = submenu(nullptr, "&Statemaschine", "Statemaschine1", 0);
-    connect(Statemaschine1, &QMenu::aboutToShow, this, &TAutomatForm::UpdateMenus);
-    Vorgaben1 = submenu(Statemaschine1, "&Vorgaben", "Vorgaben1", 2030);
-    const char* vorgaben[][2] = {{"&Eingangsmatrix", "Eingangsmatrix1"},
-                                 {"&Ausgangsmatrix", "Ausgangsmatrix1"},
-                                 {"&Zustandsmatrix", "Zustandsmatrix1"},
-                                 {"Takt und Reset", "CLKRST"}};
-    for (int tab = 0; tab < 4; ++tab)
-        connect(action(Vorgaben1, vorgaben[tab][0], vorgaben[tab][1], 2030), &QAction::triggered,
-                this, [this, tab] { VorgabenClick(tab); });
-    Bearbeiten1 = submenu(Statemaschine1, "&Matrix Bearbeiten", "Bearbeiten1", 2040);
-    const char* matrizen[][2] = {{"&Eingangsmatrix", "Eingangsmatrix2"},
-                                 {"&Ausgangsmatrix", "Ausgangsmatrix2"},
-                                 {"&Zustandsmatrix", "Zustandsmatrix2"}};
-    for (int tab = 0; tab < 3; ++tab)
-        connect(action(Bearbeiten1, matrizen[tab][0], matrizen[tab][1], 2040), &QAction::triggered,
-                this, [this, tab] { TabellenClick(tab); });
-    // Fills the state matrix's grid shown, as one edit that undo takes back.
-    CodesVergeben1 = submenu(Statemaschine1, "&Codes vergeben", "CodesVergeben1", 2045);
-    struct TCodeItem {
-        const char *caption, *name;
-        TCodeArt art;
-    };
-    for (const TCodeItem& c : {TCodeItem{"&Bin\u00e4r", "CodesBinaer1", TCodeArt::Binaer},
-                               TCodeItem{"&Gray", "CodesGray1", TCodeArt::Gray},
-                               TCodeItem{"&One-Hot", "CodesOneHot1", TCodeArt::OneHot}})
-        connect(action(CodesVergeben1, c.caption, c.name, 2045), &QAction::triggered, this,
-                [this, art = c.art] { CodesVergebenClick(art); });
-    Automatenbeschreibung =
-        submenu(Statemaschine1, "Automaten&beschreibung", "Automatenbeschreibung", 2050);
-    connect(action(Automatenbeschreibung, "Automaten&tabelle", "Automatentabelle1", 2050),
-            &QAction::triggered, this, [this] { TabellenClick(TabAutomatentabelle); });
-    Ausgangstabelle1 = action(Automatenbeschreibung, "&Ausgangstabelle", "Ausgangstabelle1", 2050);
-    connect(Ausgangstabelle1, &QAction::triggered, this,
-            [this] { TabellenClick(TabAusgangstabelle); });
-    Zustandsdiagramm1 = action(Statemaschine1, "&Zustandsdiagramm", "Zustandsdiagramm1", 2070);
-    connect(Zustandsdiagramm1, &QAction::triggered, this, &TAutomatForm::ZustandsdiagrammClick);
-    ErzeugeVHDLDatei1 = action(Statemaschine1, "&Erzeuge VHDL-Datei", "ErzeugeVHDLDatei1", 2060);
-    ErzeugeVHDLDatei1->setShortcut(QKeySequence(Qt::Key_F5));
-    connect(ErzeugeVHDLDatei1, &QAction::triggered, this, &TAutomatForm::ErzeugeVHDLDatei1Click);
-    // Both need what "Erzeuge VHDL-Datei" needs, so they are enabled with it.
-    TestbenchErzeugen1 = action(Statemaschine1, "&Testbench erzeugen", "TestbenchErzeugen1", 2080);
-    Simulieren1 = action(Statemaschine1, "&Simulieren", "Simulieren1", 2090);
-    for (QAction* a : {TestbenchErzeugen1, Simulieren1})
-        connect(ErzeugeVHDLDatei1, &QAction::enabledChanged, a, &QAction::setEnabled);
-    connect(TestbenchErzeugen1, &QAction::triggered, this, &TAutomatForm::TestbenchErzeugen1Click);
-    connect(Simulieren1, &QAction::triggered, this, &TAutomatForm::Simulieren1Click);
-    SynthesePruefen1 = action(Statemaschine1, "Synthese &pr\u00fcfen", "SynthesePruefen1", 2095);
-    connect(ErzeugeVHDLDatei1, &QAction::enabledChanged, SynthesePruefen1, &QAction::setEnabled);
-    connect(SynthesePruefen1, &QAction::triggered, this, [this] {
-        if (SaveAndCheck()) OpenSynthese(this, ReadMachine(Automat_));
-    });
-
-    // Keyboard habits of a desktop editor; no mnemonics, so no Alt key changes.
-    Statemaschine1->addSeparator();
-    Rueckgaengig1 = action(Statemaschine1, "R\u00fcckg\u00e4ngig", "Rueckgaengig1", 2180);
-    Rueckgaengig1->setShortcut(QKeySequence("Ctrl+Z"));
-    Wiederherstellen1 = action(Statemaschine1, "Wiederherstellen", "Wiederherstellen1", 2180);
-    Wiederherstellen1->setShortcut(QKeySequence("Ctrl+Y"));
-    NaechsterTab1 = action(Statemaschine1, "N\u00e4chste Registerkarte", "NaechsterTab1", 2180);
-    NaechsterTab1->setShortcut(QKeySequence("Ctrl+Tab"));
-    VorherigerTab1 = action(Statemaschine1, "Vorherige Registerkarte", "VorherigerTab1", 2180);
-    VorherigerTab1->setShortcuts(
-        {QKeySequence("Ctrl+Shift+Tab"), QKeySequence("Ctrl+Shift+Backtab")});
-    for (QAction* a : {Rueckgaengig1, Wiederherstellen1, NaechsterTab1, VorherigerTab1})
-        a->setShortcutContext(Qt::WindowShortcut);
-    connect(Rueckgaengig1, &QAction::triggered, this, [this] { UndoGridEdit(false); });
-    connect(Wiederherstellen1, &QAction::triggered, this, [this] { UndoGridEdit(true); });
-    connect(NaechsterTab1, &QAction::triggered, this, [this] { StepTab(1); });
-    connect(VorherigerTab1, &QAction::triggered, this, [this] { StepTab(-1); });
-
-    Hilfe1 = MainMenu1->addAction("&Hilfe");
-    Hilfe1->setObjectName("Hilfe1");
-    SetHelpContext(Hilfe1, 2000);
-    connect(Hilfe1, &QAction::triggered, this, &TAutomatForm::Hilfe1Click);
-}
-
 void TAutomatForm::Init(const std::string& programDir, const std::string& workingDir,
                         bool isMoore) {
-    ProgramDir_ = programDir;
-    WorkingDir_ = workingDir;
-    Automat_.Moore = isMoore;
+    Doc_.ProgramDir = programDir;
+    Doc_.WorkingDir = workingDir;
+    Doc_.Automat.Moore = isMoore;
     SetView(ViewNone);
     UpdateCaption();
     RebuildRecentMenu();
@@ -596,8 +100,8 @@ void TAutomatForm::SetView(TView view, bool store) {
     Speichern1->setEnabled(view != ViewNone);
     SpeichernUnter1->setEnabled(view != ViewNone);
     Statemaschine1->menuAction()->setEnabled(view != ViewNone);
-    if (view != ViewNone) Ausgangstabelle1->setVisible(Automat_.Moore);
-    const int kind = Automat_.Moore ? 3000 : 4000;
+    if (view != ViewNone) Ausgangstabelle1->setVisible(Doc_.Automat.Moore);
+    const int kind = Doc_.Automat.Moore ? 3000 : 4000;
     if (view == ViewVorgaben) SetHelpContext(AutomatGrid, kind + 100);
     if (view == ViewTabellen) {
         SetHelpContext(AutomatGrid, kind + 110);
@@ -610,7 +114,7 @@ void TAutomatForm::RebuildTabs() {
     QStringList tabs = {"Eingangsmatrix", "Ausgangsmatrix", "Zustandsmatrix"};
     if (View_ == ViewTabellen) {
         tabs << "Automatentabelle";
-        if (Automat_.Moore) tabs << "Ausgangstabelle";
+        if (Doc_.Automat.Moore) tabs << "Ausgangstabelle";
         tabs << "Zustandsdiagramm";
     } else {
         tabs << "Takt und Reset";
@@ -626,8 +130,8 @@ void TAutomatForm::RebuildTabs() {
 
 bool TAutomatForm::UpdateMenus() {
     if (View_ == ViewVorgaben && VarMemo->document()->isModified()) StoreIdentifierView();
-    const bool on = !Automat_.Eingangsmatrix.empty() && !Automat_.Ausgangsmatrix.empty() &&
-                    !Automat_.Zustandsmatrix.empty();
+    const bool on = !Doc_.Automat.Eingangsmatrix.empty() && !Doc_.Automat.Ausgangsmatrix.empty() &&
+                    !Doc_.Automat.Zustandsmatrix.empty();
     Bearbeiten1->menuAction()->setEnabled(on);
     Automatenbeschreibung->menuAction()->setEnabled(on);
     Zustandsdiagramm1->setEnabled(on);
@@ -641,7 +145,7 @@ void TAutomatForm::CodesVergebenClick(TCodeArt art) {
     AutomatGrid->CommitEdit();
     const CellTable t = AssignCodes(AutomatGrid->Table(), art);
     history_.Record(lastTable_);
-    Modified_ = true;
+    Doc_.Modified = true;
     ShowGridTable(t);
 }
 
@@ -672,7 +176,7 @@ void TAutomatForm::StoreIdentifierView() {
     // A narrower width drops the left bits of every pattern; when that loses a
     // 1 the user decides, and Nein keeps the old width.
     if (const int losing =
-            PatternsLosingOnes(Automat_, ShownPart(), lines, FromQ(BitEdit->text()))) {
+            PatternsLosingOnes(Doc_.Automat, ShownPart(), lines, FromQ(BitEdit->text()))) {
         const int width = AppliedWidth(lines, FromQ(BitEdit->text()));
         const QString text =
             losing == 1
@@ -683,11 +187,11 @@ void TAutomatForm::StoreIdentifierView() {
         if (!Dialogs().AskYesNo(this, "Frage", text + QString::fromUtf8("\nBitbreite \u00e4ndern?"),
                                 false))
             BitEdit->setText(QString::number(shownTab_ == TabEingangsmatrix
-                                                 ? Automat_.Eingangsbitbreite
-                                                 : Automat_.Ausgangsbitbreite));
+                                                 ? Doc_.Automat.Eingangsbitbreite
+                                                 : Doc_.Automat.Ausgangsbitbreite));
     }
     const std::string reset = RSTCBox->currentIndex() >= 0 ? FromQ(RSTCBox->currentText()) : "";
-    ApplyIdentifierLines(Automat_, ShownPart(), lines, FromQ(BitEdit->text()), reset,
+    ApplyIdentifierLines(Doc_.Automat, ShownPart(), lines, FromQ(BitEdit->text()), reset,
                          ResetCheckBox->isChecked(), CLKCheckBox->isChecked());
     if (shownTab_ <= TabZustandsmatrix && lines != typed) SetMemoLines(lines);
     if (shownTab_ == TabZustandsmatrix) resetRow_ = RSTCBox->currentIndex();
@@ -698,7 +202,7 @@ void TAutomatForm::StoreShownView() {
     if (View_ == ViewVorgaben) StoreIdentifierView();
     if (View_ == ViewTabellen && shownTab_ != TabDiagramm) {
         AutomatGrid->CommitEdit();
-        StoreGrid(Automat_, ShownPart(), AutomatGrid->Table());
+        StoreGrid(Doc_.Automat, ShownPart(), AutomatGrid->Table());
     }
 }
 
@@ -710,7 +214,7 @@ void TAutomatForm::ShowVorgaben(int tab) {
         TabControl1->setCurrentIndex(tab);
     }
     NamenGB->setTitle(QString::fromUtf8(VorgabenCaptions[tab]));
-    const TIdentifierView v = ShowIdentifierList(Automat_, PartOfTab(false, tab));
+    const TIdentifierView v = ShowIdentifierList(Doc_.Automat, PartOfTab(false, tab));
     SetMemoLines(v.lines);
     VarMemo->setVisible(tab != TabTaktReset);
     filling_ = true;
@@ -728,13 +232,13 @@ void TAutomatForm::ShowVorgaben(int tab) {
     if (tab == TabTaktReset) {
         ResetCheckBox->setChecked(v.resetLow);
         CLKCheckBox->setChecked(v.clockLow);
-        CodestilGB->SetOptionen(Automat_.Optionen, Automat_.Moore);
+        CodestilGB->SetOptionen(Doc_.Automat.Optionen, Doc_.Automat.Moore);
     }
     filling_ = false;
     EingangsbreiteLBL->setVisible(tab == TabEingangsmatrix);
     AusgangsbreiteLBL->setVisible(tab == TabAusgangsmatrix);
     BitEdit->setVisible(tab <= TabAusgangsmatrix);
-    const bool reset = tab == TabZustandsmatrix && Automat_.Moore;
+    const bool reset = tab == TabZustandsmatrix && Doc_.Automat.Moore;
     ResetzustandLBL->setVisible(reset);
     RSTCBox->setVisible(reset);
     ResetCheckBox->setVisible(tab == TabTaktReset);
@@ -745,7 +249,7 @@ void TAutomatForm::ShowVorgaben(int tab) {
 }
 
 void TAutomatForm::ShowTabellen(int tab) {
-    if (tab == TabAusgangstabelle && !Automat_.Moore) return;
+    if (tab == TabAusgangstabelle && !Doc_.Automat.Moore) return;
     SetView(ViewTabellen, false);
     shownTab_ = tab;
     {
@@ -753,8 +257,8 @@ void TAutomatForm::ShowTabellen(int tab) {
         TabControl1->setCurrentIndex(tab);
     }
     bool modified = false;
-    const CellTable t = BuildGrid(Automat_, PartOfTab(true, tab), modified);
-    if (modified) Modified_ = true;
+    const CellTable t = BuildGrid(Doc_.Automat, PartOfTab(true, tab), modified);
+    if (modified) Doc_.Modified = true;
     history_.Clear(); // undo goes back no further than the view shown
     ShowGridTable(t);
     AutomatGrid->SetCurrentTableCell(t.ColCount() > t.FixedCols ? t.FixedCols : 0, 1);
@@ -771,7 +275,7 @@ void TAutomatForm::ShowDiagramm() {
     }
     AutomatGrid->hide();
     Zustandsdiagramm->show();
-    Zustandsdiagramm->ShowAutomat(Automat_, WorkingDir_);
+    Zustandsdiagramm->ShowAutomat(Doc_.Automat, Doc_.WorkingDir);
     Zustandsdiagramm->setFocus();
 }
 
@@ -809,164 +313,6 @@ void TAutomatForm::TabControl1Change(int tab) {
         ShowTabellen(tab);
 }
 
-// "&Neu" starts a new description as a freshly opened editor has it; the
-// workspace file is not touched. Unsaved work is offered for saving first.
-void TAutomatForm::Neu1Click() {
-    if (!ConfirmDiscard()) return;
-    Automat_ = TAutomat{.Moore = Automat_.Moore};
-    Modified_ = false;
-    File_.clear();
-    unsavedNew_ = true;
-    UpdateCaption();
-    SetMemoLines({});
-    SetView(ViewVorgaben, false);
-    UpdateMenus();
-    ShowVorgaben(std::min(shownTab_, 3));
-}
-
-// A file that cannot be read is reported and nothing of it is taken; a missing
-// file leaves the description as it is.
-void TAutomatForm::aktuelleArbeit1Click() {
-    if (!ConfirmDiscard()) return;
-    TStrings ignored;
-    const TResult<TFileRead> read = LoadWorkspace(Automat_, ProgramDir_, &ignored);
-    if (ReportReadFailure(this, ProgramDir_ + WorkspaceFileName(Automat_.Moore), read)) return;
-    File_.clear(); // "Speichern" writes the current work again
-    unsavedNew_ = false;
-    UpdateCaption();
-    if (read) Modified_ = false;             // the description is the file's
-    VarMemo->document()->setModified(false); // the lines shown are older than the file
-    SetView(ViewVorgaben, false);
-    UpdateMenus();
-    ShowVorgaben(std::min(shownTab_, 3));
-    SetStatusText(QString::fromStdString(IgnoredOptionenMessage(ignored)));
-}
-
-// Writes the current work, or the file the description was opened from or
-// saved under. A description begun with "&Neu" has no file yet: before its
-// first save replaces another description, the user is asked.
-bool TAutomatForm::Speichern1Click() {
-    StoreShownView();
-    const std::string path =
-        File_.empty() ? ProgramDir_ + WorkspaceFileName(Automat_.Moore) : File_;
-    if (unsavedNew_ && WorkspaceFileDiffers(Automat_, path) &&
-        !Dialogs().AskYesNo(
-            this, "Frage", QString::fromUtf8("Datei \u00fcberschreiben?\n") + PathToQ(path), false))
-        return false;
-    const TResult<> result = SaveWorkspaceFile(Automat_, path);
-    UpdateMenus();
-    if (!result) {
-        ShowWriteError(this, path, result.error);
-        return false;
-    }
-    Modified_ = false;
-    unsavedNew_ = false;
-    return true;
-}
-
-void TAutomatForm::Oeffnen1Click() {
-    const QString folder = PathToQ(File_.empty() ? WorkingDir_ : FolderPart(File_));
-    const QString path =
-        Dialogs().ChooseFile(this, QString::fromUtf8("\u00d6ffnen"), folder, "", DescriptionFilter);
-    if (!path.isEmpty()) OpenFile(path);
-}
-
-// A description of the other kind of machine is refused: its tables would
-// lose or lack the outputs of the rows.
-bool TAutomatForm::OpenFile(const QString& qpath) {
-    if (!ConfirmDiscard()) return false;
-    const std::string path = PathFromQ(qpath);
-    std::string bytes;
-    const TResult<TFileRead> read = ReadFileBytes(path, bytes);
-    if (read.value.missing) {
-        Dialogs().ShowMessage(this, "Fehler", "Die Datei " + qpath + " gibt es nicht.");
-        QStringList recent = RecentFiles();
-        recent.removeAll(qpath);
-        UserSettings().setValue(RecentKey(Automat_.Moore), recent);
-        RebuildRecentMenu();
-        return false;
-    }
-    if (ReportReadFailure(this, path, read)) return false;
-    if (const auto moore = DescribesMoore(bytes); moore && *moore != Automat_.Moore) {
-        Dialogs().ShowMessage(this, "Fehler",
-                              "Die Datei " + qpath + " beschreibt einen " +
-                                  (*moore ? "Moore" : "Mealy") + "-Automaten; hier wird ein " +
-                                  (Automat_.Moore ? "Moore" : "Mealy") +
-                                  "-Automat bearbeitet.\nDie Datei wurde nicht ge\u00f6ffnet.");
-        return false;
-    }
-    Automat_ = TAutomat{.Moore = Automat_.Moore};
-    TStrings ignored;
-    LoadWorkspaceText(Automat_, bytes, &ignored);
-    File_ = path;
-    unsavedNew_ = false;
-    Modified_ = false;
-    VarMemo->document()->setModified(false);
-    RememberFile(path);
-    UpdateCaption();
-    SetView(ViewVorgaben, false);
-    UpdateMenus();
-    ShowVorgaben(std::min(shownTab_, 3));
-    SetStatusText(QString::fromStdString(IgnoredOptionenMessage(ignored)));
-    return true;
-}
-
-bool TAutomatForm::SpeichernUnter1Click() {
-    const std::string proposal = File_.empty() ? WorkspaceFileName(Automat_.Moore) : File_;
-    const QString chosen =
-        Dialogs().ChooseSaveFile(this, "Speichern unter", PathToQ(FolderPart(proposal)),
-                                 PathToQ(FileNamePart(proposal)), DescriptionFilter);
-    if (chosen.isEmpty()) return false;
-    const std::string path = PathFromQ(chosen);
-    if (RefuseFolderAsOutput(this, path)) return false;
-    if (FileExists(path) && !AskOverwrite(this)) return false;
-    StoreShownView();
-    const TResult<> result = SaveWorkspaceFile(Automat_, path);
-    UpdateMenus();
-    if (!result) {
-        ShowWriteError(this, path, result.error);
-        return false;
-    }
-    File_ = path;
-    Modified_ = false;
-    unsavedNew_ = false;
-    RememberFile(path);
-    UpdateCaption();
-    return true;
-}
-
-void TAutomatForm::UpdateCaption() {
-    QString caption = Automat_.Moore ? "Moore - Automat" : "Mealy - Automat";
-    if (!File_.empty()) caption += " - " + PathToQ(FileNamePart(File_));
-    setWindowTitle(caption);
-}
-
-QStringList TAutomatForm::RecentFiles() const {
-    return UserSettings().value(RecentKey(Automat_.Moore)).toStringList();
-}
-
-void TAutomatForm::RememberFile(const std::string& path) {
-    QStringList recent = RecentFiles();
-    recent.removeAll(PathToQ(path));
-    recent.prepend(PathToQ(path));
-    while (recent.size() > RecentCount)
-        recent.removeLast();
-    UserSettings().setValue(RecentKey(Automat_.Moore), recent);
-    RebuildRecentMenu();
-}
-
-void TAutomatForm::RebuildRecentMenu() {
-    Zuletzt1->clear();
-    const QStringList recent = RecentFiles();
-    for (int i = 0; i < recent.size(); ++i) {
-        QAction* a = Zuletzt1->addAction(QString("&%1 %2").arg(i + 1).arg(recent[i]));
-        a->setObjectName(QString("Zuletzt%1").arg(i + 1));
-        const QString path = recent[i];
-        connect(a, &QAction::triggered, this, [this, path] { OpenFile(path); });
-    }
-    Zuletzt1->menuAction()->setEnabled(!recent.isEmpty());
-}
-
 void TAutomatForm::StepTab(int step) {
     const int count = TabControl1->count();
     if (View_ == ViewNone || count == 0) return;
@@ -987,7 +333,7 @@ void TAutomatForm::GridEdited() {
     if (View_ != ViewTabellen) return;
     history_.Record(lastTable_);
     lastTable_ = AutomatGrid->Table();
-    Modified_ = true;
+    Doc_.Modified = true;
 }
 
 void TAutomatForm::UndoGridEdit(bool redo) {
@@ -996,7 +342,7 @@ void TAutomatForm::UndoGridEdit(bool redo) {
     CellTable t = AutomatGrid->Table();
     const int col = AutomatGrid->CurrentTableCol(), row = AutomatGrid->CurrentTableRow();
     if (!(redo ? history_.Redo(t) : history_.Undo(t))) return;
-    Modified_ = true;
+    Doc_.Modified = true;
     ShowGridTable(t);
     AutomatGrid->SetCurrentTableCell(col, std::min(row, t.RowCount() - 1));
 }
@@ -1009,78 +355,6 @@ void TAutomatForm::ApplyFilter() {
     const std::string text = FromQ(FilterEdit->text().trimmed());
     for (int r = 1; r < t.RowCount(); ++r)
         AutomatGrid->setRowHidden(r - 1, !RowMatches(t, r, text));
-}
-
-// Saves the work, checks it, and writes the VHDL file into the working
-// folder; a failed check lists every problem in the error window instead.
-void TAutomatForm::ErzeugeVHDLDatei1Click() {
-    if (!SaveAndCheck()) return; // the user was told why; nothing is written
-    const std::string name =
-        PathFromQ(Dialogs().AskFileName(this, PathToQ(DefaultVhdlFileName(Automat_.Moore))));
-    if (name.empty()) return;
-    ShowOutcome(this, WriteStateMachine(ReadMachine(Automat_), WorkingDir_ + name,
-                                        [this](const std::string&) { return AskOverwrite(this); }));
-}
-
-bool TAutomatForm::SaveAndCheck() {
-    if (!Speichern1Click()) return false;
-    const TAutomatReport report = CheckAutomat(ReadMachine(Automat_));
-    if (report.Ok()) return true;
-    TErrorForm errors(this);
-    errors.FillErrorReport(report);
-    Dialogs().ExecModal(&errors);
-    return false;
-}
-
-// Writes ENTITY_tb.vhd for the entity the VHDL file of the same name holds.
-void TAutomatForm::TestbenchErzeugen1Click() {
-    if (!SaveAndCheck()) return;
-    const std::string name =
-        PathFromQ(Dialogs().AskFileName(this, PathToQ(DefaultVhdlFileName(Automat_.Moore))));
-    if (name.empty()) return;
-    const std::string entity = EntityOfFile(name);
-    ShowOutcome(this, WriteStateMachineTestbench(
-                          ReadMachine(Automat_), entity,
-                          WorkingDir_ + FolderPart(name) + AutomatTestbenchFileName(entity),
-                          [this](const std::string&) { return AskOverwrite(this); }));
-}
-
-void TAutomatForm::Simulieren1Click() {
-    if (SaveAndCheck()) OpenSimulation(this, ReadMachine(Automat_));
-}
-
-void TAutomatForm::Hilfe1Click() {
-    HelpJump(Automat_.Moore ? "3000" : "4000");
-}
-
-// "Daten speichern?" for unsaved work: Ja saves (a failed save keeps the work
-// and says no), Nein discards, Abbrechen (and Escape) keeps everything as it is.
-bool TAutomatForm::ConfirmDiscard() {
-    if (!Modified_) return true;
-    switch (Dialogs().AskYesNoCancel(this, "Frage", "Daten speichern?")) {
-    case TDialogs::Yes:
-        return Speichern1Click();
-    case TDialogs::No:
-        Modified_ = false; // the user chose to discard the changes
-        return true;
-    default:
-        return false;
-    }
-}
-
-void TAutomatForm::closeEvent(QCloseEvent* event) {
-    if (!ConfirmDiscard()) {
-        event->ignore();
-        return;
-    }
-    closing_ = true;
-    QDialog::closeEvent(event);
-    closing_ = false;
-}
-
-// Escape closes like the close box.
-void TAutomatForm::reject() {
-    if (closing_ || ConfirmDiscard()) QDialog::reject();
 }
 
 void TAutomatForm::resizeEvent(QResizeEvent* event) {
@@ -1107,7 +381,7 @@ bool TAutomatForm::VarMemoKeyPress(const QKeyEvent* e) {
     if (!KeepsDuplicateWarning(e))
         SetStatusText(HasDuplicateIdentifiers(MemoLines()) ? "Bezeichner doppelt" : "");
     if (!TypesCharacter(e)) return false;
-    Modified_ = true;
+    Doc_.Modified = true;
     RaiseBitEdit(); // counts the lines before this key takes effect
     if (IsEnter(e) || e->key() == Qt::Key_Backspace) return false;
     const QString text = e->text();
@@ -1116,7 +390,7 @@ bool TAutomatForm::VarMemoKeyPress(const QKeyEvent* e) {
 
 void TAutomatForm::BitEditKeyPress(const QKeyEvent* e) {
     if (!TypesCharacter(e)) return;
-    Modified_ = true;
+    Doc_.Modified = true;
     if (IsEnter(e)) RaiseBitEdit();
 }
 
@@ -1126,21 +400,21 @@ void TAutomatForm::BitEditKeyPress(const QKeyEvent* e) {
 // chosen, unless the user picks another.
 void TAutomatForm::VarMemoChange() {
     if (filling_) return;
-    Modified_ = true;
+    Doc_.Modified = true;
     const bool hadChoices = RSTCBox->count() > 0;
     const TStrings lines = MemoLines();
     RSTCBox->clear();
     for (const auto& line : lines)
         RSTCBox->addItem(ToQ(line));
     const bool renamed = shownTab_ == TabZustandsmatrix && resetRow_ >= 0 &&
-                         lines.size() == Automat_.Zustandsmatrix.size() &&
+                         lines.size() == Doc_.Automat.Zustandsmatrix.size() &&
                          resetRow_ < RSTCBox->count();
     RSTCBox->setCurrentIndex(renamed ? resetRow_ : hadChoices && RSTCBox->count() > 0 ? 0 : -1);
 }
 
 bool TAutomatForm::AutomatGridKeyPress(const QKeyEvent* e) {
     if (!TypesCharacter(e)) return false;
-    Modified_ = true;
+    Doc_.Modified = true;
     if (View_ != ViewTabellen) return false;
     if (shownTab_ <= TabZustandsmatrix) {
         if (IsEnter(e)) return false;
@@ -1156,14 +430,14 @@ bool TAutomatForm::AutomatGridKeyPress(const QKeyEvent* e) {
     }
     // A letter or digit starts typing a name into a cell that takes one.
     const QString text = e->text();
-    return !(NameCell(Automat_, ShownPart(), AutomatGrid->CurrentTableCol()) && text.size() == 1 &&
-             IsNameChar(text[0]));
+    return !(NameCell(Doc_.Automat, ShownPart(), AutomatGrid->CurrentTableCol()) &&
+             text.size() == 1 && IsNameChar(text[0]));
 }
 
 std::vector<TPopupItem> TAutomatForm::CurrentPopupItems() const {
     if (View_ != ViewTabellen || AutomatGrid->CurrentTableRow() < 1) return {};
-    return PopupItems(Automat_, ShownPart(), AutomatGrid->Table(), AutomatGrid->CurrentTableCol(),
-                      AutomatGrid->CurrentTableRow());
+    return PopupItems(Doc_.Automat, ShownPart(), AutomatGrid->Table(),
+                      AutomatGrid->CurrentTableCol(), AutomatGrid->CurrentTableRow());
 }
 
 QStringList TAutomatForm::PopupCaptions() const {
@@ -1196,7 +470,7 @@ void TAutomatForm::AutomatGridPopup(const QPoint& globalPos) {
         AutomatPopupMenu->addAction(captions[i])->setData(i);
     QAction* chosen = Dialogs().PopupMenu(AutomatPopupMenu, globalPos);
     if (!chosen) return;
-    Modified_ = true;
+    Doc_.Modified = true;
     const int col = AutomatGrid->CurrentTableCol(), row = AutomatGrid->CurrentTableRow();
     CellTable t = AutomatGrid->Table();
     ApplyPopupItem(t, col, row, items[static_cast<std::size_t>(chosen->data().toInt())]);

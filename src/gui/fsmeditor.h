@@ -13,6 +13,8 @@
 
 #include "fsm/automat.h"
 #include "fsm/grid.h"
+#include "gui/fsmdocument.h"
+#include "gui/fsmgrid.h"
 
 class QAction;
 class QCheckBox;
@@ -31,46 +33,6 @@ namespace korvalt {
 
 class TDiagramView;
 
-// The grid of the editor. CellTable row 0 is the horizontal header, so widget
-// row r shows CellTable row r + 1; columns are the same. A fixed first column
-// is an ordinary column that cannot be edited.
-class TAutomatGrid : public QTableWidget {
-    Q_OBJECT
-  public:
-    explicit TAutomatGrid(QWidget* parent);
-    void SetTable(const CellTable& table);
-    CellTable Table() const;
-    // The current cell in CellTable numbering; row 0 when there is none.
-    int CurrentTableCol() const { return currentColumn(); }
-    int CurrentTableRow() const { return currentRow() + 1; }
-    void SetCurrentTableCell(int col, int row) { setCurrentCell(row - 1, col); }
-    bool Editing() const { return state() == EditingState; }
-    // Commits an open cell editor, as leaving the cell would.
-    void CommitEdit();
-    // Puts text into the current cell at once, as one edit; an open editor is dropped.
-    void SetCurrentText(const QString& text);
-    // Tab and Shift+Tab in a grid of bits: the next (previous) bit cell, row
-    // by row, else out of the grid. True when the key was taken.
-    bool StepBitCell(bool forward);
-    // Sees every key typed into the grid or its cell editor; true drops it.
-    std::function<bool(const QKeyEvent*)> KeyFilter;
-    // Whether the cells of a column take a name when typed into, and which
-    // names a cell (CellTable numbering) of such a column takes.
-    std::function<bool(int col)> NameColumn;
-    std::function<TStrings(int col, int row)> CellNamesAt;
-    // Told of a typed text that names none of the cell's names; the cell keeps its text.
-    std::function<void(const QString&)> NameRefused;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
-    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
-
-  private:
-    int fixedCols_ = 1;
-    bool editable_ = true;
-};
-
 class TAutomatForm : public QDialog {
     Q_OBJECT
   public:
@@ -88,20 +50,20 @@ class TAutomatForm : public QDialog {
     // Stores the view shown into the model (identifier lines or grid).
     void StoreShownView();
 
-    TAutomat& Automat() { return Automat_; }
-    const std::string& ProgramDir() const { return ProgramDir_; }
-    const std::string& WorkingDir() const { return WorkingDir_; }
+    TAutomat& Automat() { return Doc_.Automat; }
+    const std::string& ProgramDir() const { return Doc_.ProgramDir; }
+    const std::string& WorkingDir() const { return Doc_.WorkingDir; }
     TView View() const { return View_; }
     int CurrentTab() const { return shownTab_; }
     // The part of the description the tab shown edits.
     TPart ShownPart() const;
-    bool Modified() const { return Modified_; }
-    void SetModified(bool modified) { Modified_ = modified; }
+    bool Modified() const { return Doc_.Modified; }
+    void SetModified(bool modified) { Doc_.Modified = modified; }
     QString StatusText() const;
     // The description file opened or saved under a name; empty for the current work.
-    const std::string& FileName() const { return File_; }
+    const std::string& FileName() const { return Doc_.File; }
     // The files last opened or saved under a name, the latest first.
-    QStringList RecentFiles() const;
+    QStringList RecentFiles() const { return Doc_.RecentFiles(); }
     // Opens a description file; false when it was not opened (the user was told why).
     bool OpenFile(const QString& path);
     // Captions of the context menu for the grid's current cell.
@@ -168,21 +130,15 @@ class TAutomatForm : public QDialog {
     // Saves the work and runs the checks; false (error window shown) when one fails.
     bool SaveAndCheck();
 
-    TAutomat Automat_;
+    TAutomatDocument Doc_;
     TView View_ = ViewNone;
-    bool Modified_ = false;
-    std::string ProgramDir_, WorkingDir_;
     int shownTab_ = 0;
     int resetRow_ = -1;    // position of the reset state among the state lines shown
     bool filling_ = false; // controls are being filled by the program, not typed into
     bool closing_ = false;
-    std::string File_;     // opened or saved under a name; empty for the current work
     TGridHistory history_; // edits of the grid shown
     CellTable lastTable_;  // the grid as it was after the last edit
     bool showingTable_ = false;
-    // Begun with "&Neu" and not saved since: its first save asks before it
-    // replaces a file holding something else.
-    bool unsavedNew_ = false;
 
     QMenuBar* MainMenu1;
     QAction *Neu1, *aktuelleArbeit1, *Speichern1, *Beenden2;

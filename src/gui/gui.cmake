@@ -9,7 +9,11 @@ target_sources(korvalt_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/errorwindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/filenamedialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folders.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fsmdocument.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fsmeditor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fsmeditor_files.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fsmeditor_layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fsmgrid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help.cpp
   ${CMAKE_CURRENT_LIST_DIR}/language.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow.cpp
