@@ -6,12 +6,13 @@
 #include <QSignalBlocker>
 
 #include "gui/help.h"
+#include "gui/helptopics.h"
 
 namespace korvalt {
 
 TCodestilGB::TCodestilGB(QWidget* parent) : QGroupBox(QString::fromUtf8("Codestil"), parent) {
     setObjectName("CodestilGB");
-    SetHelpContext(this, 2135);
+    SetHelpContext(this, HelpCodestil);
     auto* layout = new QFormLayout(this);
     auto box = [this, layout](const char* name, const char* text) {
         auto* b = new QCheckBox(QString::fromUtf8(text), this);

@@ -10,6 +10,7 @@
 #include "app/commands.h"
 #include "gui/dialogs.h"
 #include "gui/help.h"
+#include "gui/helptopics.h"
 #include "gui/qtext.h"
 #include "vhdl/insert.h"
 
@@ -23,7 +24,7 @@ TKomponenteForm::TKomponenteForm(QWidget* parent) : QDialog(parent) {
     setObjectName("KomponenteForm");
     setWindowTitle("KomponenteForm");
     UseDesignFont(this);
-    SetHelpContext(this, 1140);
+    SetHelpContext(this, HelpKomponenteEinfuegen);
 
     AuswahlPNL = new QFrame(this);
     AuswahlPNL->setObjectName("AuswahlPNL");

@@ -23,6 +23,7 @@
 #include "fsm/workspace.h"
 #include "gui/dialogs.h"
 #include "gui/help.h"
+#include "gui/helptopics.h"
 #include "gui/qtext.h"
 
 namespace korvalt {
@@ -157,7 +158,7 @@ TDiagramView::TDiagramView(QWidget* parent) : QWidget(parent) {
 
     DiagrammView->installEventFilter(this);
     setFocusProxy(DiagrammView);
-    SetHelpContext(this, 2070);
+    SetHelpContext(this, HelpZustandsdiagramm);
 }
 
 TDiagramView::~TDiagramView() {

@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "gui/help.h"
+#include "gui/helptopics.h"
 #include "gui/qtext.h"
 
 namespace korvalt {
@@ -18,7 +19,7 @@ constexpr int ButtonWidth = 75, ButtonHeight = 25, PanelHeight = 40;
 TErrorForm::TErrorForm(QWidget* parent) : QDialog(parent) {
     setObjectName("ErrorForm");
     setWindowTitle("Fehler in der Automatenbeschreibung");
-    SetHelpContext(this, 5000);
+    SetHelpContext(this, HelpFehler);
     UseDesignFont(this);
     setMinimumWidth(2 * ButtonWidth);
 

@@ -28,6 +28,7 @@
 #include "gui/dialogs.h"
 #include "gui/errorwindow.h"
 #include "gui/help.h"
+#include "gui/helptopics.h"
 #include "gui/qtext.h"
 #include "gui/simulationwindow.h"
 #include "gui/synthesiswindow.h"
@@ -74,8 +75,8 @@ void TAutomatForm::Init(const std::string& programDir, const std::string& workin
     SetView(ViewNone);
     UpdateCaption();
     RebuildRecentMenu();
-    SetHelpContext(this, isMoore ? 3000 : 4000);
-    SetHelpContext(AutomatGrid, isMoore ? 3100 : 4100);
+    SetHelpContext(this, isMoore ? HelpMoore : HelpMealy);
+    SetHelpContext(AutomatGrid, isMoore ? HelpMooreMatrizen : HelpMealyMatrizen);
 }
 
 QString TAutomatForm::StatusText() const {
@@ -101,11 +102,12 @@ void TAutomatForm::SetView(TView view, bool store) {
     SpeichernUnter1->setEnabled(view != ViewNone);
     Statemaschine1->menuAction()->setEnabled(view != ViewNone);
     if (view != ViewNone) Ausgangstabelle1->setVisible(Doc_.Automat.Moore);
-    const int kind = Doc_.Automat.Moore ? 3000 : 4000;
-    if (view == ViewVorgaben) SetHelpContext(AutomatGrid, kind + 100);
+    const bool moore = Doc_.Automat.Moore;
+    if (view == ViewVorgaben)
+        SetHelpContext(AutomatGrid, moore ? HelpMooreMatrizen : HelpMealyMatrizen);
     if (view == ViewTabellen) {
-        SetHelpContext(AutomatGrid, kind + 110);
-        SetHelpContext(AutomatPopupMenu, kind + 110);
+        SetHelpContext(AutomatGrid, moore ? HelpMooreTabellen : HelpMealyTabellen);
+        SetHelpContext(AutomatPopupMenu, moore ? HelpMooreTabellen : HelpMealyTabellen);
     }
     RebuildTabs();
 }
@@ -220,7 +222,8 @@ void TAutomatForm::ShowVorgaben(int tab) {
     filling_ = true;
     if (tab <= TabAusgangsmatrix) {
         BitEdit->setText(ToQ(v.widthText));
-        SetHelpContext(BitEdit, tab == TabEingangsmatrix ? 2140 : 2150);
+        SetHelpContext(BitEdit,
+                       tab == TabEingangsmatrix ? HelpEingangsbitbreite : HelpAusgangsbitbreite);
     }
     if (tab == TabZustandsmatrix) {
         RSTCBox->clear();

@@ -27,6 +27,7 @@
 #include "gui/dialogs.h"
 #include "gui/errorwindow.h"
 #include "gui/help.h"
+#include "gui/helptopics.h"
 #include "gui/qtext.h"
 #include "gui/simulationwindow.h"
 #include "gui/synthesiswindow.h"
@@ -226,7 +227,7 @@ void TAutomatForm::Simulieren1Click() {
 }
 
 void TAutomatForm::Hilfe1Click() {
-    HelpJump(Doc_.Automat.Moore ? "3000" : "4000");
+    HelpJump(Doc_.Automat.Moore ? HelpMoore : HelpMealy);
 }
 
 // "Daten speichern?" for unsaved work: Ja saves (a failed save keeps the work

@@ -29,6 +29,7 @@
 #include "gui/dialogs.h"
 #include "gui/errorwindow.h"
 #include "gui/help.h"
+#include "gui/helptopics.h"
 #include "gui/qtext.h"
 #include "gui/simulationwindow.h"
 #include "gui/synthesiswindow.h"
@@ -81,7 +82,7 @@ void TAutomatForm::CreateControls() {
     FilterEdit->setObjectName("FilterEdit");
     FilterEdit->setPlaceholderText("Zeilen filtern");
     FilterEdit->setClearButtonEnabled(true);
-    SetHelpContext(FilterEdit, 2170);
+    SetHelpContext(FilterEdit, HelpFilter);
     connect(FilterEdit, &QLineEdit::textChanged, this, &TAutomatForm::ApplyFilter);
     tabLayout->addWidget(FilterEdit);
 
@@ -120,13 +121,13 @@ void TAutomatForm::CreateControls() {
     VarMemo->setFixedWidth(MemoWidth);
     VarMemo->setTabChangesFocus(true);
     VarMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    SetHelpContext(VarMemo, 2100);
+    SetHelpContext(VarMemo, HelpBezeichnerliste);
     VarMemo->installEventFilter(this);
     connect(VarMemo, &QPlainTextEdit::textChanged, this, &TAutomatForm::VarMemoChange);
     gbLayout->addWidget(VarMemo);
     SeitenPNL = new QFrame(NamenGB);
     SeitenPNL->setObjectName("SeitenPNL");
-    SetHelpContext(SeitenPNL, 2000);
+    SetHelpContext(SeitenPNL, HelpAutomateneditor);
     gbLayout->addWidget(SeitenPNL, 1);
 
     auto label = [this](const char* name, const char* text) {
@@ -146,7 +147,7 @@ void TAutomatForm::CreateControls() {
     RSTCBox->setObjectName("RSTCBox");
     RSTCBox->setEditable(false);
     RSTCBox->setGeometry(8, 36, 150, 21);
-    SetHelpContext(RSTCBox, 2110);
+    SetHelpContext(RSTCBox, HelpResetzustand);
     // A choice or a switch changed by the user is unsaved work like a typed key.
     connect(RSTCBox, &QComboBox::activated, this, [this](int index) {
         Doc_.Modified = true;
@@ -156,11 +157,11 @@ void TAutomatForm::CreateControls() {
     ResetCheckBox = new QCheckBox("Reset L-aktiv (0)", SeitenPNL);
     ResetCheckBox->setObjectName("ResetCheckBox");
     ResetCheckBox->setGeometry(8, 16, 200, 17);
-    SetHelpContext(ResetCheckBox, 2120);
+    SetHelpContext(ResetCheckBox, HelpResetAktiv);
     CLKCheckBox = new QCheckBox("&Takt L-aktiv (0)", SeitenPNL);
     CLKCheckBox->setObjectName("CLKCheckBox");
     CLKCheckBox->setGeometry(8, 40, 200, 17);
-    SetHelpContext(CLKCheckBox, 2130);
+    SetHelpContext(CLKCheckBox, HelpTaktAktiv);
     for (QCheckBox* box : {ResetCheckBox, CLKCheckBox})
         connect(box, &QCheckBox::clicked, this, [this] { Doc_.Modified = true; });
     // The options are kept with the machine as soon as they change.
@@ -208,13 +209,15 @@ void TAutomatForm::CreateMenu() {
     Neu1 = action(datei, "&Neu", "Neu1", 0);
     Neu1->setShortcut(QKeySequence("Ctrl+N"));
     datei->addSeparator();
-    aktuelleArbeit1 = action(datei, "&aktuelle Arbeit laden", "aktuelleArbeit1", 2020);
-    Oeffnen1 = action(datei, "&\u00d6ffnen\u2026", "Oeffnen1", 2160);
+    aktuelleArbeit1 =
+        action(datei, "&aktuelle Arbeit laden", "aktuelleArbeit1", HelpAktuelleArbeit);
+    Oeffnen1 = action(datei, "&\u00d6ffnen\u2026", "Oeffnen1", HelpOeffnenSpeichern);
     Oeffnen1->setShortcut(QKeySequence("Ctrl+O"));
-    Zuletzt1 = submenu(datei, "&Zuletzt ge\u00f6ffnet", "Zuletzt1", 2160);
+    Zuletzt1 = submenu(datei, "&Zuletzt ge\u00f6ffnet", "Zuletzt1", HelpOeffnenSpeichern);
     Speichern1 = action(datei, "&Speichern", "Speichern1", 0);
     Speichern1->setShortcut(QKeySequence("Ctrl+S"));
-    SpeichernUnter1 = action(datei, "Speichern &unter\u2026", "SpeichernUnter1", 2160);
+    SpeichernUnter1 =
+        action(datei, "Speichern &unter\u2026", "SpeichernUnter1", HelpOeffnenSpeichern);
     connect(Oeffnen1, &QAction::triggered, this, &TAutomatForm::Oeffnen1Click);
     connect(SpeichernUnter1, &QAction::triggered, this, &TAutomatForm::SpeichernUnter1Click);
     datei->addSeparator();
@@ -226,23 +229,25 @@ void TAutomatForm::CreateMenu() {
 
     Statemaschine1 = submenu(nullptr, "&Statemaschine", "Statemaschine1", 0);
     connect(Statemaschine1, &QMenu::aboutToShow, this, &TAutomatForm::UpdateMenus);
-    Vorgaben1 = submenu(Statemaschine1, "&Vorgaben", "Vorgaben1", 2030);
+    Vorgaben1 = submenu(Statemaschine1, "&Vorgaben", "Vorgaben1", HelpVorgaben);
     const char* vorgaben[][2] = {{"&Eingangsmatrix", "Eingangsmatrix1"},
                                  {"&Ausgangsmatrix", "Ausgangsmatrix1"},
                                  {"&Zustandsmatrix", "Zustandsmatrix1"},
                                  {"Takt und Reset", "CLKRST"}};
     for (int tab = 0; tab < 4; ++tab)
-        connect(action(Vorgaben1, vorgaben[tab][0], vorgaben[tab][1], 2030), &QAction::triggered,
-                this, [this, tab] { VorgabenClick(tab); });
-    Bearbeiten1 = submenu(Statemaschine1, "&Matrix Bearbeiten", "Bearbeiten1", 2040);
+        connect(action(Vorgaben1, vorgaben[tab][0], vorgaben[tab][1], HelpVorgaben),
+                &QAction::triggered, this, [this, tab] { VorgabenClick(tab); });
+    Bearbeiten1 =
+        submenu(Statemaschine1, "&Matrix Bearbeiten", "Bearbeiten1", HelpMatrixBearbeiten);
     const char* matrizen[][2] = {{"&Eingangsmatrix", "Eingangsmatrix2"},
                                  {"&Ausgangsmatrix", "Ausgangsmatrix2"},
                                  {"&Zustandsmatrix", "Zustandsmatrix2"}};
     for (int tab = 0; tab < 3; ++tab)
-        connect(action(Bearbeiten1, matrizen[tab][0], matrizen[tab][1], 2040), &QAction::triggered,
-                this, [this, tab] { TabellenClick(tab); });
+        connect(action(Bearbeiten1, matrizen[tab][0], matrizen[tab][1], HelpMatrixBearbeiten),
+                &QAction::triggered, this, [this, tab] { TabellenClick(tab); });
     // Fills the state matrix's grid shown, as one edit that undo takes back.
-    CodesVergeben1 = submenu(Statemaschine1, "&Codes vergeben", "CodesVergeben1", 2045);
+    CodesVergeben1 =
+        submenu(Statemaschine1, "&Codes vergeben", "CodesVergeben1", HelpCodesVergeben);
     struct TCodeItem {
         const char *caption, *name;
         TCodeArt art;
@@ -250,28 +255,34 @@ void TAutomatForm::CreateMenu() {
     for (const TCodeItem& c : {TCodeItem{"&Bin\u00e4r", "CodesBinaer1", TCodeArt::Binaer},
                                TCodeItem{"&Gray", "CodesGray1", TCodeArt::Gray},
                                TCodeItem{"&One-Hot", "CodesOneHot1", TCodeArt::OneHot}})
-        connect(action(CodesVergeben1, c.caption, c.name, 2045), &QAction::triggered, this,
-                [this, art = c.art] { CodesVergebenClick(art); });
-    Automatenbeschreibung =
-        submenu(Statemaschine1, "Automaten&beschreibung", "Automatenbeschreibung", 2050);
-    connect(action(Automatenbeschreibung, "Automaten&tabelle", "Automatentabelle1", 2050),
+        connect(action(CodesVergeben1, c.caption, c.name, HelpCodesVergeben), &QAction::triggered,
+                this, [this, art = c.art] { CodesVergebenClick(art); });
+    Automatenbeschreibung = submenu(Statemaschine1, "Automaten&beschreibung",
+                                    "Automatenbeschreibung", HelpAutomatenbeschreibung);
+    connect(action(Automatenbeschreibung, "Automaten&tabelle", "Automatentabelle1",
+                   HelpAutomatenbeschreibung),
             &QAction::triggered, this, [this] { TabellenClick(TabAutomatentabelle); });
-    Ausgangstabelle1 = action(Automatenbeschreibung, "&Ausgangstabelle", "Ausgangstabelle1", 2050);
+    Ausgangstabelle1 = action(Automatenbeschreibung, "&Ausgangstabelle", "Ausgangstabelle1",
+                              HelpAutomatenbeschreibung);
     connect(Ausgangstabelle1, &QAction::triggered, this,
             [this] { TabellenClick(TabAusgangstabelle); });
-    Zustandsdiagramm1 = action(Statemaschine1, "&Zustandsdiagramm", "Zustandsdiagramm1", 2070);
+    Zustandsdiagramm1 =
+        action(Statemaschine1, "&Zustandsdiagramm", "Zustandsdiagramm1", HelpZustandsdiagramm);
     connect(Zustandsdiagramm1, &QAction::triggered, this, &TAutomatForm::ZustandsdiagrammClick);
-    ErzeugeVHDLDatei1 = action(Statemaschine1, "&Erzeuge VHDL-Datei", "ErzeugeVHDLDatei1", 2060);
+    ErzeugeVHDLDatei1 =
+        action(Statemaschine1, "&Erzeuge VHDL-Datei", "ErzeugeVHDLDatei1", HelpVhdlErzeugen);
     ErzeugeVHDLDatei1->setShortcut(QKeySequence(Qt::Key_F5));
     connect(ErzeugeVHDLDatei1, &QAction::triggered, this, &TAutomatForm::ErzeugeVHDLDatei1Click);
     // Both need what "Erzeuge VHDL-Datei" needs, so they are enabled with it.
-    TestbenchErzeugen1 = action(Statemaschine1, "&Testbench erzeugen", "TestbenchErzeugen1", 2080);
-    Simulieren1 = action(Statemaschine1, "&Simulieren", "Simulieren1", 2090);
+    TestbenchErzeugen1 =
+        action(Statemaschine1, "&Testbench erzeugen", "TestbenchErzeugen1", HelpAutomatTestbench);
+    Simulieren1 = action(Statemaschine1, "&Simulieren", "Simulieren1", HelpSimulieren);
     for (QAction* a : {TestbenchErzeugen1, Simulieren1})
         connect(ErzeugeVHDLDatei1, &QAction::enabledChanged, a, &QAction::setEnabled);
     connect(TestbenchErzeugen1, &QAction::triggered, this, &TAutomatForm::TestbenchErzeugen1Click);
     connect(Simulieren1, &QAction::triggered, this, &TAutomatForm::Simulieren1Click);
-    SynthesePruefen1 = action(Statemaschine1, "Synthese &pr\u00fcfen", "SynthesePruefen1", 2095);
+    SynthesePruefen1 =
+        action(Statemaschine1, "Synthese &pr\u00fcfen", "SynthesePruefen1", HelpSynthesePruefen);
     connect(ErzeugeVHDLDatei1, &QAction::enabledChanged, SynthesePruefen1, &QAction::setEnabled);
     connect(SynthesePruefen1, &QAction::triggered, this, [this] {
         if (SaveAndCheck()) OpenSynthese(this, ReadMachine(Doc_.Automat));
@@ -279,13 +290,17 @@ void TAutomatForm::CreateMenu() {
 
     // Keyboard habits of a desktop editor; no mnemonics, so no Alt key changes.
     Statemaschine1->addSeparator();
-    Rueckgaengig1 = action(Statemaschine1, "R\u00fcckg\u00e4ngig", "Rueckgaengig1", 2180);
+    Rueckgaengig1 =
+        action(Statemaschine1, "R\u00fcckg\u00e4ngig", "Rueckgaengig1", HelpTastenkuerzel);
     Rueckgaengig1->setShortcut(QKeySequence("Ctrl+Z"));
-    Wiederherstellen1 = action(Statemaschine1, "Wiederherstellen", "Wiederherstellen1", 2180);
+    Wiederherstellen1 =
+        action(Statemaschine1, "Wiederherstellen", "Wiederherstellen1", HelpTastenkuerzel);
     Wiederherstellen1->setShortcut(QKeySequence("Ctrl+Y"));
-    NaechsterTab1 = action(Statemaschine1, "N\u00e4chste Registerkarte", "NaechsterTab1", 2180);
+    NaechsterTab1 =
+        action(Statemaschine1, "N\u00e4chste Registerkarte", "NaechsterTab1", HelpTastenkuerzel);
     NaechsterTab1->setShortcut(QKeySequence("Ctrl+Tab"));
-    VorherigerTab1 = action(Statemaschine1, "Vorherige Registerkarte", "VorherigerTab1", 2180);
+    VorherigerTab1 =
+        action(Statemaschine1, "Vorherige Registerkarte", "VorherigerTab1", HelpTastenkuerzel);
     VorherigerTab1->setShortcuts(
         {QKeySequence("Ctrl+Shift+Tab"), QKeySequence("Ctrl+Shift+Backtab")});
     for (QAction* a : {Rueckgaengig1, Wiederherstellen1, NaechsterTab1, VorherigerTab1})
@@ -297,7 +312,7 @@ void TAutomatForm::CreateMenu() {
 
     Hilfe1 = MainMenu1->addAction("&Hilfe");
     Hilfe1->setObjectName("Hilfe1");
-    SetHelpContext(Hilfe1, 2000);
+    SetHelpContext(Hilfe1, HelpAutomateneditor);
     connect(Hilfe1, &QAction::triggered, this, &TAutomatForm::Hilfe1Click);
 }
 

@@ -17,7 +17,7 @@ class QTextBrowser;
 
 namespace korvalt {
 
-inline constexpr int DefaultHelpContext = 1000;
+inline constexpr int DefaultHelpContext = 1000; // the overview, topic HelpUebersicht
 
 void SetHelpContext(QObject* widgetOrAction, int context);
 int HelpContextOf(const QObject* widgetOrAction); // 0 when none is set
@@ -27,6 +27,10 @@ int HelpContextOf(const QObject* widgetOrAction); // 0 when none is set
 void HelpJump(const QString& topic, const QString& helpFile = "korvalt.hlp");
 // True when a topic exists for the identifier.
 bool HelpTopicExists(const QString& topic);
+// Opens the help at a numbered topic (gui/helptopics.h).
+inline void HelpJump(int topic) {
+    HelpJump(QString::number(topic));
+}
 
 class THelpWindow : public QWidget {
     Q_OBJECT

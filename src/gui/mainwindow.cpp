@@ -26,6 +26,7 @@
 #include "gui/dialogs.h"
 #include "gui/fsmeditor.h"
 #include "gui/help.h"
+#include "gui/helptopics.h"
 #include "gui/qtext.h"
 #include "gui/vhdlhighlighter.h"
 #include "template/expand.h"
@@ -162,7 +163,7 @@ void TMainForm::CreateControls() {
 
     StringGrid = new TStringGrid(EinstellungenGB);
     StringGrid->setObjectName("StringGrid");
-    SetHelpContext(StringGrid, 1300);
+    SetHelpContext(StringGrid, HelpParametertabelle);
     StringGrid->setColumnCount(2);
     StringGrid->setHorizontalHeaderLabels({"Auswahl", "Variable"});
     StringGrid->verticalHeader()->hide();
@@ -184,24 +185,24 @@ void TMainForm::CreateControls() {
     PruefungLabel->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                            Qt::TextSelectableByKeyboard);
     PruefungLabel->setFocusPolicy(Qt::ClickFocus);
-    SetHelpContext(PruefungLabel, 1220);
+    SetHelpContext(PruefungLabel, HelpVorlagenpruefung);
     VorschauCheckBox = new QCheckBox("Vorschau", Modelpanel);
     VorschauCheckBox->setObjectName("VorschauCheckBox");
     VorschauCheckBox->setChecked(UserSettings().value(PreviewSetting, true).toBool());
-    SetHelpContext(VorschauCheckBox, 1210);
+    SetHelpContext(VorschauCheckBox, HelpVorschau);
     connect(VorschauCheckBox, &QCheckBox::toggled, this, &TMainForm::VorschauCheckBoxClick);
     VorschauMemo = new QPlainTextEdit(Modelpanel);
     VorschauMemo->setObjectName("VorschauMemo");
     VorschauMemo->setReadOnly(true);
     VorschauMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     VorschauMemo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    SetHelpContext(VorschauMemo, 1210);
+    SetHelpContext(VorschauMemo, HelpVorschau);
     new TVhdlHighlighter(VorschauMemo->document());
 
     SubAuswahlCB = new QComboBox(Modelpanel);
     SubAuswahlCB->setObjectName("SubAuswahlCB");
     SubAuswahlCB->setEditable(false);
-    SetHelpContext(SubAuswahlCB, 1200);
+    SetHelpContext(SubAuswahlCB, HelpAbschnitt);
     connect(SubAuswahlCB, &QComboBox::activated, this, &TMainForm::SubAuswahlCBChange);
 
     BTNPanel = new QFrame(Modelpanel);
@@ -234,22 +235,25 @@ void TMainForm::CreateMenu() {
     NeuesModul = datei->addMenu("&Neues Modul");
     NeuesModul->setObjectName("NeuesModul");
     NeuesModul->menuAction()->setObjectName("NeuesModulItem");
-    SetHelpContext(NeuesModul->menuAction(), 1110);
-    SetHelpContext(NeuesModul, 1110);
-    action(datei, "Moore-&Automat", "MooreAutomat", 1120, &TMainForm::MooreAutomatClick);
-    action(datei, "&Mealy-Automat", "MealyAutomat", 1130, &TMainForm::MealyAutomatClick);
+    SetHelpContext(NeuesModul->menuAction(), HelpNeuesModul);
+    SetHelpContext(NeuesModul, HelpNeuesModul);
+    action(datei, "Moore-&Automat", "MooreAutomat", HelpMooreAutomat,
+           &TMainForm::MooreAutomatClick);
+    action(datei, "&Mealy-Automat", "MealyAutomat", HelpMealyAutomat,
+           &TMainForm::MealyAutomatClick);
     datei->addSeparator();
-    action(datei, "VHDL- &Komponente in Datei einfügen", "Komponente_einfuegen", 1140,
-           &TMainForm::Komponente_einfuegenClick);
+    action(datei, "VHDL- &Komponente in Datei einfügen", "Komponente_einfuegen",
+           HelpKomponenteEinfuegen, &TMainForm::Komponente_einfuegenClick);
     datei->addSeparator();
-    action(datei, "&Testbench", "Testbench", 1150, &TMainForm::TestbenchClick);
-    action(datei, "Testbench (VHDL-2008)…", "TestbenchVhdl", 1180, &TMainForm::TestbenchVhdlClick);
+    action(datei, "&Testbench", "Testbench", HelpTestbench, &TMainForm::TestbenchClick);
+    action(datei, "Testbench (VHDL-2008)…", "TestbenchVhdl", HelpTestbenchVhdl2008,
+           &TMainForm::TestbenchVhdlClick);
     datei->addSeparator();
     action(datei, "Be&enden", "Beenden", 0, &TMainForm::BeendenClick);
 
     QAction* einstellungen = menuBar()->addAction("Ein&stellungen");
     einstellungen->setObjectName("Einstellungen");
-    SetHelpContext(einstellungen, 1160);
+    SetHelpContext(einstellungen, HelpEinstellungen);
     connect(einstellungen, &QAction::triggered, this, &TMainForm::EinstellungenClick);
 
     QMenu* hilfe = menuBar()->addMenu("&Hilfe");
@@ -265,7 +269,7 @@ void TMainForm::ScanTemplates() {
     for (std::size_t i = 0; i < TemplateList_.size(); ++i) {
         QAction* a = NeuesModul->addAction(PathToQ(CatalogueCaption(TemplateList_[i])));
         a->setObjectName(QString("Template%1").arg(i));
-        SetHelpContext(a, 1170);
+        SetHelpContext(a, HelpVorlageWaehlen);
         connect(a, &QAction::triggered, this, [this, i] { MenuSelectClick(static_cast<int>(i)); });
     }
     NeuesModul->menuAction()->setVisible(!SubAuswahlCB->isVisible());
@@ -574,7 +578,7 @@ void TMainForm::WriteTestbenchOf(
 }
 
 void TMainForm::Hilfe2Click() {
-    HelpJump("1000");
+    HelpJump(HelpUebersicht);
 }
 
 void TMainForm::AboutClick() {

@@ -14,6 +14,7 @@
 #include "fsm/synthesis.h"
 #include "gui/dialogs.h"
 #include "gui/help.h"
+#include "gui/helptopics.h"
 #include "gui/qtext.h"
 
 namespace korvalt {
@@ -22,7 +23,7 @@ TSimulationForm::TSimulationForm(QWidget* parent)
     : TRunForm(parent, "FehlerList", "Fehlerhafte Zeilen:") {
     setObjectName("SimulationForm");
     setWindowTitle("Simulation");
-    SetHelpContext(this, 2090);
+    SetHelpContext(this, HelpSimulieren);
 }
 
 bool TSimulationForm::Start(const TMachine& a, const std::string& program) {

@@ -15,6 +15,7 @@
 #include "fsm/synthesis.h"
 #include "gui/dialogs.h"
 #include "gui/help.h"
+#include "gui/helptopics.h"
 #include "gui/qtext.h"
 
 namespace korvalt {
@@ -22,7 +23,7 @@ namespace korvalt {
 TSyntheseForm::TSyntheseForm(QWidget* parent) : TRunForm(parent, "ErgebnisList", "") {
     setObjectName("SyntheseForm");
     setWindowTitle(QString::fromUtf8("Synthese pr\u00fcfen"));
-    SetHelpContext(this, 2095);
+    SetHelpContext(this, HelpSynthesePruefen);
 }
 
 bool TSyntheseForm::Start(const TMachine& a, const QString& ghdl, const QString& yosys) {

@@ -12,16 +12,13 @@
 #include "gui/fsmeditor.h"
 #include "gui/gui_support.h"
 #include "gui/help.h"
+#include "gui/helptopics.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;
 
 TEST(Help, EveryHelpContextOfTheProgramHasATopicWithContent) {
-    const int numbers[] = {1000, 1110, 1120, 1130, 1140, 1150, 1160, 1170, 1180, 1200,
-                           1210, 1220, 1300, 2000, 2020, 2030, 2040, 2050, 2060, 2070,
-                           2080, 2090, 2100, 2110, 2120, 2130, 2135, 2045, 2095, 2140,
-                           2150, 3000, 3100, 3110, 4000, 4100, 4110, 5000};
-    for (int n : numbers) {
+    for (int n : AllHelpTopics) {
         const QString topic = QString::number(n);
         ASSERT_TRUE(HelpTopicExists(topic)) << n;
         HelpJump(topic);
