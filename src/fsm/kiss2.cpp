@@ -272,6 +272,8 @@ TKiss2Import Import(std::string_view text, bool moore) {
     if (fileRows.empty()) throw TKissError{last, "Die Datei enthält keine Übergangszeile."};
 
     const TStrings states = CollectStates(fileRows, h);
+    if (states.empty())
+        throw TKissError{fileRows.front().line, "Keine Zeile nennt einen Zustand (nur *)."};
     std::unordered_map<std::string, std::size_t> stateIndex;
     for (std::size_t k = 0; k < states.size(); ++k)
         stateIndex.emplace(states[k], k);
