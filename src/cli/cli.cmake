@@ -4,6 +4,7 @@ target_sources(korvalt-cli PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/fsm_cmds.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fsm_sim_cmds.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fsm_synth_cmd.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/kiss2_cmds.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lint_cmd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/template_cmds.cpp

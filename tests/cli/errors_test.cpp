@@ -45,6 +45,7 @@ TEST(CliErrors, NameWhatIsWrongExitWith2AndWriteNothing) {
     }
     for (const auto& [name, bytes] : files)
         EXPECT_EQ(ReadBytes(dir.File(name)), bytes) << name;
-    for (const char* name : {"a.vhd", "ordner.wdl", "entity.vhd", "1zaehler.vhd", "moore.vhd"})
+    for (const char* name :
+         {"a.vhd", "a.txt", "a.kiss2", "ordner.wdl", "entity.vhd", "1zaehler.vhd", "moore.vhd"})
         EXPECT_FALSE(std::filesystem::exists(dir.File(name))) << name;
 }

@@ -3,6 +3,7 @@ target_sources(korvalt_cli_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/errors_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fsm_cmds_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fsm_sim_cmds_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/kiss2_cmds_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lint_cmd_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/template_cmds_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vhdl_cmds_test.cpp)

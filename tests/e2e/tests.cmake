@@ -4,6 +4,7 @@ target_sources(korvalt_e2e_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/fsm_sim_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fsm_testbench_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ghdl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/kiss2_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/templates_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vhdl_corpus_test.cpp)
 
