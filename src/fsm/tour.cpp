@@ -3,6 +3,7 @@
 #include <deque>
 
 #include "common/cp1252.h"
+#include "fsm/cube.h"
 #include "fsm/synthesis.h"
 
 namespace korvalt {
@@ -14,6 +15,21 @@ std::string Pattern(const TNamed& entry, int high) {
     std::string bits = entry.Bits;
     if (bits.empty()) bits.assign(static_cast<std::size_t>(high) + 1, '0');
     return bits;
+}
+
+// Why earlier rows of its state take every input of row r.
+std::string CoveredReason(const TMachineModel& m, int r) {
+    const auto& by = m.Row(r).coveredBy;
+    const auto& first = m.Row(by.front());
+    if (by.size() == 1)
+        return "Zeile " + std::to_string(by.front() + 1) +
+               (first.input == m.Row(r).input
+                    ? " desselben Zustands mit demselben Eingangsmuster hat Vorrang."
+                    : " desselben Zustands deckt ihr ganzes Eingangsmuster ab und hat Vorrang.");
+    std::string rows;
+    for (std::size_t i = 0; i < by.size(); ++i)
+        rows += (i == 0 ? "" : i + 1 == by.size() ? " und " : ", ") + std::to_string(by[i] + 1);
+    return "die Zeilen " + rows + " desselben Zustands decken ihr ganzes Eingangsmuster ab.";
 }
 
 } // namespace
@@ -43,7 +59,9 @@ TMachineModel::TMachineModel(const TMachine& a) : moore_(a.Moore) {
                     row.output = Pattern(a.Ausgaenge[static_cast<std::size_t>(out)], b.yh);
                 row.outputName = t.Ausgang.Name;
             }
-            rowsOfState_[static_cast<std::size_t>(state)].push_back(static_cast<int>(rows_.size()));
+            auto& earlier = rowsOfState_[static_cast<std::size_t>(state)];
+            Stimulus(row, earlier);
+            earlier.push_back(static_cast<int>(rows_.size()));
         }
         rows_.push_back(row);
     }
@@ -64,10 +82,34 @@ TMachineModel::TMachineModel(const TMachine& a) : moore_(a.Moore) {
     }
 }
 
-int TMachineModel::RowTaken(int s, const std::string& pattern) const {
+void TMachineModel::Stimulus(TRow& row, const std::vector<int>& earlier) const {
+    std::vector<std::string> patterns;
+    for (const int e : earlier)
+        patterns.push_back(rows_[static_cast<std::size_t>(e)].input);
+    if (auto value = UncoveredInput(row.input, patterns)) {
+        row.stimulus = std::move(*value);
+        return;
+    }
+    // Name as few covering rows as tell the story: the first with the same
+    // pattern, else the first whose pattern holds all of it, else every
+    // earlier row that shares an input with it.
+    for (const bool same : {true, false})
+        for (const int e : earlier) {
+            const std::string& p = rows_[static_cast<std::size_t>(e)].input;
+            if (same ? p == row.input : CubeContains(p, row.input)) {
+                row.coveredBy = {e};
+                return;
+            }
+        }
+    for (const int e : earlier)
+        if (CubesIntersect(rows_[static_cast<std::size_t>(e)].input, row.input))
+            row.coveredBy.push_back(e);
+}
+
+int TMachineModel::RowTaken(int s, const std::string& value) const {
     if (s < 0 || s >= StateCount()) return -1;
     for (const int r : rowsOfState_[static_cast<std::size_t>(s)])
-        if (rows_[static_cast<std::size_t>(r)].input == pattern) return r;
+        if (CubeMatches(rows_[static_cast<std::size_t>(r)].input, value)) return r;
     return -1;
 }
 
@@ -80,7 +122,8 @@ TReach FindReachable(const TMachine& a, const TMachineModel& m) {
     for (int r = 0; r < rowCount; ++r) {
         const auto& row = m.Row(r);
         if (row.state < 0) continue;
-        reach.winner[static_cast<std::size_t>(r)] = m.RowTaken(row.state, row.input);
+        reach.winner[static_cast<std::size_t>(r)] =
+            row.coveredBy.empty() ? r : row.coveredBy.front();
         if (reach.winner[static_cast<std::size_t>(r)] == r)
             reach.edges[static_cast<std::size_t>(row.state)].push_back(r);
     }
@@ -115,9 +158,7 @@ TTour PlanTour(const TMachine& a, const TMachineModel& m) {
             tour.skipped.push_back(
                 {r, "sie nennt einen unbekannten Namen oder ist unvollständig."});
         else if (w != r)
-            tour.skipped.push_back(
-                {r, "Zeile " + std::to_string(w + 1) +
-                        " desselben Zustands mit demselben Eingangsmuster hat Vorrang."});
+            tour.skipped.push_back({r, CoveredReason(m, r)});
         else if (!reached[static_cast<std::size_t>(row.state)])
             tour.skipped.push_back({r, "der Zustand " + Cp1252ToUtf8(m.StateName(row.state)) +
                                            " ist vom Resetzustand aus nicht erreichbar."});
