@@ -38,14 +38,17 @@ namespace {
 
 // Splits cube on one don't-care bit at a time until a part meets none of the
 // others (its first input is the answer) or lies inside one of them (covered).
-std::optional<std::string> Uncovered(std::string& cube, std::vector<const std::string*> others) {
+TCover Uncovered(std::string& cube, std::vector<const std::string*> others, long long& work,
+                 std::string& input) {
+    work -= static_cast<long long>((others.size() + 1) * cube.size());
+    if (work < 0) return TCover::Undecided;
     std::erase_if(others, [&](const std::string* o) { return !CubesIntersect(cube, *o); });
     for (const std::string* o : others)
-        if (CubeContains(*o, cube)) return std::nullopt;
+        if (CubeContains(*o, cube)) return TCover::Covered;
     if (others.empty()) {
-        std::string value = cube;
-        std::replace(value.begin(), value.end(), DontCare, '0');
-        return value;
+        input = cube;
+        std::replace(input.begin(), input.end(), DontCare, '0');
+        return TCover::Free;
     }
     // The bit most of the others fix: each half then meets the fewest of them.
     // Some other fixes a don't-care bit of cube, or it would contain cube.
@@ -61,27 +64,29 @@ std::optional<std::string> Uncovered(std::string& cube, std::vector<const std::s
             split = i;
         }
     }
+    TCover result = TCover::Covered;
     for (const char bit : {'0', '1'}) {
         cube[split] = bit;
-        auto found = Uncovered(cube, others);
-        if (found) {
-            cube[split] = DontCare;
-            return found;
+        const TCover half = Uncovered(cube, others, work, input);
+        if (half == TCover::Free) {
+            result = half;
+            break;
         }
+        if (half == TCover::Undecided) result = half;
     }
     cube[split] = DontCare;
-    return std::nullopt;
+    return result;
 }
 
 } // namespace
 
-std::optional<std::string> UncoveredInput(std::string_view cube,
-                                          const std::vector<std::string>& others) {
+TCover FindUncovered(std::string_view cube, const std::vector<std::string>& others,
+                     std::string& input, long long& work) {
     std::string part(cube);
     std::vector<const std::string*> list;
     for (const auto& o : others)
         list.push_back(&o);
-    return Uncovered(part, std::move(list));
+    return Uncovered(part, std::move(list), work, input);
 }
 
 } // namespace korvalt

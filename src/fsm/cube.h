@@ -7,7 +7,6 @@
 // patterns handed in are of one length and hold only '0', '1' and '-'.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,9 +26,16 @@ bool CubeMatches(std::string_view cube, std::string_view value);
 bool CubesIntersect(std::string_view a, std::string_view b);
 // True when every input inner matches also matches outer.
 bool CubeContains(std::string_view outer, std::string_view inner);
-// A concrete input that cube matches and none of the others does; nothing
-// when the others cover all of cube. Don't-care bits are tried as 0 first.
-std::optional<std::string> UncoveredInput(std::string_view cube,
-                                          const std::vector<std::string>& others);
+// Whether the others cover all of a cube. Deciding it can take exponential
+// work on crafted patterns (it is the tautology problem), so the search
+// spends at most work bit comparisons (taken off work, which the caller may
+// share between calls) and is Undecided when they run out. Real machines
+// need a tiny part of CoverWork.
+enum class TCover { Free, Covered, Undecided };
+inline constexpr long long CoverWork = 200'000'000;
+// Free: input is set to a concrete input that cube matches and none of the
+// others does (don't-care bits tried as 0 first).
+TCover FindUncovered(std::string_view cube, const std::vector<std::string>& others,
+                     std::string& input, long long& work);
 
 } // namespace korvalt

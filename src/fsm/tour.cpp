@@ -1,6 +1,7 @@
 #include "fsm/tour.h"
 
 #include <deque>
+#include <unordered_map>
 
 #include "common/cp1252.h"
 #include "fsm/cube.h"
@@ -15,6 +16,48 @@ std::string Pattern(const TNamed& entry, int high) {
     std::string bits = entry.Bits;
     if (bits.empty()) bits.assign(static_cast<std::size_t>(high) + 1, '0');
     return bits;
+}
+
+// The earlier rows of one state as far as covering goes: the first row of
+// each pattern, and those of them whose pattern holds a don't-care bit.
+struct TEarlier {
+    std::unordered_map<std::string, int> first;
+    std::vector<int> distinct, loose;
+};
+
+// Sets the row's stimulus, or the earlier rows of its state that cover it;
+// neither when that cannot be decided.
+void Stimulus(const std::vector<TMachineModel::TRow>& rows, TMachineModel::TRow& row,
+              TEarlier& earlier, int index, long long& work) {
+    const auto [same, fresh] = earlier.first.try_emplace(row.input, index);
+    if (!fresh) {
+        row.coveredBy = {same->second};
+        return;
+    }
+    // A pattern without '-' meets only earlier patterns with '-' (an equal one
+    // was found above), so a machine without them needs no search at all.
+    const bool loose = HasDontCare(row.input);
+    const std::vector<int> candidates = loose ? earlier.distinct : earlier.loose;
+    earlier.distinct.push_back(index);
+    if (loose) earlier.loose.push_back(index);
+    if (work < 0) return; // undecided: no description may make the model hang
+    std::vector<std::string> patterns;
+    for (const int c : candidates)
+        patterns.push_back(rows[static_cast<std::size_t>(c)].input);
+    const TCover cover = FindUncovered(row.input, patterns, row.stimulus, work);
+    if (cover == TCover::Free) return;
+    row.stimulus.clear();
+    if (cover == TCover::Undecided) return;
+    // Name as few rows as tell the story: the first whose pattern holds all
+    // of it, else every earlier row that shares an input with it.
+    for (const int c : candidates)
+        if (CubeContains(rows[static_cast<std::size_t>(c)].input, row.input)) {
+            row.coveredBy = {c};
+            return;
+        }
+    for (const int c : candidates)
+        if (CubesIntersect(rows[static_cast<std::size_t>(c)].input, row.input))
+            row.coveredBy.push_back(c);
 }
 
 // Why earlier rows of its state take every input of row r.
@@ -43,6 +86,8 @@ TMachineModel::TMachineModel(const TMachine& a) : moore_(a.Moore) {
     // The row's state and input as the generator looks them up; the next
     // state and the output as VHDL finds them, ignoring case.
     rowsOfState_.resize(states_.size());
+    std::vector<TEarlier> earlier(states_.size());
+    long long work = CoverWork; // for the whole machine: no description may make it hang
     for (const auto& t : a.Zeilen) {
         TRow row;
         const int state = t.Complete ? t.Zustand.Index : -1;
@@ -59,9 +104,9 @@ TMachineModel::TMachineModel(const TMachine& a) : moore_(a.Moore) {
                     row.output = Pattern(a.Ausgaenge[static_cast<std::size_t>(out)], b.yh);
                 row.outputName = t.Ausgang.Name;
             }
-            auto& earlier = rowsOfState_[static_cast<std::size_t>(state)];
-            Stimulus(row, earlier);
-            earlier.push_back(static_cast<int>(rows_.size()));
+            const int index = static_cast<int>(rows_.size());
+            Stimulus(rows_, row, earlier[static_cast<std::size_t>(state)], index, work);
+            rowsOfState_[static_cast<std::size_t>(state)].push_back(index);
         }
         rows_.push_back(row);
     }
@@ -82,30 +127,6 @@ TMachineModel::TMachineModel(const TMachine& a) : moore_(a.Moore) {
     }
 }
 
-void TMachineModel::Stimulus(TRow& row, const std::vector<int>& earlier) const {
-    std::vector<std::string> patterns;
-    for (const int e : earlier)
-        patterns.push_back(rows_[static_cast<std::size_t>(e)].input);
-    if (auto value = UncoveredInput(row.input, patterns)) {
-        row.stimulus = std::move(*value);
-        return;
-    }
-    // Name as few covering rows as tell the story: the first with the same
-    // pattern, else the first whose pattern holds all of it, else every
-    // earlier row that shares an input with it.
-    for (const bool same : {true, false})
-        for (const int e : earlier) {
-            const std::string& p = rows_[static_cast<std::size_t>(e)].input;
-            if (same ? p == row.input : CubeContains(p, row.input)) {
-                row.coveredBy = {e};
-                return;
-            }
-        }
-    for (const int e : earlier)
-        if (CubesIntersect(rows_[static_cast<std::size_t>(e)].input, row.input))
-            row.coveredBy.push_back(e);
-}
-
 int TMachineModel::RowTaken(int s, const std::string& value) const {
     if (s < 0 || s >= StateCount()) return -1;
     for (const int r : rowsOfState_[static_cast<std::size_t>(s)])
@@ -122,8 +143,9 @@ TReach FindReachable(const TMachine& a, const TMachineModel& m) {
     for (int r = 0; r < rowCount; ++r) {
         const auto& row = m.Row(r);
         if (row.state < 0) continue;
-        reach.winner[static_cast<std::size_t>(r)] =
-            row.coveredBy.empty() ? r : row.coveredBy.front();
+        reach.winner[static_cast<std::size_t>(r)] = !row.coveredBy.empty() ? row.coveredBy.front()
+                                                    : row.stimulus.empty() ? -1
+                                                                           : r;
         if (reach.winner[static_cast<std::size_t>(r)] == r)
             reach.edges[static_cast<std::size_t>(row.state)].push_back(r);
     }
@@ -157,6 +179,10 @@ TTour PlanTour(const TMachine& a, const TMachineModel& m) {
         if (row.state < 0)
             tour.skipped.push_back(
                 {r, "sie nennt einen unbekannten Namen oder ist unvollständig."});
+        else if (w < 0)
+            tour.skipped.push_back({r,
+                                    "ob frühere Zeilen desselben Zustands ihr ganzes "
+                                    "Eingangsmuster abdecken, ist zu aufwendig zu entscheiden."});
         else if (w != r)
             tour.skipped.push_back({r, CoveredReason(m, r)});
         else if (!reached[static_cast<std::size_t>(row.state)])

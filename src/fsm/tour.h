@@ -37,7 +37,8 @@ class TMachineModel {
     struct TRow {
         int state = -1, next = -1;
         std::string input;          // the input pattern as written (may hold '-')
-        std::string stimulus;       // a concrete input that takes this row
+        std::string stimulus;       // a concrete input that takes this row; empty when none
+                                    // does, or when deciding it would take too long
         std::vector<int> coveredBy; // earlier rows of the state that take all its inputs; empty
                                     // when the row can be taken
         std::string output;         // Mealy: expected y; empty when the output name is unknown
@@ -53,9 +54,6 @@ class TMachineModel {
     }
 
   private:
-    // Sets the row's stimulus, or the rows among earlier (of its state) that cover it.
-    void Stimulus(TRow& row, const std::vector<int>& earlier) const;
-
     bool moore_;
     std::vector<std::string> states_;
     int reset_ = -1;
@@ -86,8 +84,8 @@ struct TTour {
 
 // Which rows can be taken and which states the reset state reaches.
 struct TReach {
-    std::vector<int>
-        winner; // per row: the row taken instead of it (itself when it wins), -1 for none
+    // per row: the row taken instead of it (itself when it wins), -1 for none or undecided
+    std::vector<int> winner;
     std::vector<std::vector<int>> edges; // per state: its winning rows, in table order
     std::vector<bool> reached;           // per state: reachable from the reset state
 };

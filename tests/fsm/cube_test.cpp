@@ -106,3 +106,14 @@ TEST(Cube, MachineOf27InputBitsChecksWellUnderASecond) {
     EXPECT_EQ(report.further.size(), patterns.size() - 28) << report.further.at(0);
     EXPECT_EQ(tour.takeable, 29);
 }
+
+// The search gives up, rather than hang, when its work runs out.
+TEST(Cube, UncoveredInputWithinTheWorkGiven) {
+    const std::vector<std::string> others = {"1--", "-1-", "--1"};
+    std::string input;
+    long long plenty = CoverWork, little = 20;
+    EXPECT_EQ(FindUncovered("---", others, input, plenty), TCover::Free);
+    EXPECT_EQ(input, "000");
+    EXPECT_EQ(FindUncovered("---", others, input, little), TCover::Undecided);
+    EXPECT_EQ(FindUncovered("--1", others, input, plenty), TCover::Covered);
+}
