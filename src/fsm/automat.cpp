@@ -73,6 +73,10 @@ TTransitionRow MakeTransitionRow(bool moore, std::string zustand, std::string fo
             moore ? std::string() : std::move(ausgang), moore ? 3 : 4};
 }
 
+std::string_view PatternChars(TPart part) {
+    return part == TPart::Eingangsmatrix || part == TPart::Ausgangsmatrix ? "01-" : "01";
+}
+
 TStrings& PartList(TAutomat& a, TPart part) {
     switch (part) {
     case TPart::Eingangsmatrix:
@@ -252,7 +256,9 @@ int PatternsLosingOnes(const TAutomat& a, TPart part, const TStrings& lines,
     int losing = 0;
     for (const auto& entry : PartList(kept, part)) {
         const TEntry e = ParseEntry(entry);
-        if (e.HasBar && e.Bits.size() > width && e.Bits.find('1') < e.Bits.size() - width) ++losing;
+        // A don't-care bit dropped loses as much as a 1: only a 0 may go unasked.
+        if (e.HasBar && e.Bits.size() > width && e.Bits.find_first_of("1-") < e.Bits.size() - width)
+            ++losing;
     }
     return losing;
 }

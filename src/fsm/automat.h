@@ -1,7 +1,8 @@
 // The state-machine description and its conversions to and from the editor's
 // views. The description is five ordered string lists whose entries join
 // fields with "|" (the first "|" always ends the name):
-//   matrices (inputs, outputs, states)  name|bits        e.g. start|01
+//   matrices (inputs, outputs, states)  name|bits        e.g. start|01, go|1-0
+//                                        ('-' a don't-care bit: inputs and outputs only)
 //   transition table                    Zustand|Folgezustand|Bedingung[|Ausgang]
 //   output table (Moore)                Zustand|Ausgangsvektor
 // plus two bit widths, the reset state and the active levels of reset and clock.
@@ -58,6 +59,10 @@ inline bool IsMatrix(TPart part) {
     return part == TPart::Eingangsmatrix || part == TPart::Ausgangsmatrix ||
            part == TPart::Zustandsmatrix;
 }
+
+// The characters a matrix cell may hold: "01-" in the input and output
+// matrices ('-' a don't-care bit), "01" in the state matrix.
+std::string_view PatternChars(TPart part);
 
 // The list a part edits (TaktReset: the output table, which it never changes).
 TStrings& PartList(TAutomat& a, TPart part);
@@ -137,8 +142,8 @@ TIdentifierView ShowIdentifierList(TAutomat& a, TPart part);
 // the width changes (FitPattern); an empty one stays empty.
 void ApplyIdentifierLines(TAutomat& a, TPart part, TStrings& lines, std::string_view widthText,
                           std::string_view resetChoice, bool resetLow, bool clockLow);
-// How many of the part's patterns would lose a "1" if the view were stored with
-// these lines and this width text (the input and output matrices; 0 for the others).
+// How many of the part's patterns would lose a "1" or a "-" if the view were stored
+// with these lines and this width text (the input and output matrices; 0 for the others).
 int PatternsLosingOnes(const TAutomat& a, TPart part, const TStrings& lines,
                        std::string_view widthText);
 // Renames the part's names oldNames[i] to newNames[i], all at once (two names

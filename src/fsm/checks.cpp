@@ -6,13 +6,15 @@
 
 #include "common/ascii.h"
 #include "common/cp1252.h"
+#include "fsm/cube.h"
 #include "fsm/synthesis.h"
+#include "fsm/tour.h"
 
 namespace korvalt {
 
 bool HasOneBit(const std::vector<TNamed>& matrix) {
     for (const auto& e : matrix)
-        if (e.Bits.find('1') != std::string::npos) return true;
+        if (e.Bits.find_first_of("1-") != std::string::npos) return true;
     return false;
 }
 
@@ -83,14 +85,16 @@ void CheckIdentifiers(const TMachine& a, TStrings& out) {
 }
 
 // Pattern length and characters; empty patterns are written as zeros and fit.
+// Input and output patterns may hold don't-care bits, state codes may not.
 void CheckPatterns(const std::vector<TNamed>& list, std::size_t width, const char* nounGenitive,
-                   TStrings& out) {
+                   bool dontCare, TStrings& out) {
     for (const auto& entry : list) {
         const std::string& bits = entry.Bits;
         if (bits.empty()) continue;
-        if (bits.find_first_not_of("01") != std::string::npos)
-            out.push_back("Das Bitmuster " + Quoted(bits) + " " + nounGenitive +
-                          Quoted(entry.Written()) + " darf nur 0 und 1 enthalten!");
+        if (bits.find_first_not_of(dontCare ? "01-" : "01") != std::string::npos)
+            out.push_back(
+                "Das Bitmuster " + Quoted(bits) + " " + nounGenitive + Quoted(entry.Written()) +
+                (dontCare ? " darf nur 0, 1 und - enthalten!" : " darf nur 0 und 1 enthalten!"));
         else if (bits.size() != width)
             out.push_back("Das Bitmuster " + Quoted(bits) + " " + nounGenitive +
                           Quoted(entry.Written()) + " hat " + std::to_string(bits.size()) +
@@ -144,6 +148,32 @@ void CheckTables(const TMachine& a, TStrings& out) {
     }
 }
 
+// A row that earlier rows of its state take away entirely, as the generated
+// VHDL tests them. Without don't-care bits a row is only ever shadowed by one
+// of the same pattern, which descriptions have always been allowed to hold
+// (the testbench lists such rows); with them the overlap is easy to miss.
+void CheckShadowedRows(const TMachine& a, TStrings& out) {
+    const TMachineModel m(a);
+    for (std::size_t r = 0; r < a.Zeilen.size(); ++r) {
+        const auto& by = m.Row(static_cast<int>(r)).coveredBy;
+        bool dontCare = HasDontCare(m.Row(static_cast<int>(r)).input);
+        for (const int e : by)
+            dontCare = dontCare || HasDontCare(m.Row(e).input);
+        if (by.empty() || !dontCare) continue;
+        std::string rows;
+        for (std::size_t i = 0; i < by.size(); ++i)
+            rows += (i == 0               ? ""
+                     : i + 1 == by.size() ? " und "
+                                          : ", ") +
+                    Quoted(a.Zeilen[static_cast<std::size_t>(by[i])].Stored());
+        out.push_back("Die Zeile " + Quoted(a.Zeilen[r].Stored()) +
+                      " der Automatentabelle wird nie genommen: " +
+                      (by.size() == 1 ? "die Zeile " + rows + " desselben Zustands deckt"
+                                      : "die Zeilen " + rows + " desselben Zustands decken") +
+                      " ihr ganzes Eingangsmuster ab!");
+    }
+}
+
 void CheckLevel(const std::string& level, const char* what, TStrings& out) {
     if (level != "0" && level != "1") out.push_back(what + Quoted(level) + " muss 0 oder 1 sein!");
 }
@@ -154,15 +184,16 @@ TStrings CheckVhdlRules(const TMachine& a) {
     TStrings out;
     CheckIdentifiers(a, out);
     const TBounds b = VectorBounds(a);
-    CheckPatterns(a.Eingaenge, static_cast<std::size_t>(b.xh) + 1, "des Eingangs ", out);
-    CheckPatterns(a.Ausgaenge, static_cast<std::size_t>(b.yh) + 1, "des Ausgangs ", out);
+    CheckPatterns(a.Eingaenge, static_cast<std::size_t>(b.xh) + 1, "des Eingangs ", true, out);
+    CheckPatterns(a.Ausgaenge, static_cast<std::size_t>(b.yh) + 1, "des Ausgangs ", true, out);
     if (a.Coded()) {
-        CheckPatterns(a.Zustaende, static_cast<std::size_t>(b.zh) + 1, "des Zustands ", out);
+        CheckPatterns(a.Zustaende, static_cast<std::size_t>(b.zh) + 1, "des Zustands ", false, out);
         CheckDistinctCodes(a.Zustaende, static_cast<std::size_t>(b.zh) + 1, "Die Zustände ", out);
     }
     if (!a.Moore)
         CheckDistinctCodes(a.Eingaenge, static_cast<std::size_t>(b.xh) + 1, "Die Eingänge ", out);
     CheckTables(a, out);
+    CheckShadowedRows(a, out);
     CheckLevel(a.ResetAktiv, "Der aktive Pegel des Resets ", out);
     CheckLevel(a.TaktAktiv, "Der aktive Pegel des Takts ", out);
     return out;

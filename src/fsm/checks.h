@@ -4,7 +4,8 @@
 // Seven fixed checks come first, each one bit of AutomatErrors, in this order.
 // Further checks catch descriptions whose VHDL no simulator would accept
 // (illegal or clashing identifiers, bit patterns that do not fit their vector,
-// duplicate case choices, table rows that name nothing, levels other than 0
+// duplicate case choices, table rows that name nothing, rows that earlier
+// rows of their state take away through don't-care bits, levels other than 0
 // and 1); each of their messages names the offending identifier or entry.
 #pragma once
 
@@ -28,7 +29,7 @@ enum : AutomatErrors {
     ErrOutputsMissing = 64,
 };
 
-// True when some entry's bit pattern holds a "1".
+// True when some entry's bit pattern holds a "1" or a don't-care bit (a possible 1).
 bool HasOneBit(const std::vector<TNamed>& matrix);
 // The seven fixed checks; 0 when all pass.
 AutomatErrors ValidateAutomat(const TMachine& a);

@@ -2,6 +2,7 @@ target_sources(korvalt_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/automat.cpp
   ${CMAKE_CURRENT_LIST_DIR}/automat_tb.cpp
   ${CMAKE_CURRENT_LIST_DIR}/checks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cube.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ghdl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/grid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/kiss2.cpp

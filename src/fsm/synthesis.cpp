@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/cp1252.h"
+#include "fsm/cube.h"
 
 namespace korvalt {
 
@@ -58,13 +59,19 @@ std::string LoadOutputs(const TMachine& a, const std::string& state) {
     return " y <= " + (y.empty() ? std::string("yx") : y) + ";";
 }
 
-void MooreTransitions(const TMachine& a, bool registered, TStrings& out) {
+// The test of the input against a row's pattern: equality, or where patterns
+// hold don't-care bits std_match, which ignores the '-' bits of its pattern.
+std::string InputTest(bool dontCare, const std::string& input) {
+    return dontCare ? "ieee.numeric_std.std_match(x, " + input + ")" : "x = " + input;
+}
+
+void MooreTransitions(const TMachine& a, bool dontCare, bool registered, TStrings& out) {
     bool first = true;
     for (const auto& row : a.Zeilen) {
         const std::string& next = Field(row, row.Folgezustand);
         out.push_back(std::string(21, ' ') + Keyword(first) + " z = " + Field(row, row.Zustand) +
-                      " and x = " + Field(row, row.Bedingung) + " then z <= " + next + ";" +
-                      (registered ? LoadOutputs(a, next) : ""));
+                      " and " + InputTest(dontCare, Field(row, row.Bedingung)) +
+                      " then z <= " + next + ";" + (registered ? LoadOutputs(a, next) : ""));
         first = false;
     }
     if (!a.Zeilen.empty()) out.push_back(std::string(21, ' ') + "end if;");
@@ -156,6 +163,36 @@ void MealyCases(const TMachine& a, TStrings& out) {
     out.push_back(std::string(12, ' ') + "end case;");
 }
 
+// With don't-care bits the inputs of a state may overlap, which case choices
+// must not: each state tests its rows in table order, the first match wins.
+void MealyChains(const TMachine& a, TStrings& out) {
+    if (a.Zeilen.empty()) return;
+    out.push_back(std::string(12, ' ') + "case z is");
+    for (const auto& state : a.Zustaende) {
+        const std::string& s = state.Written();
+        const std::string head = "              when " + s + " => ";
+        const std::string indent(head.size(), ' ');
+        bool first = true;
+        for (const auto& row : a.Zeilen) {
+            // The rows the case form finds for this state: its exact name.
+            if (row.Fields < 3 || row.Zustand.Name != s) continue;
+            out.push_back((first ? head : indent) + Keyword(first) + " " +
+                          InputTest(true, Field(row, row.Bedingung)) +
+                          " then y <= " + Field(row, row.Ausgang) +
+                          "; zn <= " + Field(row, row.Folgezustand) + ";");
+            first = false;
+        }
+        if (first) {
+            out.push_back(head + "y <= yx; zn <= zx;");
+            continue;
+        }
+        out.push_back(indent + "else  y <= yx; zn <= zx;");
+        out.push_back(indent + "end if;");
+    }
+    out.push_back(std::string(12, ' ') + "  when others => y <= yx; zn <= zx;");
+    out.push_back(std::string(12, ' ') + "end case;");
+}
+
 } // namespace
 
 TStrings BuildAutomatVhdl(const TMachine& a, const std::string& entity) {
@@ -163,7 +200,10 @@ TStrings BuildAutomatVhdl(const TMachine& a, const std::string& entity) {
     const bool coded = a.Coded();
     const bool mealy = !a.Moore;
     const TOptionen& o = a.Optionen;
-    // The file uses no function of numeric_std, so that option leaves std_logic_1164 alone.
+    const bool dontCare = std::any_of(a.Eingaenge.begin(), a.Eingaenge.end(),
+                                      [](const TNamed& x) { return HasDontCare(x.Bits); });
+    // That option leaves std_logic_1164 alone: the file's one function of numeric_std,
+    // std_match for patterns with don't-care bits, is called by its full name.
     TStrings out = {"library IEEE;", "use IEEE.STD_LOGIC_1164.ALL;"};
     if (!o.NumericStd) {
         out.push_back("use IEEE.STD_LOGIC_ARITH.ALL;");
@@ -237,7 +277,7 @@ TStrings BuildAutomatVhdl(const TMachine& a, const std::string& entity) {
     if (mealy)
         out.push_back("                     z <= zn;");
     else
-        MooreTransitions(a, registered, out);
+        MooreTransitions(a, dontCare, registered, out);
     if (coded && o.Sicher) SafeRecovery(a, registered, out);
     out.push_back("            end if;");
     if (mealy) out.push_back("");
@@ -248,7 +288,7 @@ TStrings BuildAutomatVhdl(const TMachine& a, const std::string& entity) {
         out.push_back(mealy ? "  pASync: PROCESS(z,x)" : "  pASync: PROCESS(z)");
         out.push_back("          BEGIN");
         if (mealy)
-            MealyCases(a, out);
+            dontCare ? MealyChains(a, out) : MealyCases(a, out);
         else
             MooreOutputs(a, out);
         out.push_back("          END PROCESS pASync;");

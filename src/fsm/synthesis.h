@@ -8,6 +8,11 @@
 // machine in the enumerated form keeps its state internal: a port cannot have
 // a type declared inside the architecture, so it has no z port and its next
 // state zn is of the enumeration type too.
+//
+// Input patterns may hold don't-care bits ('-'). Then every input test is
+// ieee.numeric_std.std_match in an if/elsif chain in table order, Mealy too
+// (a case could hold neither overlapping choices nor, for GHDL's synthesis,
+// choices with '-'). Output constants keep their '-' bits.
 #pragma once
 
 #include <string>

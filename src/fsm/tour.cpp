@@ -1,8 +1,10 @@
 #include "fsm/tour.h"
 
 #include <deque>
+#include <unordered_map>
 
 #include "common/cp1252.h"
+#include "fsm/cube.h"
 #include "fsm/synthesis.h"
 
 namespace korvalt {
@@ -16,6 +18,63 @@ std::string Pattern(const TNamed& entry, int high) {
     return bits;
 }
 
+// The earlier rows of one state as far as covering goes: the first row of
+// each pattern, and those of them whose pattern holds a don't-care bit.
+struct TEarlier {
+    std::unordered_map<std::string, int> first;
+    std::vector<int> distinct, loose;
+};
+
+// Sets the row's stimulus, or the earlier rows of its state that cover it;
+// neither when that cannot be decided.
+void Stimulus(const std::vector<TMachineModel::TRow>& rows, TMachineModel::TRow& row,
+              TEarlier& earlier, int index, long long& work) {
+    const auto [same, fresh] = earlier.first.try_emplace(row.input, index);
+    if (!fresh) {
+        row.coveredBy = {same->second};
+        return;
+    }
+    // A pattern without '-' meets only earlier patterns with '-' (an equal one
+    // was found above), so a machine without them needs no search at all.
+    const bool loose = HasDontCare(row.input);
+    const std::vector<int> candidates = loose ? earlier.distinct : earlier.loose;
+    earlier.distinct.push_back(index);
+    if (loose) earlier.loose.push_back(index);
+    if (work < 0) return; // undecided: no description may make the model hang
+    std::vector<std::string> patterns;
+    for (const int c : candidates)
+        patterns.push_back(rows[static_cast<std::size_t>(c)].input);
+    const TCover cover = FindUncovered(row.input, patterns, row.stimulus, work);
+    if (cover == TCover::Free) return;
+    row.stimulus.clear();
+    if (cover == TCover::Undecided) return;
+    // Name as few rows as tell the story: the first whose pattern holds all
+    // of it, else every earlier row that shares an input with it.
+    for (const int c : candidates)
+        if (CubeContains(rows[static_cast<std::size_t>(c)].input, row.input)) {
+            row.coveredBy = {c};
+            return;
+        }
+    for (const int c : candidates)
+        if (CubesIntersect(rows[static_cast<std::size_t>(c)].input, row.input))
+            row.coveredBy.push_back(c);
+}
+
+// Why earlier rows of its state take every input of row r.
+std::string CoveredReason(const TMachineModel& m, int r) {
+    const auto& by = m.Row(r).coveredBy;
+    const auto& first = m.Row(by.front());
+    if (by.size() == 1)
+        return "Zeile " + std::to_string(by.front() + 1) +
+               (first.input == m.Row(r).input
+                    ? " desselben Zustands mit demselben Eingangsmuster hat Vorrang."
+                    : " desselben Zustands deckt ihr ganzes Eingangsmuster ab und hat Vorrang.");
+    std::string rows;
+    for (std::size_t i = 0; i < by.size(); ++i)
+        rows += (i == 0 ? "" : i + 1 == by.size() ? " und " : ", ") + std::to_string(by[i] + 1);
+    return "die Zeilen " + rows + " desselben Zustands decken ihr ganzes Eingangsmuster ab.";
+}
+
 } // namespace
 
 TMachineModel::TMachineModel(const TMachine& a) : moore_(a.Moore) {
@@ -27,6 +86,8 @@ TMachineModel::TMachineModel(const TMachine& a) : moore_(a.Moore) {
     // The row's state and input as the generator looks them up; the next
     // state and the output as VHDL finds them, ignoring case.
     rowsOfState_.resize(states_.size());
+    std::vector<TEarlier> earlier(states_.size());
+    long long work = CoverWork; // for the whole machine: no description may make it hang
     for (const auto& t : a.Zeilen) {
         TRow row;
         const int state = t.Complete ? t.Zustand.Index : -1;
@@ -43,7 +104,9 @@ TMachineModel::TMachineModel(const TMachine& a) : moore_(a.Moore) {
                     row.output = Pattern(a.Ausgaenge[static_cast<std::size_t>(out)], b.yh);
                 row.outputName = t.Ausgang.Name;
             }
-            rowsOfState_[static_cast<std::size_t>(state)].push_back(static_cast<int>(rows_.size()));
+            const int index = static_cast<int>(rows_.size());
+            Stimulus(rows_, row, earlier[static_cast<std::size_t>(state)], index, work);
+            rowsOfState_[static_cast<std::size_t>(state)].push_back(index);
         }
         rows_.push_back(row);
     }
@@ -64,10 +127,10 @@ TMachineModel::TMachineModel(const TMachine& a) : moore_(a.Moore) {
     }
 }
 
-int TMachineModel::RowTaken(int s, const std::string& pattern) const {
+int TMachineModel::RowTaken(int s, const std::string& value) const {
     if (s < 0 || s >= StateCount()) return -1;
     for (const int r : rowsOfState_[static_cast<std::size_t>(s)])
-        if (rows_[static_cast<std::size_t>(r)].input == pattern) return r;
+        if (CubeMatches(rows_[static_cast<std::size_t>(r)].input, value)) return r;
     return -1;
 }
 
@@ -80,7 +143,9 @@ TReach FindReachable(const TMachine& a, const TMachineModel& m) {
     for (int r = 0; r < rowCount; ++r) {
         const auto& row = m.Row(r);
         if (row.state < 0) continue;
-        reach.winner[static_cast<std::size_t>(r)] = m.RowTaken(row.state, row.input);
+        reach.winner[static_cast<std::size_t>(r)] = !row.coveredBy.empty() ? row.coveredBy.front()
+                                                    : row.stimulus.empty() ? -1
+                                                                           : r;
         if (reach.winner[static_cast<std::size_t>(r)] == r)
             reach.edges[static_cast<std::size_t>(row.state)].push_back(r);
     }
@@ -114,10 +179,12 @@ TTour PlanTour(const TMachine& a, const TMachineModel& m) {
         if (row.state < 0)
             tour.skipped.push_back(
                 {r, "sie nennt einen unbekannten Namen oder ist unvollständig."});
+        else if (w < 0)
+            tour.skipped.push_back({r,
+                                    "ob frühere Zeilen desselben Zustands ihr ganzes "
+                                    "Eingangsmuster abdecken, ist zu aufwendig zu entscheiden."});
         else if (w != r)
-            tour.skipped.push_back(
-                {r, "Zeile " + std::to_string(w + 1) +
-                        " desselben Zustands mit demselben Eingangsmuster hat Vorrang."});
+            tour.skipped.push_back({r, CoveredReason(m, r)});
         else if (!reached[static_cast<std::size_t>(row.state)])
             tour.skipped.push_back({r, "der Zustand " + Cp1252ToUtf8(m.StateName(row.state)) +
                                            " ist vom Resetzustand aus nicht erreichbar."});

@@ -6,9 +6,12 @@
 // The model follows the generated VHDL, not the editor: Moore rows form one
 // if/elsif chain (the first row of a state whose input pattern matches wins;
 // names ignore case as VHDL does), Mealy rows are looked up exactly by state
-// and input name, first row first. A row that can never be taken (its state is
-// unreachable from the reset state, or an earlier row wins for the same state
-// and input pattern) is listed with the reason, never silently skipped.
+// and input name, first row first. An input pattern may hold don't-care bits
+// ('-'): each row is driven with a concrete input it matches and no earlier
+// row of its state matches (fsm/cube.h). A row that can never be taken (its
+// state is unreachable from the reset state, or earlier rows of its state
+// cover its whole input pattern) is listed with the reason, never silently
+// skipped.
 #pragma once
 
 #include <string>
@@ -27,15 +30,19 @@ class TMachineModel {
     int StateCount() const { return static_cast<int>(states_.size()); }
     const std::string& StateName(int s) const { return states_[static_cast<std::size_t>(s)]; }
     int ResetState() const { return reset_; }
-    // The row the machine takes in state s with input pattern p; -1 when none
-    // does (Moore: the state stays; Mealy: the VHDL leaves it open).
-    int RowTaken(int s, const std::string& pattern) const;
+    // The row the machine takes in state s with the concrete input value; -1
+    // when none does (Moore: the state stays; Mealy: the VHDL leaves it open).
+    int RowTaken(int s, const std::string& value) const;
     // Fields of a row resolved against the lists; state -1 when the row names nothing known.
     struct TRow {
         int state = -1, next = -1;
-        std::string input;      // pattern applied
-        std::string output;     // Mealy: expected y; empty when the output name is unknown
-        std::string outputName; // Mealy
+        std::string input;          // the input pattern as written (may hold '-')
+        std::string stimulus;       // a concrete input that takes this row; empty when none
+                                    // does, or when deciding it would take too long
+        std::vector<int> coveredBy; // earlier rows of the state that take all its inputs; empty
+                                    // when the row can be taken
+        std::string output;         // Mealy: expected y; empty when the output name is unknown
+        std::string outputName;     // Mealy
     };
     const TRow& Row(int r) const { return rows_[static_cast<std::size_t>(r)]; }
     // Moore: the outputs of state s and their name; empty when it has none.
@@ -77,8 +84,8 @@ struct TTour {
 
 // Which rows can be taken and which states the reset state reaches.
 struct TReach {
-    std::vector<int>
-        winner; // per row: the row taken instead of it (itself when it wins), -1 for none
+    // per row: the row taken instead of it (itself when it wins), -1 for none or undecided
+    std::vector<int> winner;
     std::vector<std::vector<int>> edges; // per state: its winning rows, in table order
     std::vector<bool> reached;           // per state: reachable from the reset state
 };

@@ -7,7 +7,8 @@
 //   #AUSGTAB  output table (also for Mealy, then normally empty)
 //   #RST<reset state>  #BRST<reset level>  #BCLK<clock level>  (each only when not empty)
 //   #OPTIONEN key=value ...  (only when an option differs from the default; fsm/options.h)
-// Data lines are the model's entries as they are. A file without the options
+// Data lines are the model's entries as they are (patterns of inputs and
+// outputs may hold '-', a don't-care bit). A file without the options
 // line gives the default options. Reading accepts CR LF and
 // bare LF, ignores empty lines, and finds the markers anywhere in a line
 // ignoring case (#in, #INPUTS); values are taken from fixed positions.

@@ -14,6 +14,7 @@ TEST(CliSimulate, TestbenchFilesSkippedRowsVerdictsAndExitCodes) {
     TTempDir dir;
     ASSERT_TRUE(SaveWorkspaceFile(MooreExample(), dir.File("Moore.txt")));
     std::filesystem::copy(DataPath("fsm/tour/mealy_senke.Mealy.txt"), dir.File("Mealy.txt"));
+    std::filesystem::copy(DataPath("fsm/tour/mealy_beliebig.Mealy.txt"), dir.File("beliebig.txt"));
     WriteBytes(dir.File("kaputt.txt"), "#IN\r\n");
     std::filesystem::create_directories(dir.File("ohne"));
     // Stand-ins that print a known log and exit with 1 on "-r": failing rows, or
@@ -40,6 +41,11 @@ TEST(CliSimulate, TestbenchFilesSkippedRowsVerdictsAndExitCodes) {
          "",
          "Zeile 5 (Lauf|Ruhe|weiter|aus) wird nie genommen: Zeile 4 desselben Zustands"},
         {"ohne", {"fsm-testbench", "Moore.txt", "--entity", "9x"}, 2, "", "9x"},
+        {"ohne",
+         {"fsm-testbench", "beliebig.txt", "--mealy", "--entity", "mealy_beliebig", "-o", "b.vhd"},
+         0,
+         "",
+         ""},
         {"ohne", {"simulate", "Moore.txt"}, 2, "", "sudo apt-get install ghdl"},
         {"ohne", {"simulate", "fehlt.txt", "--moore"}, 2, "", "fehlt.txt"},
         {"mit", {"simulate", "kaputt.txt", "--mealy"}, 1, "", "keine Eingänge"},
@@ -63,4 +69,5 @@ TEST(CliSimulate, TestbenchFilesSkippedRowsVerdictsAndExitCodes) {
     }
     EXPECT_TRUE(MatchesExpected(ReadBytes(dir.File("moore_tb.vhd")), "fsm/moore_tb.vhd"));
     EXPECT_TRUE(MatchesExpected(ReadBytes(dir.File("x.vhd")), "fsm/tour/mealy_senke_tb.vhd"));
+    EXPECT_TRUE(MatchesExpected(ReadBytes(dir.File("b.vhd")), "fsm/tour/mealy_beliebig_tb.vhd"));
 }

@@ -1,5 +1,6 @@
 // The code-style options under GHDL: random machines of every kind and form
-// (with unreachable states and unused codes), once per option and once with
+// (with unreachable states and unused codes, without and with don't-care
+// bits in their patterns), once per option and once with
 // all of them, analyse, synthesise without a latch and pass their
 // self-checking testbench; files without the Synopsys packages analyse without
 // them. A coded machine with recovery started without reset holds no state's
@@ -38,12 +39,13 @@ TEST(FsmOptions, RandomMachinesWithEveryOptionSynthesiseAndPassTheirTestbench) {
     std::vector<TJob> jobs;
     std::vector<TMachineUnit> machines;
     for (const auto& [what, options] : variants)
-        for (int kind = 0; kind < 4; ++kind) {
+        for (int kind = 0; kind < 8; ++kind) {
             TAutomat a;
             do {
                 TMachineShape shape = RandomShape(rng);
-                shape.moore = kind < 2;
+                shape.moore = kind % 4 < 2;
                 shape.coded = kind % 2 == 0;
+                shape.dontCare = kind >= 4;
                 a = RandomAutomat(rng, shape);
             } while (!CheckAutomat(ReadMachine(a)).Ok());
             a.Optionen = options;
@@ -53,7 +55,8 @@ TEST(FsmOptions, RandomMachinesWithEveryOptionSynthesiseAndPassTheirTestbench) {
             files.push_back(dir.File(entity + ".vhd"));
             files.push_back(dir.File(entity + "_tb.vhd"));
             jobs.push_back({entity, std::string(what) + (a.Moore ? " Moore" : " Mealy") +
-                                        (m.Coded() ? " kodiert" : " aufgezählt")});
+                                        (m.Coded() ? " kodiert" : " aufgezählt") +
+                                        (kind >= 4 ? " mit -" : "")});
             machines.push_back({entity, !a.Moore && m.Coded()});
             if (options.NumericStd) plainFiles.push_back(files[files.size() - 2]);
         }

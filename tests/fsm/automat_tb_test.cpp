@@ -20,7 +20,7 @@ TEST(AutomatTestbench, ExpectedFilesByteForByte) {
                                 "fsm/moore_tb.vhd"));
     EXPECT_TRUE(MatchesExpected(CrLf(BuildAutomatTestbench(ReadMachine(MealyExample()), "mealy")),
                                 "fsm/mealy_tb.vhd"));
-    for (const char* name : {"moore_vorrang", "mealy_senke"}) {
+    for (const char* name : {"moore_vorrang", "mealy_senke", "moore_beliebig", "mealy_beliebig"}) {
         TAutomat a;
         a.Moore = std::string(name).starts_with("moore");
         ASSERT_TRUE(LoadWorkspaceFile(a, DataPath("fsm/tour/" + std::string(name) +

@@ -21,7 +21,23 @@ struct TMachineShape {
     int inputWidth = 2, outputWidth = 2;
     std::string resetLevel = "1", clockLevel = "1";
     bool fullySpecified = true; // Mealy: a row for every state and input
+    bool dontCare = false;      // '-' bits in input and output patterns
 };
+
+// True when pattern p (which may hold '-') matches the concrete input x.
+inline bool PatternMatches(const std::string& p, const std::string& x) {
+    if (p.size() != x.size()) return false;
+    for (std::size_t i = 0; i < p.size(); ++i)
+        if (p[i] != '-' && p[i] != x[i]) return false;
+    return true;
+}
+
+// About a third of the bits made '-'; keep: a bit that stays as it is.
+inline std::string WithDontCares(std::mt19937& rng, std::string bits, std::size_t keep) {
+    for (std::size_t i = 0; i < bits.size(); ++i)
+        if (i != keep && rng() % 3 == 0) bits[i] = '-';
+    return bits;
+}
 
 inline std::string Bits(unsigned value, int width) {
     std::string s;
@@ -58,14 +74,23 @@ inline TAutomat RandomAutomat(std::mt19937& rng, const TMachineShape& m) {
     for (unsigned i = 0; i < codes.size(); ++i)
         codes[i] = i;
     std::shuffle(codes.begin(), codes.end(), rng);
-    for (int i = 0; i < m.inputs; ++i)
-        a.Eingangsmatrix.push_back(
-            RandomName(rng, "e", i) + "|" +
-            Bits(codes[static_cast<std::size_t>(i) % codes.size()], m.inputWidth));
+    std::set<std::string> written; // with '-', still distinct as written
+    for (int i = 0; i < m.inputs; ++i) {
+        std::string bits = Bits(codes[static_cast<std::size_t>(i) % codes.size()], m.inputWidth);
+        if (m.dontCare) {
+            const std::string loose = WithDontCares(rng, bits, bits.size());
+            if (!written.count(loose)) bits = loose;
+        }
+        written.insert(bits);
+        a.Eingangsmatrix.push_back(RandomName(rng, "e", i) + "|" + bits);
+    }
     std::uniform_int_distribution<unsigned> outCode(0, (1u << m.outputWidth) - 1);
-    for (int i = 0; i < m.outputs; ++i)
-        a.Ausgangsmatrix.push_back(RandomName(rng, "a", i) + "|" +
-                                   Bits(i == 0 ? 1u : outCode(rng), m.outputWidth));
+    for (int i = 0; i < m.outputs; ++i) {
+        std::string bits = Bits(i == 0 ? 1u : outCode(rng), m.outputWidth);
+        // Every output keeps a bit that a testbench can see flipped.
+        if (m.dontCare) bits = WithDontCares(rng, bits, rng() % bits.size());
+        a.Ausgangsmatrix.push_back(RandomName(rng, "a", i) + "|" + bits);
+    }
     const int zw = std::max(1, BitsNeeded(m.states));
     for (int i = 0; i < m.states; ++i)
         a.Zustandsmatrix.push_back(
@@ -92,6 +117,26 @@ inline TAutomat RandomAutomat(std::mt19937& rng, const TMachineShape& m) {
                 name(a.Ausgangsmatrix[static_cast<std::size_t>(pickOutput(rng))]));
     }
     std::shuffle(a.Automatentabelle.begin(), a.Automatentabelle.end(), rng);
+    if (m.dontCare) { // a row no input can take is refused by the checks: leave it out
+        auto pattern = [&](const std::string& input) {
+            for (const auto& e : a.Eingangsmatrix)
+                if (Fields(e)[0] == input) return Fields(e)[1];
+            return std::string();
+        };
+        TStrings kept;
+        for (const auto& row : a.Automatentabelle) {
+            bool taken = false;
+            for (unsigned v = 0; v < (1u << m.inputWidth) && !taken; ++v) {
+                const std::string x = Bits(v, m.inputWidth);
+                taken = PatternMatches(pattern(Fields(row)[2]), x);
+                for (const auto& earlier : kept)
+                    if (taken && Fields(earlier)[0] == Fields(row)[0])
+                        taken = !PatternMatches(pattern(Fields(earlier)[2]), x);
+            }
+            if (taken) kept.push_back(row);
+        }
+        a.Automatentabelle = std::move(kept);
+    }
     a.Resetzustand = name(a.Zustandsmatrix[static_cast<std::size_t>(pickState(rng))]);
     return a;
 }
@@ -152,7 +197,8 @@ class TReferenceMachine {
     std::optional<TStrings> Row(const std::string& x) const {
         for (const auto& r : a_.Automatentabelle) {
             TStrings f = Fields(r);
-            if (SameText(f[0], state_) && Pattern(a_.Eingangsmatrix, f[2]) == x) return f;
+            if (SameText(f[0], state_) && PatternMatches(Pattern(a_.Eingangsmatrix, f[2]), x))
+                return f;
         }
         return std::nullopt;
     }
