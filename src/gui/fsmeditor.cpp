@@ -100,6 +100,7 @@ void TAutomatForm::SetView(TView view, bool store) {
     ErzeugeVHDLDatei1->setEnabled(view != ViewNone);
     Speichern1->setEnabled(view != ViewNone);
     SpeichernUnter1->setEnabled(view != ViewNone);
+    ExportKiss2->setEnabled(view != ViewNone);
     Statemaschine1->menuAction()->setEnabled(view != ViewNone);
     if (view != ViewNone) Ausgangstabelle1->setVisible(Doc_.Automat.Moore);
     const bool moore = Doc_.Automat.Moore;

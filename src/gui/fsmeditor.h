@@ -76,6 +76,9 @@ class TAutomatForm : public QDialog {
     bool Speichern1Click();
     void Oeffnen1Click();
     bool SpeichernUnter1Click();
+    // A KISS2 file read as the description, and the description written as one.
+    void ImportKiss2Click();
+    void ExportKiss2Click();
     // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous tab of the view shown.
     void StepTab(int step);
     // Undo and redo of the edits of the grid shown.
@@ -147,6 +150,7 @@ class TAutomatForm : public QDialog {
     QAction *TestbenchErzeugen1, *Simulieren1;
     QAction *Oeffnen1, *SpeichernUnter1, *NaechsterTab1, *VorherigerTab1;
     QAction *Rueckgaengig1, *Wiederherstellen1;
+    QAction *ImportKiss2, *ExportKiss2;
     QMenu* Zuletzt1;
     QLineEdit* FilterEdit;
     QFrame* HintergrundPNL;

@@ -221,6 +221,11 @@ void TAutomatForm::CreateMenu() {
     connect(Oeffnen1, &QAction::triggered, this, &TAutomatForm::Oeffnen1Click);
     connect(SpeichernUnter1, &QAction::triggered, this, &TAutomatForm::SpeichernUnter1Click);
     datei->addSeparator();
+    ImportKiss2 = action(datei, "&Importieren (KISS2)\u2026", "ImportKiss2", HelpKiss2);
+    ExportKiss2 = action(datei, "E&xportieren (KISS2)\u2026", "ExportKiss2", HelpKiss2);
+    connect(ImportKiss2, &QAction::triggered, this, &TAutomatForm::ImportKiss2Click);
+    connect(ExportKiss2, &QAction::triggered, this, &TAutomatForm::ExportKiss2Click);
+    datei->addSeparator();
     Beenden2 = action(datei, "Be&enden", "Beenden2", 0);
     connect(Neu1, &QAction::triggered, this, &TAutomatForm::Neu1Click);
     connect(aktuelleArbeit1, &QAction::triggered, this, &TAutomatForm::aktuelleArbeit1Click);

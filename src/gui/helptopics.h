@@ -42,6 +42,7 @@ enum THelpTopic : int {
     HelpOeffnenSpeichern = 2160,
     HelpFilter = 2170,
     HelpTastenkuerzel = 2180,
+    HelpKiss2 = 2190,
     HelpMoore = 3000,
     HelpMooreMatrizen = 3100,
     HelpMooreTabellen = 3110,

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QTest>
 
@@ -129,4 +130,37 @@ TEST_F(EditorFilesTest, BigMachineOpensAndFiltersAtOnce) {
     OpenWith(CrLf(WorkspaceLines(a)));
     EXPECT_EQ(Shown("z25"), 9); // z24 leads to z25; z25 and z249 .. z255 name it
     EXPECT_LT(timer.elapsed(), 500);
+}
+
+// A KISS2 file imported into the Moore editor is the same machine korvalt-cli
+// imports, with its report shown; exported again it is the same KISS2 text.
+// A broken file names its line and leaves the editor's description alone.
+TEST_F(EditorFilesTest, Kiss2ImportShowsTheReportAndExportWritesItBack) {
+    OpenWith(moore);
+    const std::string kiss = DataPath("fsm/kiss2/zaehler.kiss2");
+    QString report;
+    dialogs.onModal = [&](QDialog* d) {
+        report = Find<QPlainTextEdit>(d, "Kiss2BerichtText")->toPlainText();
+        return QDialog::Accepted;
+    };
+    dialogs.files = {Q(DataPath("fsm/kiss2/broken/breite.kiss2"))};
+    Act("ImportKiss2");
+    EXPECT_TRUE(dialogs.asked.back().text.contains("Zeile ")) << dialogs.asked.back().text.toStdString();
+    EXPECT_EQ(form->windowTitle(), "Moore - Automat - a.txt");
+
+    dialogs.files = {Q(kiss)};
+    Act("ImportKiss2");
+    EXPECT_EQ(report.toStdString() + "\r\n",
+              ReadBytes(DataPath("fsm/kiss2/zaehler.moore.bericht.txt")));
+    EXPECT_EQ(form->windowTitle(), "Moore - Automat");
+    EXPECT_TRUE(form->Modified());
+    EXPECT_TRUE(form->StatusText().endsWith("zaehler.kiss2"));
+
+    dialogs.saveFiles = {Q(dir.File("z.kiss2"))};
+    Act("ExportKiss2");
+    EXPECT_EQ(ReadBytes(dir.File("z.kiss2")), ReadBytes(DataPath("fsm/kiss2/zaehler.moore.kiss2")));
+    dialogs.yesNo = {true}; // the first save asks before it replaces the current work
+    Act("Speichern1");
+    EXPECT_EQ(ReadBytes(programDir.File("Moore.txt")),
+              ReadBytes(DataPath("fsm/kiss2/zaehler.Moore.txt")));
 }
