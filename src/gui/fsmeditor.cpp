@@ -181,12 +181,19 @@ void TAutomatForm::StoreIdentifierView() {
     if (const int losing =
             PatternsLosingOnes(Doc_.Automat, ShownPart(), lines, FromQ(BitEdit->text()))) {
         const int width = AppliedWidth(lines, FromQ(BitEdit->text()));
+        // A dropped - loses as much as a dropped 1: the machine's behaviour changes.
+        bool dashes = false;
+        for (const auto& line : lines)
+            dashes = dashes || EntryBits(line).find('-') != std::string::npos;
+        const QString lost = dashes ? "eine 1 oder ein -" : "eine 1";
         const QString text =
-            losing == 1
-                ? QString::fromUtf8("Mit der Bitbreite %1 verliert 1 Bitmuster eine 1.").arg(width)
-                : QString::fromUtf8("Mit der Bitbreite %1 verlieren %2 Bitmuster eine 1.")
-                      .arg(width)
-                      .arg(losing);
+            losing == 1 ? QString::fromUtf8("Mit der Bitbreite %1 verliert 1 Bitmuster %2.")
+                              .arg(width)
+                              .arg(lost)
+                        : QString::fromUtf8("Mit der Bitbreite %1 verlieren %2 Bitmuster %3.")
+                              .arg(width)
+                              .arg(losing)
+                              .arg(lost);
         if (!Dialogs().AskYesNo(this, "Frage", text + QString::fromUtf8("\nBitbreite \u00e4ndern?"),
                                 false))
             BitEdit->setText(QString::number(shownTab_ == TabEingangsmatrix
@@ -263,6 +270,7 @@ void TAutomatForm::ShowTabellen(int tab) {
     bool modified = false;
     const CellTable t = BuildGrid(Doc_.Automat, PartOfTab(true, tab), modified);
     if (modified) Doc_.Modified = true;
+    AutomatGrid->BitChars = QString::fromLatin1(PatternChars(PartOfTab(true, tab)));
     history_.Clear(); // undo goes back no further than the view shown
     ShowGridTable(t);
     AutomatGrid->SetCurrentTableCell(t.ColCount() > t.FixedCols ? t.FixedCols : 0, 1);
@@ -423,7 +431,8 @@ bool TAutomatForm::AutomatGridKeyPress(const QKeyEvent* e) {
     if (shownTab_ <= TabZustandsmatrix) {
         if (IsEnter(e)) return false;
         // A typed bit is the cell's content at once, so undo and redo act on the grid.
-        if (e->text() == "0" || e->text() == "1") AutomatGrid->SetCurrentText(e->text());
+        if (e->text().size() == 1 && AutomatGrid->BitChars.contains(e->text()[0]))
+            AutomatGrid->SetCurrentText(e->text());
         return true;
     }
     // An open cell editor takes the key; Enter there commits the typed name.

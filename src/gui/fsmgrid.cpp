@@ -4,7 +4,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QStyledItemDelegate>
 #include <QValidator>
 #include <optional>
@@ -16,17 +15,21 @@ namespace korvalt {
 namespace {
 
 // Only matrix cells can be edited, and they hold bits: text pasted into a cell
-// editor (Ctrl+V or its own context menu) keeps only the 0 and 1 that keys allow.
+// editor (Ctrl+V or its own context menu) keeps only the characters that keys
+// allow there (0 and 1, and - in the input and output matrices).
 class TBitsValidator : public QValidator {
   public:
-    using QValidator::QValidator;
+    TBitsValidator(const QString& chars, QObject* parent) : QValidator(parent), chars_(chars) {}
     State validate(QString& input, int& pos) const override {
         const auto before = input.size();
-        input.remove(QRegularExpression("[^01]"));
+        input.removeIf([this](QChar c) { return !chars_.contains(c); });
         pos = std::clamp<int>(pos - static_cast<int>(before - input.size()), 0,
                               static_cast<int>(input.size()));
         return Acceptable;
     }
+
+  private:
+    QString chars_;
 };
 
 class TGridDelegate : public QStyledItemDelegate {
@@ -45,7 +48,7 @@ class TGridDelegate : public QStyledItemDelegate {
             completer->setCaseSensitivity(Qt::CaseInsensitive);
             line->setCompleter(completer);
         } else {
-            line->setValidator(new TBitsValidator(line));
+            line->setValidator(new TBitsValidator(grid_->BitChars, line));
         }
         return editor;
     }

@@ -32,6 +32,8 @@ class TAutomatGrid : public QTableWidget {
     // Tab and Shift+Tab in a grid of bits: the next (previous) bit cell, row
     // by row, else out of the grid. True when the key was taken.
     bool StepBitCell(bool forward);
+    // The characters a bit cell takes (typed or pasted).
+    QString BitChars = "01";
     // Sees every key typed into the grid or its cell editor; true drops it.
     std::function<bool(const QKeyEvent*)> KeyFilter;
     // Whether the cells of a column take a name when typed into, and which

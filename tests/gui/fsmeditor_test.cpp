@@ -187,8 +187,22 @@ TEST_F(AutomatFormTest, MatrixCellsTakeOnlyBitsThenLoadingAndNeuAskAndDiscardThe
     Grid()->SetCurrentTableCell(2, 2);
     QTest::keyClicks(Grid(), "2"); // outside an editor too
     EXPECT_EQ(Cell(2, 2), "0");
+    // Input and output patterns may leave a bit open (-); state codes may not.
+    EXPECT_EQ(TypeIntoCell(1, 2, "x-", true), "-");
+    Grid()->SetCurrentTableCell(1, 2);
+    QTest::keyClicks(Grid(), "1");
+    EXPECT_EQ(Cell(1, 2), "1");
     Act("Zustandsmatrix2");
     EXPECT_EQ(Grid()->horizontalHeaderItem(1)->text(), "X(Z)0");
+    EXPECT_EQ(TypeIntoCell(1, 1, "-", true), "");
+    Grid()->SetCurrentTableCell(1, 1);
+    QTest::keyClicks(Grid(), "-");
+    EXPECT_NE(Cell(1, 1), "-");
+    Act("Ausgangsmatrix2");
+    Grid()->SetCurrentTableCell(1, 1);
+    QTest::keyClicks(Grid(), "-");
+    EXPECT_EQ(Cell(1, 1), "-");
+    Act("Eingangsmatrix2");
     EXPECT_EQ(form->Automat().Eingangsmatrix, (TStrings{"go|10", "stop|10", "halt|01"}));
 
     // Loading over unsaved edits asks first: Abbrechen keeps them, Nein drops them.
