@@ -66,8 +66,12 @@ TStrings BuildAutomatTestbench(const TMachine& a, const std::string& entity, con
     const std::string tb = entity + "_tb";
     const std::string reset = m.ResetState() >= 0 ? m.StateName(m.ResetState()) : "";
     int resets = 0;
-    for (const auto& s : tour.steps)
+    int checks = 0; // calls of Pruefe: the run's "N Übergänge geprüft"
+    for (const auto& s : tour.steps) {
         resets += s.reset ? 1 : 0;
+        const bool stateOutput = moore && !m.StateOutput(s.next).empty();
+        checks += (s.reset ? stateOutput : !moore || stateOutput) ? 1 : 0;
+    }
 
     TStrings out = {Msg("-- Selbstprüfende Testbench für den Automaten ") + entity + " (" +
                         (moore ? "Moore" : "Mealy") +
@@ -91,10 +95,16 @@ TStrings BuildAutomatTestbench(const TMachine& a, const std::string& entity, con
         out.push_back("--   Zustand " + m.StateName(s) +
                       Msg(" hat keine Ausgangsbelegung; seine Ausgänge werden nicht geprüft."));
     out.insert(out.end(),
-               {Msg("-- Am Ende steht \"N Übergänge geprüft, F Fehler\"; der Simulator endet mit"),
-                "-- Status 1, wenn F > 0 ist, sonst mit Status 0.", "library IEEE;",
-                "use IEEE.STD_LOGIC_1164.ALL;", "", "entity " + tb + " is", "end " + tb + ";", "",
-                "architecture Test of " + tb + " is", "   constant Periode : time := 10 ns;",
+               {Msg("-- Am Ende steht \"N Übergänge geprüft, F Fehler\"; N zählt die Prüfungen "
+                    "der Ausgänge,"),
+                "-- hier " + std::to_string(checks) +
+                    Msg(moore ? ": nach jedem Schritt und jedem Reset in einen Zustand mit "
+                                "Ausgangsbelegung."
+                              : ": eine je Schritt."),
+                "-- Der Simulator endet mit Status 1, wenn F > 0 ist, sonst mit Status 0.",
+                "library IEEE;", "use IEEE.STD_LOGIC_1164.ALL;", "", "entity " + tb + " is",
+                "end " + tb + ";", "", "architecture Test of " + tb + " is",
+                "   constant Periode : time := 10 ns;",
                 "   signal clk : std_logic := '" + idle + "';",
                 "   signal rst : std_logic := '" + rstOn + "';",
                 "   signal x : std_logic_vector(" + std::to_string(b.xh) +

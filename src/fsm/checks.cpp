@@ -116,22 +116,41 @@ void CheckDistinctCodes(const std::vector<TNamed>& list, std::size_t width, cons
     }
 }
 
-void CheckTables(const TMachine& a, TStrings& out) {
+// The grid row of each transition (counted from 1; 0: the grid shows no line for it).
+std::vector<int> GridRows(const TMachine& a) {
+    std::vector<int> rows;
+    int shown = 0;
+    for (const auto& row : a.Zeilen)
+        rows.push_back(row.TakesLine() ? ++shown : 0);
+    return rows;
+}
+
+// Messages about single rows; rows, when given, learns which row each is about.
+void CheckTables(const TMachine& a, TStrings& out,
+                 std::vector<std::pair<std::size_t, TTableRow>>* rows) {
+    auto about = [&](TPart table, int gridRow, const std::string& text) {
+        if (rows) rows->push_back({out.size() - 1, {table, gridRow, text}});
+    };
     auto rowMsg = [&](const char* table, const std::string& row, const char* what,
                       const std::string& name) {
         out.push_back("Die Zeile " + Quoted(row) + table + what + Quoted(name) + "!");
     };
-    for (const auto& row : a.Zeilen) {
+    const std::vector<int> gridRows = GridRows(a);
+    for (std::size_t i = 0; i < a.Zeilen.size(); ++i) {
+        const TTransition& row = a.Zeilen[i];
+        const std::string text = row.Stored();
         if (!row.TakesLine()) {
-            out.push_back("Die Zeile " + Quoted(row.Stored()) +
+            out.push_back("Die Zeile " + Quoted(text) +
                           " der Automatentabelle nennt keinen Zustand!");
+            about(TPart::Automatentabelle, 0, text);
             continue;
         }
         if (!row.Complete) continue; // an empty field is reported as incomplete
         const char* table = " der Automatentabelle nennt ";
-        const std::string text = row.Stored();
         auto check = [&](const TRef& ref, const char* what) {
-            if (!ref.Resolved()) rowMsg(table, text, what, ref.Name);
+            if (ref.Resolved()) return;
+            rowMsg(table, text, what, ref.Name);
+            about(TPart::Automatentabelle, gridRows[i], text);
         };
         check(row.Zustand, "keinen bekannten Zustand ");
         check(row.Folgezustand, "keinen bekannten Folgezustand ");
@@ -139,12 +158,18 @@ void CheckTables(const TMachine& a, TStrings& out) {
         if (!a.Moore) check(row.Ausgang, "keinen bekannten Ausgang ");
     }
     if (!a.Moore) return;
-    for (const auto& row : a.Ausgangszeilen) {
+    for (std::size_t i = 0; i < a.Ausgangszeilen.size(); ++i) {
+        const TOutputRow& row = a.Ausgangszeilen[i];
         const char* table = " der Ausgangstabelle nennt ";
-        if (!row.Zustand.Resolved())
+        const int gridRow = static_cast<int>(i) + 1;
+        if (!row.Zustand.Resolved()) {
             rowMsg(table, row.Stored(), "keinen bekannten Zustand ", row.Zustand.Name);
-        if (row.Entry.HasBar && !row.Entry.Bits.empty() && !row.Ausgang.Resolved())
+            about(TPart::Ausgangstabelle, gridRow, row.Stored());
+        }
+        if (row.Entry.HasBar && !row.Entry.Bits.empty() && !row.Ausgang.Resolved()) {
             rowMsg(table, row.Stored(), "keinen bekannten Ausgang ", row.Ausgang.Name);
+            about(TPart::Ausgangstabelle, gridRow, row.Stored());
+        }
     }
 }
 
@@ -152,8 +177,10 @@ void CheckTables(const TMachine& a, TStrings& out) {
 // VHDL tests them. Without don't-care bits a row is only ever shadowed by one
 // of the same pattern, which descriptions have always been allowed to hold
 // (the testbench lists such rows); with them the overlap is easy to miss.
-void CheckShadowedRows(const TMachine& a, TStrings& out) {
+void CheckShadowedRows(const TMachine& a, TStrings& out,
+                       std::vector<std::pair<std::size_t, TTableRow>>* refs) {
     const TMachineModel m(a);
+    const std::vector<int> gridRows = GridRows(a);
     for (std::size_t r = 0; r < a.Zeilen.size(); ++r) {
         const auto& by = m.Row(static_cast<int>(r)).coveredBy;
         bool dontCare = HasDontCare(m.Row(static_cast<int>(r)).input);
@@ -171,6 +198,9 @@ void CheckShadowedRows(const TMachine& a, TStrings& out) {
                       (by.size() == 1 ? "die Zeile " + rows + " desselben Zustands deckt"
                                       : "die Zeilen " + rows + " desselben Zustands decken") +
                       " ihr ganzes Eingangsmuster ab!");
+        if (refs)
+            refs->push_back(
+                {out.size() - 1, {TPart::Automatentabelle, gridRows[r], a.Zeilen[r].Stored()}});
     }
 }
 
@@ -180,7 +210,9 @@ void CheckLevel(const std::string& level, const char* what, TStrings& out) {
 
 } // namespace
 
-TStrings CheckVhdlRules(const TMachine& a) {
+namespace {
+
+TStrings CheckVhdlRules(const TMachine& a, std::vector<std::pair<std::size_t, TTableRow>>* rows) {
     TStrings out;
     CheckIdentifiers(a, out);
     const TBounds b = VectorBounds(a);
@@ -192,11 +224,17 @@ TStrings CheckVhdlRules(const TMachine& a) {
     }
     if (!a.Moore)
         CheckDistinctCodes(a.Eingaenge, static_cast<std::size_t>(b.xh) + 1, "Die Eingänge ", out);
-    CheckTables(a, out);
-    CheckShadowedRows(a, out);
+    CheckTables(a, out, rows);
+    CheckShadowedRows(a, out, rows);
     CheckLevel(a.ResetAktiv, "Der aktive Pegel des Resets ", out);
     CheckLevel(a.TaktAktiv, "Der aktive Pegel des Takts ", out);
     return out;
+}
+
+} // namespace
+
+TStrings CheckVhdlRules(const TMachine& a) {
+    return CheckVhdlRules(a, nullptr);
 }
 
 std::string EntityNameProblem(std::string_view entity) {
@@ -216,24 +254,19 @@ std::string EntityNameProblem(std::string_view entity) {
 }
 
 TAutomatReport CheckAutomat(const TMachine& a) {
-    return {ValidateAutomat(a), CheckVhdlRules(a)};
-}
-
-TStrings ErrorReportLines(const TAutomatReport& report) {
-    static const std::array<const char*, 7> messages = {
-        "Es wurden keine Eingänge definiert!",
-        "Es wurden keine Ausgänge definiert!",
-        "Es wurden weniger als 2 Zustände definiert!",
-        "Die Eingangsmatrix ist ungültig!",
-        "Die Ausgangsmatrix ist ungültig!",
-        "Die Automatenbeschreibung ist unvollständig!",
-        "Es wurden nicht allen Zuständen eine Ausgangsbelegung zugeordnet!"};
-    TStrings lines = {"Es sind Fehler in der Automatenbeschreibung vorhanden!",
-                      "Es konnte kein VHDL-Code erzeugt werden.", ""};
-    for (std::size_t i = 0; i < messages.size(); ++i)
-        if (report.errors & (1 << i)) lines.push_back(messages[i]);
-    lines.insert(lines.end(), report.further.begin(), report.further.end());
-    return lines;
+    TAutomatReport r;
+    r.errors = ValidateAutomat(a);
+    r.further = CheckVhdlRules(a, &r.furtherRows);
+    const std::vector<int> gridRows = GridRows(a);
+    for (std::size_t i = 0; i < a.Zeilen.size(); ++i)
+        if (!a.Zeilen[i].Filled)
+            r.incomplete.push_back({TPart::Automatentabelle, gridRows[i], a.Zeilen[i].Stored()});
+    if (a.Moore)
+        for (std::size_t i = 0; i < a.Ausgangszeilen.size(); ++i)
+            if (!a.Ausgangszeilen[i].Filled)
+                r.outputsMissing.push_back({TPart::Ausgangstabelle, static_cast<int>(i) + 1,
+                                            a.Ausgangszeilen[i].Stored()});
+    return r;
 }
 
 } // namespace korvalt

@@ -9,8 +9,11 @@
 // and 1); each of their messages names the offending identifier or entry.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "common/vhdlname.h"
 #include "fsm/machine.h"
@@ -42,16 +45,40 @@ TStrings CheckVhdlRules(const TMachine& a);
 // itself uses (IEEE, STD, WORK, STD_LOGIC, ..., any letter case).
 std::string EntityNameProblem(std::string_view entity);
 
-// Every problem of a description: the fixed checks and the further ones.
+// A row of the transition or output table a message is about, numbered as
+// the editor's grid shows it, so the user can find it there.
+struct TTableRow {
+    TPart Table = TPart::Automatentabelle;
+    int GridRow = 0;  // counted from 1; 0 when the grid shows no line for the row
+    std::string Text; // the row as stored (file text)
+    bool operator==(const TTableRow&) const = default;
+};
+
+// Every problem of a description: the fixed checks and the further ones,
+// with the table rows behind them.
 struct TAutomatReport {
     AutomatErrors errors = 0;
     TStrings further;
+    std::vector<TTableRow> incomplete;     // the rows behind ErrTableIncomplete
+    std::vector<TTableRow> outputsMissing; // the rows behind ErrOutputsMissing
+    // Further messages about one row: the message's place in further, and the row.
+    std::vector<std::pair<std::size_t, TTableRow>> furtherRows;
     bool Ok() const { return errors == 0 && further.empty(); }
 };
 TAutomatReport CheckAutomat(const TMachine& a);
 
-// The error window's lines (UTF-8): two header lines, an empty line,
-// then one line per failed fixed check and one per further problem.
+// One line of the error report (UTF-8); a line naming a table row carries it.
+struct TReportLine {
+    std::string Text;
+    std::optional<TTableRow> Row;
+};
+// Rows listed under one message; the rest are counted ("und N weitere").
+inline constexpr std::size_t ReportRowsShown = 20;
+// The error window's lines: two header lines, an empty line, then one line
+// per failed fixed check and one per further problem, each table message
+// followed by its rows ("  Zeile 3: „S0|S1|“").
+std::vector<TReportLine> ErrorReport(const TAutomatReport& report);
+// The texts of ErrorReport.
 TStrings ErrorReportLines(const TAutomatReport& report);
 
 } // namespace korvalt

@@ -178,11 +178,13 @@ bool TDiagramView::Large() const {
            int(graph_.nodes.size()) > ChildProcessStates;
 }
 
-void TDiagramView::ShowAutomat(const TAutomat& a, const std::string& workingDir) {
+void TDiagramView::ShowAutomat(const TAutomat& a, const std::string& workingDir,
+                               const std::string& fileName) {
     Cancel();
     model_ = a;
     machine_ = ReadMachine(a);
     workingDir_ = workingDir;
+    fileName_ = fileName;
     graph_ = BuildStateGraph(machine_);
     DiagrammView->scene()->clear();
     SetNote(LeftOutNote(graph_.leftOut));
@@ -345,32 +347,46 @@ std::vector<int> TDiagramView::TableRows(int node, int edge, const CellTable& ta
                      : EdgeTableRows(machine_, graph_, edge, table);
 }
 
-// Saves as SVG, PNG or DOT by the name's extension, after asking before overwriting.
+// Saves as SVG, PNG or DOT by the name's extension, after asking before
+// overwriting; says what was written, or why nothing was.
 void TDiagramView::DiagrammSpeichernClick() {
     if (Busy()) return;
-    const std::string proposal = workingDir_ + (model_.Moore ? "moore.svg" : "mealy.svg");
+    const std::string proposal = workingDir_ + (!fileName_.empty() ? fileName_
+                                                : model_.Moore     ? "moore.svg"
+                                                                   : "mealy.svg");
     const QString chosen = Dialogs().ChooseSaveFile(
         this, "Diagramm speichern", PathToQ(FolderPart(proposal)), PathToQ(FileNamePart(proposal)),
         "SVG-Bild (*.svg);;PNG-Bild (*.png);;Graphviz-Text (*.dot)");
-    if (chosen.isEmpty()) return;
+    if (chosen.isEmpty()) return emit NichtGeschrieben("abgebrochen.");
     const std::string path = PathFromQ(chosen);
+    const QString full = QFileInfo(chosen).absoluteFilePath();
     const TDiagramFormat format = DiagramFormatOf(path);
     if (format == TDiagramFormat::Unknown || format == TDiagramFormat::Xdot) {
         Dialogs().ShowMessage(
             this, "Fehler",
             "Bitte einen Dateinamen mit der Endung .svg, .png oder .dot w\u00e4hlen.");
-        return;
+        return emit NichtGeschrieben(
+            QString::fromUtf8("die Endung von „%1“ ist unbekannt.").arg(full));
     }
-    if (FileExists(path) && !Dialogs().AskYesNo(this, "Frage", "Datei \u00fcberschreiben?", false))
-        return;
+    if (FileExists(path) && !AskOverwrite(this))
+        return emit NichtGeschrieben(
+            QString::fromUtf8("„%1“ wurde nicht überschrieben.").arg(full));
+    const auto failed = [this, full] {
+        emit NichtGeschrieben(QString::fromUtf8("„%1“ konnte nicht geschrieben werden.").arg(full));
+    };
     if (format == TDiagramFormat::Dot || !Large()) {
-        if (const auto r = SaveDiagram(graph_, path, format); !r)
+        if (const auto r = SaveDiagram(graph_, path, format); !r) {
             ShowWriteError(this, path, r.error);
-        return;
+            return failed();
+        }
+        return emit Geschrieben(full);
     }
-    RunChild(chosen, "Das Diagramm wird gespeichert \u2026", [this, path](QString error) {
-        if (!error.isEmpty()) ShowWriteError(this, path, FromQ(error));
-    });
+    RunChild(chosen, "Das Diagramm wird gespeichert \u2026",
+             [this, path, full, failed](QString error) {
+                 if (error.isEmpty()) return emit Geschrieben(full);
+                 ShowWriteError(this, path, FromQ(error));
+                 failed();
+             });
 }
 
 void SelectTableRows(QTableWidget* grid, const std::vector<int>& rows) {

@@ -27,8 +27,10 @@ class TDiagramView : public QWidget {
     explicit TDiagramView(QWidget* parent);
     ~TDiagramView() override;
 
-    // Draws the diagram of the model; workingDir is where saving starts.
-    void ShowAutomat(const TAutomat& a, const std::string& workingDir);
+    // Draws the diagram of the model; workingDir is where saving starts, with
+    // the proposed name fileName ("moore.svg" when empty).
+    void ShowAutomat(const TAutomat& a, const std::string& workingDir,
+                     const std::string& fileName = {});
     // Grid rows (CellTable numbering) of a double-clicked node or edge.
     std::vector<int> TableRows(int node, int edge, const CellTable& table) const;
     const TStateGraph& Graph() const { return graph_; }
@@ -54,6 +56,9 @@ class TDiagramView : public QWidget {
   signals:
     // Exactly one of node and edge is an index, the other -1.
     void ItemDoubleClicked(int node, int edge);
+    // "Diagramm speichern": the full path written, or why nothing was written.
+    void Geschrieben(const QString& path);
+    void NichtGeschrieben(const QString& why);
 
   protected:
     void hideEvent(QHideEvent* event) override;
@@ -69,7 +74,7 @@ class TDiagramView : public QWidget {
     TAutomat model_;   // saved for the layout in a child process
     TMachine machine_; // what the graph was built from
     TStateGraph graph_;
-    std::string workingDir_;
+    std::string workingDir_, fileName_;
     QGraphicsView* DiagrammView;
     QLabel* DiagrammNote;
     QPushButton *AbbrechenBTN, *EinpassenBTN, *DiagrammSpeichernBTN;

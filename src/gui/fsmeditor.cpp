@@ -272,6 +272,7 @@ void TAutomatForm::ShowTabellen(int tab) {
     if (modified) Doc_.Modified = true;
     AutomatGrid->BitChars = QString::fromLatin1(PatternChars(PartOfTab(true, tab)));
     history_.Clear(); // undo goes back no further than the view shown
+    pinnedRows_.clear();
     ShowGridTable(t);
     AutomatGrid->SetCurrentTableCell(t.ColCount() > t.FixedCols ? t.FixedCols : 0, 1);
     AutomatGrid->setFocus();
@@ -287,7 +288,7 @@ void TAutomatForm::ShowDiagramm() {
     }
     AutomatGrid->hide();
     Zustandsdiagramm->show();
-    Zustandsdiagramm->ShowAutomat(Doc_.Automat, Doc_.WorkingDir);
+    Zustandsdiagramm->ShowAutomat(Doc_.Automat, Doc_.WorkingDir, ProposedName(".svg"));
     Zustandsdiagramm->setFocus();
 }
 
@@ -355,18 +356,9 @@ void TAutomatForm::UndoGridEdit(bool redo) {
     const int col = AutomatGrid->CurrentTableCol(), row = AutomatGrid->CurrentTableRow();
     if (!(redo ? history_.Redo(t) : history_.Undo(t))) return;
     Doc_.Modified = true;
+    pinnedRows_.clear(); // the rows shown follow the filter again
     ShowGridTable(t);
     AutomatGrid->SetCurrentTableCell(col, std::min(row, t.RowCount() - 1));
-}
-
-// Hides the rows without the filter's text; the rows stay in the grid, so
-// editing a row shown edits that row of the description.
-void TAutomatForm::ApplyFilter() {
-    if (View_ != ViewTabellen) return;
-    const CellTable t = AutomatGrid->Table();
-    const std::string text = FromQ(FilterEdit->text().trimmed());
-    for (int r = 1; r < t.RowCount(); ++r)
-        AutomatGrid->setRowHidden(r - 1, !RowMatches(t, r, text));
 }
 
 void TAutomatForm::resizeEvent(QResizeEvent* event) {
@@ -390,8 +382,7 @@ void TAutomatForm::RaiseBitEdit() {
 }
 
 bool TAutomatForm::VarMemoKeyPress(const QKeyEvent* e) {
-    if (!KeepsDuplicateWarning(e))
-        SetStatusText(HasDuplicateIdentifiers(MemoLines()) ? "Bezeichner doppelt" : "");
+    if (!KeepsDuplicateWarning(e)) UpdateNameStatus();
     if (!TypesCharacter(e)) return false;
     Doc_.Modified = true;
     RaiseBitEdit(); // counts the lines before this key takes effect
@@ -486,7 +477,17 @@ void TAutomatForm::AutomatGridPopup(const QPoint& globalPos) {
     Doc_.Modified = true;
     const int col = AutomatGrid->CurrentTableCol(), row = AutomatGrid->CurrentTableRow();
     CellTable t = AutomatGrid->Table();
-    ApplyPopupItem(t, col, row, items[static_cast<std::size_t>(chosen->data().toInt())]);
+    const TPopupItem& item = items[static_cast<std::size_t>(chosen->data().toInt())];
+    const int rowsBefore = t.RowCount();
+    ApplyPopupItem(t, col, row, item);
+    // The rows pinned below a row inserted or deleted move with it.
+    if (t.RowCount() != rowsBefore) {
+        const int shift = t.RowCount() - rowsBefore, from = shift > 0 ? row + 1 : row;
+        std::erase(pinnedRows_, shift < 0 ? row : -1);
+        for (int& r : pinnedRows_)
+            if (r >= from) r += shift;
+        if (shift > 0) pinnedRows_.push_back(row + 1);
+    }
     history_.Record(lastTable_);
     ShowGridTable(t);
     AutomatGrid->SetCurrentTableCell(col, row);

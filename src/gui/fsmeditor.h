@@ -11,7 +11,9 @@
 #include <optional>
 #include <string>
 
+#include "app/commands.h"
 #include "fsm/automat.h"
+#include "fsm/checks.h"
 #include "fsm/grid.h"
 #include "gui/fsmdocument.h"
 #include "gui/fsmgrid.h"
@@ -68,6 +70,15 @@ class TAutomatForm : public QDialog {
     bool OpenFile(const QString& path);
     // Captions of the context menu for the grid's current cell.
     QStringList PopupCaptions() const;
+    // The name proposed for a file written from the description ("ampel.txt"
+    // gives "ampel" + extension; the current work "moore" or "mealy").
+    std::string ProposedName(const char* extension) const;
+    // Shows the table a checks' message names, with its row selected.
+    void ShowTableRow(const TTableRow& row);
+
+  signals:
+    // A file was written (the full path): the main window shows it too.
+    void Geschrieben(const QString& path);
 
   public slots:
     void Neu1Click();
@@ -132,6 +143,14 @@ class TAutomatForm : public QDialog {
     void GridEdited();
     // Saves the work and runs the checks; false (error window shown) when one fails.
     bool SaveAndCheck();
+    // Says in the status bar what a command that writes a file did: the full
+    // path written, or that and why nothing was written.
+    void ReportOutcome(const std::string& path, const TResult<TWritten>& outcome);
+    void ReportWritten(const std::string& path);
+    void ReportNotWritten(const QString& why);
+    // "Bezeichner doppelt", or a name another list uses, or nothing.
+    void UpdateNameStatus();
+    void FilterChanged();
 
     TAutomatDocument Doc_;
     TView View_ = ViewNone;
@@ -142,6 +161,8 @@ class TAutomatForm : public QDialog {
     TGridHistory history_; // edits of the grid shown
     CellTable lastTable_;  // the grid as it was after the last edit
     bool showingTable_ = false;
+    // Grid rows inserted since the filter changed: shown whatever the filter says.
+    std::vector<int> pinnedRows_;
 
     QMenuBar* MainMenu1;
     QAction *Neu1, *aktuelleArbeit1, *Speichern1, *Beenden2;

@@ -54,7 +54,7 @@ void TAutomatForm::Neu1Click() {
     SetMemoLines({});
     SetView(ViewVorgaben, false);
     UpdateMenus();
-    ShowVorgaben(std::min(shownTab_, 3));
+    ShowVorgaben(TabEingangsmatrix); // a new description begins with its inputs
 }
 
 // A file that cannot be read is reported and nothing of it is taken; a missing
@@ -190,36 +190,43 @@ void TAutomatForm::RebuildRecentMenu() {
 
 // Saves the work, checks it, and writes the VHDL file into the working
 // folder; a failed check lists every problem in the error window instead.
+// The status bar tells the full path written, or why nothing was.
 void TAutomatForm::ErzeugeVHDLDatei1Click() {
     if (!SaveAndCheck()) return; // the user was told why; nothing is written
-    const std::string name =
-        PathFromQ(Dialogs().AskFileName(this, PathToQ(DefaultVhdlFileName(Doc_.Automat.Moore))));
-    if (name.empty()) return;
-    ShowOutcome(this, WriteStateMachine(ReadMachine(Doc_.Automat), Doc_.WorkingDir + name,
-                                        [this](const std::string&) { return AskOverwrite(this); }));
+    const std::string name = PathFromQ(Dialogs().AskFileName(this, PathToQ(ProposedName(".vhd"))));
+    if (name.empty()) return ReportNotWritten("abgebrochen.");
+    const std::string path = Doc_.WorkingDir + name;
+    ReportOutcome(path,
+                  WriteStateMachine(ReadMachine(Doc_.Automat), path,
+                                    [this](const std::string&) { return AskOverwrite(this); }));
 }
 
+// A double-click on a row the error window names shows that row in its table.
 bool TAutomatForm::SaveAndCheck() {
-    if (!Speichern1Click()) return false;
+    if (!Speichern1Click()) {
+        ReportNotWritten("die Arbeit konnte nicht gespeichert werden.");
+        return false;
+    }
     const TAutomatReport report = CheckAutomat(ReadMachine(Doc_.Automat));
     if (report.Ok()) return true;
     TErrorForm errors(this);
     errors.FillErrorReport(report);
     Dialogs().ExecModal(&errors);
+    if (errors.ChosenRow()) ShowTableRow(*errors.ChosenRow());
+    ReportNotWritten("die Automatenbeschreibung hat Fehler.");
     return false;
 }
 
 // Writes ENTITY_tb.vhd for the entity the VHDL file of the same name holds.
 void TAutomatForm::TestbenchErzeugen1Click() {
     if (!SaveAndCheck()) return;
-    const std::string name =
-        PathFromQ(Dialogs().AskFileName(this, PathToQ(DefaultVhdlFileName(Doc_.Automat.Moore))));
-    if (name.empty()) return;
+    const std::string name = PathFromQ(Dialogs().AskFileName(this, PathToQ(ProposedName(".vhd"))));
+    if (name.empty()) return ReportNotWritten("abgebrochen.");
     const std::string entity = EntityOfFile(name);
-    ShowOutcome(this, WriteStateMachineTestbench(
-                          ReadMachine(Doc_.Automat), entity,
-                          Doc_.WorkingDir + FolderPart(name) + AutomatTestbenchFileName(entity),
-                          [this](const std::string&) { return AskOverwrite(this); }));
+    const std::string path = Doc_.WorkingDir + FolderPart(name) + AutomatTestbenchFileName(entity);
+    ReportOutcome(path, WriteStateMachineTestbench(
+                            ReadMachine(Doc_.Automat), entity, path,
+                            [this](const std::string&) { return AskOverwrite(this); }));
 }
 
 void TAutomatForm::Simulieren1Click() {

@@ -40,7 +40,7 @@ namespace korvalt {
 
 namespace {
 
-// Pasted text is held to what can be typed: letters, digits and line ends.
+// Pasted text is held to what can be typed: letters, digits, "_" and line ends.
 class TVarMemo : public QPlainTextEdit {
   public:
     using QPlainTextEdit::QPlainTextEdit;
@@ -83,7 +83,7 @@ void TAutomatForm::CreateControls() {
     FilterEdit->setPlaceholderText("Zeilen filtern");
     FilterEdit->setClearButtonEnabled(true);
     SetHelpContext(FilterEdit, HelpFilter);
-    connect(FilterEdit, &QLineEdit::textChanged, this, &TAutomatForm::ApplyFilter);
+    connect(FilterEdit, &QLineEdit::textChanged, this, &TAutomatForm::FilterChanged);
     tabLayout->addWidget(FilterEdit);
 
     AutomatGrid = new TAutomatGrid(TabPanel);
@@ -108,6 +108,10 @@ void TAutomatForm::CreateControls() {
     Zustandsdiagramm->hide();
     connect(Zustandsdiagramm, &TDiagramView::ItemDoubleClicked, this,
             &TAutomatForm::DiagrammDoubleClick);
+    connect(Zustandsdiagramm, &TDiagramView::Geschrieben, this,
+            [this](const QString& path) { ReportWritten(PathFromQ(path)); });
+    connect(Zustandsdiagramm, &TDiagramView::NichtGeschrieben, this,
+            &TAutomatForm::ReportNotWritten);
     tabLayout->addWidget(Zustandsdiagramm, 1);
 
     NamenGB = new QGroupBox(TabPanel);

@@ -42,8 +42,11 @@ inline bool TypesCharacter(const QKeyEvent* e) {
     return !text.isEmpty() && text[0].isPrint();
 }
 
+// What a name may be typed from: letters, digits and "_" (BLINK_AUS). The
+// checks refuse what is no VHDL identifier (a double or a trailing "_").
 inline bool IsNameChar(QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
+           c == u'_';
 }
 
 // Keys that leave the duplicate warning as it is: digits, letters, keypad 1-9

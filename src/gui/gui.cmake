@@ -14,6 +14,7 @@ target_sources(korvalt_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/fsmeditor_files.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fsmeditor_kiss2.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fsmeditor_layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fsmeditor_reports.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fsmgrid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help.cpp
   ${CMAKE_CURRENT_LIST_DIR}/language.cpp

@@ -63,3 +63,27 @@ TEST(Identifiers, LegalVhdlNames) {
     for (const char* bad : {"", "_a", "a_", "a__b", "1a", "a-b", "in", "END", "signal", "\xE4x"})
         EXPECT_FALSE(IsVhdlIdentifier(bad)) << bad;
 }
+
+// Rows are numbered as the editor's grid shows them: a row without a state takes no line.
+TEST(ErrorReport, NamesTheOffendingRowsAsTheGridNumbersThemAtMostTwentyEach) {
+    TAutomat a = MooreExample();
+    a.Automatentabelle = {"S0|S1|X1", "ohne"};
+    a.Automatentabelle.insert(a.Automatentabelle.end(), 22, "S1|S0|");
+    a.Ausgangstabelle[1] = "S1|";
+    const std::vector<TReportLine> lines = ErrorReport(CheckAutomat(ReadMachine(a)));
+    TStrings expected = {"Die Automatenbeschreibung ist unvollständig!"};
+    for (int row = 2; row <= 21; ++row)
+        expected.push_back("  Zeile " + std::to_string(row) + ": „S1|S0|“");
+    expected.insert(
+        expected.end(),
+        {"  und 2 weitere", "Es wurden nicht allen Zuständen eine Ausgangsbelegung zugeordnet!",
+         "  Zeile 2: „S1|“", "Die Zeile „ohne“ der Automatentabelle nennt keinen Zustand!",
+         "  Zeile ohne Zustand: „ohne“"});
+    ASSERT_EQ(lines.size(), expected.size() + 3);
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(lines[i + 3].Text, expected[i]) << i;
+    EXPECT_EQ(lines[4].Row, (TTableRow{TPart::Automatentabelle, 2, "S1|S0|"}));
+    EXPECT_EQ(lines[26].Row, (TTableRow{TPart::Ausgangstabelle, 2, "S1|"}));
+    EXPECT_FALSE(lines[3].Row || lines[24].Row || lines[27].Row);
+    EXPECT_EQ(lines[28].Row->GridRow, 0);
+}

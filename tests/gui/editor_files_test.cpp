@@ -1,10 +1,13 @@
 // The editor's desktop habits: opening and saving descriptions under a name,
-// the recent files, typing names into table cells, finding rows, undo.
+// the recent files, typing names into table cells, finding rows, undo, and
+// saying in the status bar what a command wrote.
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "fsm/workspace.h"
@@ -115,6 +118,77 @@ TEST_F(EditorFilesTest, FilterShowsAndEditsTheRightRowsAndUndoRestoresADeletedRo
     EXPECT_EQ(Cell(1, 2), "Z1");
     QTest::keyClick(Grid(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(form->CurrentTab(), 4);
+}
+
+// Every command that writes a file proposes a name after the file edited and
+// says what it wrote, or why it wrote nothing.
+TEST_F(EditorFilesTest, CommandsProposeTheEditedFilesNameAndSayWhatTheyWrote) {
+    OpenWith(moore);
+    QSignalSpy written(form.get(), &TAutomatForm::Geschrieben);
+    const QString folder = Q(dir.Path());
+    struct TStep {
+        const char* action;
+        const char* typed; // the file-name prompt's or the save dialog's answer
+        bool overwrite;    // the answer to "Datei überschreiben?", when asked
+        QString proposal, status;
+    };
+    const TStep steps[] = {
+        {"ErzeugeVHDLDatei1", "a.vhd", false, "a.vhd", "Geschrieben: " + folder + "a.vhd"},
+        {"ErzeugeVHDLDatei1", "a.vhd", false, "a.vhd",
+         "Keine Datei geschrieben: „" + folder + "a.vhd“ wurde nicht überschrieben."},
+        {"ErzeugeVHDLDatei1", "", false, "a.vhd", "Keine Datei geschrieben: abgebrochen."},
+        {"TestbenchErzeugen1", "a.vhd", false, "a.vhd", "Geschrieben: " + folder + "a_tb.vhd"},
+        {"DiagrammSpeichernBTN", "a.dot", false, folder + "|a.svg",
+         "Geschrieben: " + folder + "a.dot"},
+        {"DiagrammSpeichernBTN", "a.txt", true, folder + "|a.svg",
+         "Keine Datei geschrieben: die Endung von „" + folder + "a.txt“ ist unbekannt."}};
+    for (const auto& step : steps) {
+        dialogs.yesNo = {step.overwrite};
+        const bool diagram = QString(step.action) == "DiagrammSpeichernBTN";
+        if (diagram) {
+            Act("Zustandsdiagramm1");
+            dialogs.saveFiles = {folder + step.typed};
+            Find<QPushButton>(form.get(), step.action)->click();
+        } else {
+            dialogs.fileNames = {step.typed};
+            Act(step.action);
+        }
+        const auto prompt =
+            std::find_if(dialogs.asked.rbegin(), dialogs.asked.rend(),
+                         [&](auto& a) { return a.kind == (diagram ? "save" : "filename"); });
+        EXPECT_TRUE(prompt->text.startsWith(step.proposal)) << step.action << " " << step.typed;
+        EXPECT_EQ(form->StatusText(), step.status) << step.action << " " << step.typed;
+    }
+    EXPECT_EQ(written.size(), 3);
+    EXPECT_EQ(written.at(1).at(0).toString(), folder + "a_tb.vhd");
+}
+
+// The filter shows the first matching row; a row inserted under it stays until the filter changes.
+TEST_F(EditorFilesTest, FilterScrollsToTheFirstMatchAndKeepsInsertedRowsInView) {
+    TAutomat a;
+    for (int i = 0; i < 200; ++i) {
+        a.Zustandsmatrix.push_back("z" + std::to_string(i) + "|");
+        a.Automatentabelle.push_back("z" + std::to_string(i) + "|z" +
+                                     std::to_string((i + 1) % 200) + "|");
+    }
+    OpenWith(CrLf(WorkspaceLines(a)));
+    form->resize(582, 641);
+    Grid()->scrollToBottom();
+    QCoreApplication::processEvents();
+    EXPECT_GT(Shown("z1"), 100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Grid()->rowAt(0), 0); // z0|z1
+    EXPECT_EQ(Shown("z191"), 2);    // z190|z191 and z191|z192, rows 191 and 192
+    Grid()->SetCurrentTableCell(0, 191);
+    dialogs.popupChoices = {"Zeile &einfügen", "z5"};
+    form->AutomatGridPopup({});
+    EXPECT_FALSE(Grid()->isRowHidden(191)); // the new row 192: "z190" and empty fields
+    Grid()->SetCurrentTableCell(1, 192);
+    form->AutomatGridPopup({});
+    EXPECT_EQ(Cell(1, 192), "z5");
+    EXPECT_FALSE(Grid()->isRowHidden(191));
+    EXPECT_EQ(Shown(""), 201);
+    EXPECT_EQ(Shown("z191"), 2);
 }
 
 // 256 states: the table opens and the filter narrows it without a visible delay.

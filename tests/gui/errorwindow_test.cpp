@@ -1,7 +1,11 @@
 #include <QAction>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTextBlock>
 #include <filesystem>
 
 #include "fsm/examples.h"
@@ -34,6 +38,18 @@ TEST(ErrorForm, ListsTheReportClosesWithOkAndKeepsItsButtonCentred) {
     }
     ok->click();
     EXPECT_FALSE(form.isVisible());
+
+    // As wide as the longest line, up to the screen.
+    const int screen = QGuiApplication::primaryScreen()->availableGeometry().width();
+    for (int chars : {10, 120, 2000}) {
+        TErrorForm wide;
+        wide.FillErrorReport({0, {std::string(static_cast<std::size_t>(chars), 'W')}});
+        const int text = QFontMetrics(wide.findChild<QPlainTextEdit*>("Memo")->font())
+                             .horizontalAdvance(QString(chars, 'W'));
+        EXPECT_LE(wide.width(), screen) << chars;
+        EXPECT_GE(wide.width(), std::min(screen, text)) << chars;
+        EXPECT_EQ(wide.width() == 481, chars == 10);
+    }
 }
 
 namespace {
@@ -91,13 +107,24 @@ TEST_F(GenerateTest, FailedChecksShowTheErrorWindowAndWriteNothing) {
     a.Automatentabelle = {"S0|S1|X1", "S1|S0|Begin"};
     auto form = OpenWith(a);
     QString report;
+    // A double-click on the line naming a row closes the window; other lines do nothing.
     dialogs.onModal = [&](QDialog* window) {
         EXPECT_EQ(window->objectName(), "ErrorForm");
-        report = window->findChild<QPlainTextEdit*>("Memo")->toPlainText();
-        window->findChild<QPushButton*>("OKButton")->click();
+        auto* memo = window->findChild<QPlainTextEdit*>("Memo");
+        report = memo->toPlainText();
+        for (const QString& line : {QString("Es konnte kein VHDL-Code erzeugt werden."),
+                                    QString::fromUtf8("  Zeile 2: „S1|“")}) {
+            QTextCursor at(memo->document()->findBlockByNumber(
+                static_cast<int>(report.split('\n').indexOf(line))));
+            QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, memo->cursorRect(at).center());
+        }
+        EXPECT_FALSE(window->isVisible());
         return 0;
     };
     Generate(*form);
+    EXPECT_EQ(form->CurrentTab(), 4); // the Ausgangstabelle, its row 2 selected
+    EXPECT_EQ(form->findChild<TAutomatGrid*>("AutomatGrid")->CurrentTableRow(), 2);
+    EXPECT_EQ(form->StatusText(), "Keine Datei geschrieben: die Automatenbeschreibung hat Fehler.");
     EXPECT_TRUE(
         report.contains("Es wurden nicht allen Zuständen eine Ausgangsbelegung zugeordnet!"));
     EXPECT_TRUE(report.contains("Der Eingang „Begin“ ist ein reserviertes Wort von VHDL!"));

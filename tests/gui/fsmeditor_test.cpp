@@ -128,7 +128,7 @@ TEST_F(AutomatFormTest, MenusBitWidthFilteredKeysAndDuplicateWarningWhileTypingN
     EXPECT_EQ(HelpContextOf(BitEdit()), 2150);
 
     TypeNames("a_ b-\u00e4Z9!");
-    EXPECT_EQ(Memo()->toPlainText(), "abZ9");
+    EXPECT_EQ(Memo()->toPlainText(), "a_bZ9");
     // Enter in BitEdit raises a too small width; the value counts when the tab is left.
     BitEdit()->setText("0x10"); // decimal only: this is 0
     QTest::keyClick(BitEdit(), Qt::Key_Return);
@@ -139,10 +139,18 @@ TEST_F(AutomatFormTest, MenusBitWidthFilteredKeysAndDuplicateWarningWhileTypingN
     SelectTab(2);
     EXPECT_EQ(form->Automat().Ausgangsbitbreite, 256);
 
-    // Letters and F keys leave the duplicate warning alone; Enter and editing keys check again.
+    // Letters and F keys leave the duplicate warning alone; Enter and editing keys check
+    // again, also for a name another list uses.
     const QString dup = "Bezeichner doppelt";
-    const std::pair<QString, QString> steps[] = {{"Start\nstart?", ""}, {"\n", dup},   {"x", dup},
-                                                 {"\b", dup},           {"\b\b", dup}, {"←?", ""}};
+    const QString clash = "Bezeichner „A_BZ9“ gibt es schon als Ausgang „a_bZ9“";
+    const std::pair<QString, QString> steps[] = {{"Start\nstart?", ""},
+                                                 {"\n", dup},
+                                                 {"x", dup},
+                                                 {"\b", dup},
+                                                 {"\b\b", dup},
+                                                 {"\nA_BZ9\n", clash},
+                                                 {"\b\b\b\b\b\b\b", ""},
+                                                 {"←?", ""}};
     for (const auto& [keys, status] : steps) {
         TypeNames(keys);
         EXPECT_EQ(form->StatusText(), status) << keys.toStdString();
@@ -215,10 +223,11 @@ TEST_F(AutomatFormTest, MatrixCellsTakeOnlyBitsThenLoadingAndNeuAskAndDiscardThe
     EXPECT_EQ(form->Automat(), fromFile);
     EXPECT_EQ(form->View(), TAutomatForm::ViewVorgaben);
 
-    // "Neu" starts afresh: no old rows, widths or reset state survive.
-    Act("Eingangsmatrix2");
+    // "Neu" starts afresh on the first tab: no old rows, widths or reset state survive.
+    Act("Zustandsmatrix2");
     TypeIntoCell(1, 1, "1");
     Act("Neu1");
+    EXPECT_EQ(form->CurrentTab(), 0);
     EXPECT_EQ(form->Automat(), TAutomat{});
     EXPECT_EQ(Memo()->toPlainText(), "");
     EXPECT_FALSE(Enabled("Bearbeiten1Item") || form->Modified());

@@ -3,8 +3,9 @@
 -- Die Übergangsfolge nimmt jede Zeile der Automatentabelle, die genommen werden kann,
 -- mindestens einmal: 4 von 4 Zeilen in 4 Schritten mit 1 Reset.
 -- Alle Zeilen werden geprüft.
--- Am Ende steht "N Übergänge geprüft, F Fehler"; der Simulator endet mit
--- Status 1, wenn F > 0 ist, sonst mit Status 0.
+-- Am Ende steht "N Übergänge geprüft, F Fehler"; N zählt die Prüfungen der Ausgänge,
+-- hier 4: eine je Schritt.
+-- Der Simulator endet mit Status 1, wenn F > 0 ist, sonst mit Status 0.
 library IEEE;
 use IEEE.STD_LOGIC_1164.ALL;
 

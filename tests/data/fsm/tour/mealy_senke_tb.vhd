@@ -5,8 +5,9 @@
 -- Nicht geprüfte Zeilen:
 --   Zeile 5 (Lauf|Ruhe|weiter|aus) wird nie genommen: Zeile 4 desselben Zustands mit demselben Eingangsmuster hat Vorrang.
 --   Zeile 7 (Nie|Ruhe|los|an) wird nie genommen: der Zustand Nie ist vom Resetzustand aus nicht erreichbar.
--- Am Ende steht "N Übergänge geprüft, F Fehler"; der Simulator endet mit
--- Status 1, wenn F > 0 ist, sonst mit Status 0.
+-- Am Ende steht "N Übergänge geprüft, F Fehler"; N zählt die Prüfungen der Ausgänge,
+-- hier 7: eine je Schritt.
+-- Der Simulator endet mit Status 1, wenn F > 0 ist, sonst mit Status 0.
 library IEEE;
 use IEEE.STD_LOGIC_1164.ALL;
 

@@ -7,8 +7,9 @@
 --   Zeile 5 (S2|S0|a) wird nie genommen: der Zustand S2 ist vom Resetzustand aus nicht erreichbar.
 --   Zeile 6 (S3|S0|c) wird nie genommen: der Zustand S3 ist vom Resetzustand aus nicht erreichbar.
 --   Zustand S1 hat keine Ausgangsbelegung; seine Ausgänge werden nicht geprüft.
--- Am Ende steht "N Übergänge geprüft, F Fehler"; der Simulator endet mit
--- Status 1, wenn F > 0 ist, sonst mit Status 0.
+-- Am Ende steht "N Übergänge geprüft, F Fehler"; N zählt die Prüfungen der Ausgänge,
+-- hier 2: nach jedem Schritt und jedem Reset in einen Zustand mit Ausgangsbelegung.
+-- Der Simulator endet mit Status 1, wenn F > 0 ist, sonst mit Status 0.
 library IEEE;
 use IEEE.STD_LOGIC_1164.ALL;
 
