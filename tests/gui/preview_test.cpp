@@ -70,6 +70,10 @@ class PreviewTest : public ::testing::Test {
 
 TEST_F(PreviewTest, EveryShippedSectionAtItsDefaultsPreviewsTheFileWritten) {
     Open();
+    dialogs.onModal = [](QDialog* prompt) {
+        Find<QPushButton>(prompt, "ErzeugenBTN")->click();
+        return prompt->result();
+    };
     int compared = 0;
     for (int t = 0; t < Templates().size(); ++t) {
         Templates()[t]->trigger();
@@ -78,7 +82,7 @@ TEST_F(PreviewTest, EveryShippedSectionAtItsDefaultsPreviewsTheFileWritten) {
             Templates()[t]->trigger(); // writing hides the panel
             SelectSection(s);
             const QString preview = Preview();
-            Get<QPushButton>("makeHDLBTN")->click(); // the prompt closes with its proposal
+            Get<QPushButton>("makeHDLBTN")->click(); // the prompt accepts its proposal
             const std::string out = workDir.File(Templates()[t]->text().toStdString() + ".vhd");
             EXPECT_EQ(ReadBytes(out), FromQ(QString(preview).replace("\n", "\r\n") + "\r\n"))
                 << out << ", section " << s;
