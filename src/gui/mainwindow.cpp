@@ -89,8 +89,10 @@ TMainForm::TMainForm(const TFolders& folders, QWidget* parent) : QMainWindow(par
     StartView->Refresh();
     // The start view decides the first size where the design's is too small for it.
     const QSize wanted = (StartView->sizeHint() + QSize(40, 60)).expandedTo(size());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         resize(wanted.boundedTo(screen->availableGeometry().size() * 9 / 10));
+        move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 TMainForm::~TMainForm() {
@@ -266,14 +268,16 @@ void TMainForm::LayoutPanel() {
     const bool beside = preview && w >= PreviewBesideWidth;
     const int leftWidth = beside ? w * 9 / 20 : w;
     const int minTop = ComboTop + 2 * ComboHeight + 60 + CheckRowHeight;
-    const int topHeight = preview && !beside ? std::min(area, std::max(area / 2, minTop)) : area;
+    // The check row sits right above the buttons, so that the box "Vorschau"
+    // stays in place whether ticked or not; a preview below the grid comes between.
+    const int checkTop = std::max(0, area - CheckRowHeight);
+    const int topHeight =
+        preview && !beside ? std::min(checkTop, std::max(area / 2, minTop)) : checkTop;
     BTNPanel->setGeometry(0, h - ButtonPanelHeight, w, ButtonPanelHeight);
-    EinstellungenGB->setGeometry(0, 0, leftWidth, std::max(0, topHeight - CheckRowHeight));
+    EinstellungenGB->setGeometry(0, 0, leftWidth, topHeight);
     SubAuswahlCB->setGeometry(ComboLeft, ComboTop,
                               std::max(0, leftWidth - ComboLeft - ComboRightGap), ComboHeight);
     const int boxWidth = VorschauCheckBox->sizeHint().width();
-    const int checkTop = EinstellungenGB->height();
-    // The box opens the row, so that it stays in place whether ticked or not.
     VorschauCheckBox->setGeometry(ComboLeft, checkTop, boxWidth, CheckRowHeight);
     PruefungLabel->setGeometry(ComboLeft + boxWidth + 8, checkTop,
                                std::max(0, leftWidth - boxWidth - 2 * ComboLeft - 8),
@@ -282,8 +286,8 @@ void TMainForm::LayoutPanel() {
         VorschauMemo->setGeometry(leftWidth + 4, 8, std::max(0, w - leftWidth - 8),
                                   std::max(0, area - 8));
     else
-        VorschauMemo->setGeometry(4, topHeight, std::max(0, w - 8),
-                                  std::max(0, area - topHeight - 4));
+        VorschauMemo->setGeometry(4, topHeight + 4, std::max(0, w - 8),
+                                  std::max(0, checkTop - topHeight - 8));
     const int half = width() / 2;
     const int left = (half - ButtonWidth) / 2;
     AbbruchBTN->setGeometry(left, 16, ButtonWidth, ButtonHeight);
@@ -469,6 +473,7 @@ void TMainForm::makeHDLBTNClick() {
         body, GridParams(), path, [this](const std::string& p) { return AskOverwrite(this, p); });
     const bool written = ShowOutcome(this, o);
     Status->Report(o, path);
+    StartView->Refresh();
     if (written)
         SetStatusText("Fertig");
     else if (o.error.empty() || IsDirectory(path) || !NameMarkerProblem(body, path).empty())

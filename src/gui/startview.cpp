@@ -64,7 +64,7 @@ TStartView::TStartView(TMainForm* form, QWidget* parent) : QWidget(parent), Form
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     outer->addWidget(scroll);
-    auto* inner = new QWidget(scroll);
+    auto* inner = Inner = new QWidget(scroll);
     scroll->setWidget(inner);
 
     auto* page = new QVBoxLayout(inner);
@@ -72,8 +72,8 @@ TStartView::TStartView(TMainForm* form, QWidget* parent) : QWidget(parent), Form
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
     right->setSpacing(0);
-    top->addLayout(left, 1);
-    top->addLayout(right, 1);
+    top->addLayout(left, 2);
+    top->addLayout(right, 3);
     page->addLayout(top);
 
     auto* neu = Heading("&Neues Modul", inner);
@@ -114,11 +114,12 @@ TStartView::TStartView(TMainForm* form, QWidget* parent) : QWidget(parent), Form
     right->addStretch(1);
 
     auto* bottom = new QHBoxLayout;
-    page->addLayout(bottom, 1);
+    page->addLayout(bottom);
+    page->addStretch(1);
     auto* automaten = new QVBoxLayout;
     auto* erzeugt = new QVBoxLayout;
-    bottom->addLayout(automaten, 1);
-    bottom->addLayout(erzeugt, 1);
+    bottom->addLayout(automaten, 2);
+    bottom->addLayout(erzeugt, 3);
     AutomatenListe = List("AutomatenListe", HelpOeffnenSpeichern, inner);
     ErzeugtListe = List("ErzeugtListe", HelpStartansicht, inner);
     automaten->addWidget(Heading("Zuletzt bearbeitete Automaten", inner));
@@ -126,7 +127,7 @@ TStartView::TStartView(TMainForm* form, QWidget* parent) : QWidget(parent), Form
     erzeugt->addWidget(Heading("Zuletzt erzeugte Dateien", inner));
     erzeugt->addWidget(ErzeugtListe);
     for (QListWidget* list : {AutomatenListe, ErzeugtListe}) {
-        list->setMinimumHeight(4 * list->fontMetrics().height());
+        list->setFixedHeight(6 * list->fontMetrics().height());
         connect(list, &QListWidget::itemActivated, this, &TStartView::OpenRecent);
     }
     Refresh();
@@ -140,6 +141,13 @@ void TStartView::AddCommand(QBoxLayout* into, const QString& caption, const QStr
     SetHelpContext(button, help);
     connect(button, &QPushButton::clicked, Form, slot);
     into->addWidget(button);
+}
+
+QSize TStartView::sizeHint() const {
+    constexpr int ExplanationWidth = 780; // the longest explanation on one line beside the list
+    const QSize inner = Inner->sizeHint();
+    const int height = Inner->heightForWidth(ExplanationWidth);
+    return {std::max(inner.width(), ExplanationWidth), std::max(height, inner.height())};
 }
 
 void TStartView::Refresh() {

@@ -23,6 +23,8 @@ class TStartView : public QWidget {
     explicit TStartView(TMainForm* form, QWidget* parent);
     // Reads the templates, the working folder and the recent files again.
     void Refresh();
+    // Room for every entry with its explanation on one line, without scrolling.
+    QSize sizeHint() const override;
 
   private:
     // A command with its line of explanation, running a slot of the main window.
@@ -31,6 +33,7 @@ class TStartView : public QWidget {
     void OpenRecent(QListWidgetItem* item);
 
     TMainForm* Form;
+    QWidget* Inner;
     QListWidget* VorlagenListe;
     QLabel* OrdnerLabel;
     QListWidget* AutomatenListe;
