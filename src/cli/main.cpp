@@ -1,6 +1,7 @@
 // korvalt-cli: the command-line front end over Korvalt's core, for build
 // scripts and tests. Each command writes exactly the files the matching window
 // command writes; output is UTF-8 with LF line ends.
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <iostream>
@@ -75,7 +76,8 @@ void PrintHelp() {
                  "Aufruf:\n";
     for (const auto& [name, entry] : Registry())
         std::cout << entry.help << '\n';
-    std::cout << "  korvalt-cli --help\n      Zeigt diese Hilfe.\n\n"
+    std::cout << "  korvalt-cli --help\n      Zeigt diese Hilfe.\n"
+                 "  korvalt-cli BEFEHL --help\n      Zeigt die Hilfe zu einem Befehl.\n\n"
                  "Ausgaben sind UTF-8; Dateiinhalte werden als Windows-1252 gelesen und\n"
                  "geschrieben, jede geschriebene Zeile endet mit CR LF.\n"
                  "Rückgabewert: 0 bei Erfolg, 1 bei einer nicht bestandenen Prüfung,\n"
@@ -108,6 +110,11 @@ int main(int argc, char** argv) {
         std::cerr << "korvalt-cli: Unbekannter Befehl \"" << args[0]
                   << "\" (korvalt-cli --help zeigt die Befehle).\n";
         return ExitError;
+    }
+    // "korvalt-cli BEFEHL --help" shows that command's part of the help.
+    if (std::find(args.begin() + 1, args.end(), "--help") != args.end()) {
+        std::cout << cmd->second.help << '\n';
+        return 0;
     }
     try {
         const int rc = cmd->second.run(TArgs(args.begin() + 1, args.end()));

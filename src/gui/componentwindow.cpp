@@ -22,7 +22,7 @@ constexpr int KnopfPNLHeight = 57;
 
 TKomponenteForm::TKomponenteForm(QWidget* parent) : QDialog(parent) {
     setObjectName("KomponenteForm");
-    setWindowTitle("KomponenteForm");
+    setWindowTitle("Komponente einfügen");
     UseDesignFont(this);
     SetHelpContext(this, HelpKomponenteEinfuegen);
 
@@ -82,8 +82,9 @@ void TKomponenteForm::EinfuegenBTNClick() {
     }
     if (!item.isEmpty() && !TargetFile_.empty()) {
         const std::string component = VhdlDir_ + PathFromQ(item);
-        ShowOutcome(this, InsertComponentCommand(component, TargetFile_, KommentarCB->isChecked(),
-                                                 SignaleCB->isChecked()));
+        Outcome_ = InsertComponentCommand(component, TargetFile_, KommentarCB->isChecked(),
+                                          SignaleCB->isChecked());
+        ShowOutcome(this, *Outcome_);
     }
     accept();
 }

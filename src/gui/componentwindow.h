@@ -1,10 +1,13 @@
-// The component window "KomponenteForm": offers the working folder's .vhd
+// The component window "Komponente einfügen": offers the working folder's .vhd
 // files (without the target's own name) and inserts the chosen one into the
 // target file as a component, with or without comments in its instance.
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <string>
+
+#include "app/commands.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,6 +26,8 @@ class TKomponenteForm : public QDialog {
     void ListComponents(const std::string& folder, const std::string& target);
     const std::string& VhdlDir() const { return VhdlDir_; }
     const std::string& TargetFile() const { return TargetFile_; }
+    // What "Einfügen" came to; nothing when the window was left without inserting.
+    const std::optional<TResult<TWritten>>& Outcome() const { return Outcome_; }
 
   public slots:
     void EinfuegenBTNClick();
@@ -35,6 +40,7 @@ class TKomponenteForm : public QDialog {
     void FormResize();
 
     std::string VhdlDir_, TargetFile_;
+    std::optional<TResult<TWritten>> Outcome_;
     QFrame* KnopfPNL;
     QFrame* AuswahlPNL;
     QLabel* AuswahlLBL;

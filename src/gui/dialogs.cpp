@@ -1,10 +1,13 @@
 #include "gui/dialogs.h"
 
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QUrl>
 
 #include "app/commands.h"
 #include "common/paths.h"
@@ -35,13 +38,23 @@ void TDialogs::ShowMessage(QWidget* parent, const QString& caption, const QStrin
     QMessageBox::warning(parent, caption, text);
 }
 
-QString TDialogs::AskFileName(QWidget* parent, const QString& proposal,
-                              const std::function<QString(const QString&)>& check) {
+std::optional<QString>
+TDialogs::PromptFileName(QWidget* parent, const QString& proposal,
+                         const std::function<QString(const QString&)>& check) {
     TDateinameForm form(parent);
     form.SetFileName(proposal);
     form.SetNameCheck(check);
-    Dialogs().ExecModal(&form);
+    if (Dialogs().ExecModal(&form) != QDialog::Accepted) return std::nullopt;
     return form.GetFileName();
+}
+
+QString TDialogs::AskFileName(QWidget* parent, const QString& proposal,
+                              const std::function<QString(const QString&)>& check) {
+    return PromptFileName(parent, proposal, check).value_or(QString());
+}
+
+void TDialogs::OpenExternally(QWidget*, const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 QString TDialogs::ChooseFolder(QWidget* parent, const QString& title, const QString& start) {
@@ -116,8 +129,10 @@ bool RefuseFolderAsOutput(QWidget* parent, const std::string& path) {
     return true;
 }
 
-bool AskOverwrite(QWidget* parent) {
-    return Dialogs().AskYesNo(parent, "Frage", "Datei überschreiben?", false);
+bool AskOverwrite(QWidget* parent, const std::string& path) {
+    QString text = "Datei überschreiben?";
+    if (!path.empty()) text += "\n" + QFileInfo(PathToQ(path)).absoluteFilePath();
+    return Dialogs().AskYesNo(parent, "Frage", text, false);
 }
 
 bool ShowOutcome(QWidget* parent, const TResult<TWritten>& outcome) {

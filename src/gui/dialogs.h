@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "common/textfile.h"
@@ -30,10 +31,16 @@ class TDialogs {
     virtual TAnswer AskYesNoCancel(QWidget* parent, const QString& caption, const QString& text);
     // A message with an OK button (used for failures the user must know of).
     virtual void ShowMessage(QWidget* parent, const QString& caption, const QString& text);
-    // The file-name prompt: returns the (lower-cased) name, the proposal when closed otherwise.
-    // check, when given, refuses names with a message and keeps the prompt open.
-    virtual QString AskFileName(QWidget* parent, const QString& proposal,
-                                const std::function<QString(const QString&)>& check = {});
+    // The file-name prompt: the (lower-cased) name as typed, or nothing when the
+    // user left it (Abbrechen, Escape, the close button). check, when given,
+    // refuses names with a message and keeps the prompt open.
+    virtual std::optional<QString>
+    PromptFileName(QWidget* parent, const QString& proposal,
+                   const std::function<QString(const QString&)>& check = {});
+    // The same for callers that take an empty name as "nothing to write": empty
+    // when the prompt was left.
+    QString AskFileName(QWidget* parent, const QString& proposal,
+                        const std::function<QString(const QString&)>& check = {});
     // A folder chooser; empty when cancelled.
     virtual QString ChooseFolder(QWidget* parent, const QString& title, const QString& start);
     // A file-open dialog with one filter ("Beschreibung (*.vhd)"); empty when cancelled.
@@ -44,6 +51,8 @@ class TDialogs {
     // overwriting: the caller does, with its own question.
     virtual QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& folder,
                                    const QString& fileName, const QString& filter);
+    // Opens a file in the application the desktop has for it.
+    virtual void OpenExternally(QWidget* parent, const QString& path);
     // Shows a pop-up menu at a screen position; the chosen action or nullptr.
     virtual QAction* PopupMenu(QMenu* menu, const QPoint& globalPos);
     // Shows a window modally until it closes; its result code.
@@ -61,8 +70,9 @@ bool ReportReadFailure(QWidget* parent, const std::string& path, const TResult<T
 bool RefuseFolderAsOutput(QWidget* parent, const std::string& path);
 // Shows a command's message, if it has one, in a "Fehler" box; whether it succeeded.
 bool ShowOutcome(QWidget* parent, const TResult<TWritten>& outcome);
-// The overwrite question "Datei überschreiben?" (default Nein), for the commands.
-bool AskOverwrite(QWidget* parent);
+// The overwrite question "Datei überschreiben?" (default Nein), for the commands,
+// with the file's full path beneath it.
+bool AskOverwrite(QWidget* parent, const std::string& path = {});
 // Installs the dialogs to use (tests); nullptr restores the real ones.
 void SetDialogs(TDialogs* dialogs);
 

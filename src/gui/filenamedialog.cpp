@@ -29,9 +29,14 @@ TDateinameForm::TDateinameForm(QWidget* parent) : QDialog(parent) {
     DateinameEDT->setGeometry(16, 32, 257, 21);
     ErzeugenBTN = new QPushButton("&Datei erzeugen", this);
     ErzeugenBTN->setObjectName("ErzeugenBTN");
-    ErzeugenBTN->setGeometry(88, 88, 97, 25);
+    ErzeugenBTN->setGeometry(40, 88, 105, 25);
     ErzeugenBTN->setDefault(true); // Enter in the edit box acts as the button
     connect(ErzeugenBTN, &QPushButton::clicked, this, &TDateinameForm::ErzeugenBTNClick);
+    AbbrechenBTN = new QPushButton("Abbrechen", this);
+    AbbrechenBTN->setObjectName("AbbrechenBTN");
+    AbbrechenBTN->setGeometry(160, 88, 105, 25);
+    AbbrechenBTN->setAutoDefault(false);
+    connect(AbbrechenBTN, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TDateinameForm::SetFileName(const QString& name) {

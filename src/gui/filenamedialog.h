@@ -1,6 +1,7 @@
 // The file-name prompt "Dateiname?": proposes a name, hands back what the
 // user typed with its file-name part lower-cased (A-Z only; typed folder names
-// keep their case). Closing it without the button keeps the proposal. A name
+// keep their case). "&Datei erzeugen" and Enter accept; "Abbrechen", Escape
+// and the close button reject it, and the caller writes nothing. A name
 // check, when set, can refuse a name: the prompt then says why and stays open.
 #pragma once
 
@@ -32,6 +33,7 @@ class TDateinameForm : public QDialog {
   private:
     QLineEdit* DateinameEDT;
     QPushButton* ErzeugenBTN;
+    QPushButton* AbbrechenBTN;
     QString FileName;
     TNameCheck NameCheck;
 };

@@ -19,6 +19,10 @@ target_sources(korvalt_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/help.cpp
   ${CMAKE_CURRENT_LIST_DIR}/language.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/paramgrid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/recentfiles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/startview.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/statusline.cpp
   ${CMAKE_CURRENT_LIST_DIR}/runform.cpp
   ${CMAKE_CURRENT_LIST_DIR}/simulationwindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/synthesiswindow.cpp

@@ -8,6 +8,7 @@ namespace korvalt {
 enum THelpTopic : int {
     // The main window
     HelpUebersicht = 1000,
+    HelpStartansicht = 1100,
     HelpNeuesModul = 1110,
     HelpMooreAutomat = 1120,
     HelpMealyAutomat = 1130,
@@ -55,6 +56,7 @@ enum THelpTopic : int {
 // Every topic, for the check that each has its page.
 inline constexpr THelpTopic AllHelpTopics[] = {
     HelpUebersicht,
+    HelpStartansicht,
     HelpNeuesModul,
     HelpMooreAutomat,
     HelpMealyAutomat,

@@ -28,6 +28,8 @@
 #include "gui/help.h"
 #include "gui/helptopics.h"
 #include "gui/qtext.h"
+#include "gui/startview.h"
+#include "gui/statusline.h"
 #include "gui/vhdlhighlighter.h"
 #include "template/expand.h"
 #include "template/params.h"
@@ -55,69 +57,7 @@ QSettings UserSettings() {
     return QSettings(QSettings::UserScope, "Korvalt", "Korvalt");
 }
 
-// Digits and Enter reach a value cell; every other character, Backspace
-// included, is dropped. Keys that type nothing (Delete, arrows, Tab, Escape)
-// and shortcuts such as Ctrl+V are left alone.
-bool IsAcceptedGridKey(const QKeyEvent* e) {
-    if (e->key() == Qt::Key_Backspace) return false;
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) return true;
-    if (e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) return true;
-    const QString text = e->text();
-    if (text.isEmpty() || !text[0].isPrint()) return true;
-    for (QChar c : text)
-        if (c < u'0' || c > u'9') return false;
-    return true;
-}
-
-class TGridDelegate : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        editor->setObjectName("StringGridEditor");
-        return editor;
-    }
-
-  protected:
-    bool eventFilter(QObject* editor, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress && !IsAcceptedGridKey(static_cast<QKeyEvent*>(event)))
-            return true;
-        return QStyledItemDelegate::eventFilter(editor, event);
-    }
-};
-
 } // namespace
-
-TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent) {
-    setItemDelegate(new TGridDelegate(this));
-}
-
-void TStringGrid::CommitEdit() {
-    if (state() != QAbstractItemView::EditingState) return;
-    if (QWidget* editor = indexWidget(currentIndex())) {
-        commitData(editor);
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
-}
-
-void TStringGrid::keyPressEvent(QKeyEvent* event) {
-    if (!IsAcceptedGridKey(event)) {
-        event->accept();
-        return;
-    }
-    QTableWidget::keyPressEvent(event);
-}
-
-QModelIndex TStringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
-    const QModelIndex from = currentIndex();
-    QModelIndex to = QTableWidget::moveCursor(action, modifiers);
-    if (!to.isValid() || to.column() != 0) return to;
-    if (action == MovePrevious && from.isValid() && from.row() > 0)
-        return model()->index(from.row() - 1, 1);
-    if (action == MovePrevious || action == MoveLeft) return from;
-    return model()->index(to.row(), 1);
-}
 
 TMainForm::TMainForm(const std::string& programDir, QWidget* parent)
     : TMainForm(PortableFolders(programDir), parent) {}
@@ -145,6 +85,14 @@ TMainForm::TMainForm(const TFolders& folders, QWidget* parent) : QMainWindow(par
     WorkingDir_ = folders.workingDir;
     if (auto ini = ReadIni(SettingsDir_)) WorkingDir_ = *ini;
     ScanTemplates();
+    Status->ShowWorkingDir(WorkingDir_);
+    StartView->Refresh();
+    // The start view decides the first size where the design's is too small for it.
+    const QSize wanted = (StartView->sizeHint() + QSize(40, 60)).expandedTo(size());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        resize(wanted.boundedTo(screen->availableGeometry().size() * 9 / 10));
+        move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 TMainForm::~TMainForm() {
@@ -214,11 +162,8 @@ void TMainForm::CreateControls() {
     connect(AbbruchBTN, &QPushButton::clicked, this, &TMainForm::AbbruchBTNClick);
     connect(makeHDLBTN, &QPushButton::clicked, this, &TMainForm::makeHDLBTNClick);
 
-    statusBar()->setObjectName("StatusBar");
-    statusBar()->setSizeGripEnabled(false);
-    StatusLabel = new QLabel(statusBar());
-    StatusLabel->setObjectName("StatusText");
-    statusBar()->addWidget(StatusLabel, 1);
+    Status = std::make_unique<TStatusLine>(statusBar());
+    StartView = new TStartView(this, Modelpanel);
 }
 
 void TMainForm::CreateMenu() {
@@ -276,11 +221,15 @@ void TMainForm::ScanTemplates() {
 }
 
 QString TMainForm::StatusText() const {
-    return StatusLabel->text();
+    return Status->Status();
+}
+
+QString TMainForm::Meldung() const {
+    return Status->Said();
 }
 
 void TMainForm::SetStatusText(const QString& text) {
-    StatusLabel->setText(text);
+    Status->SetStatus(text);
 }
 
 void TMainForm::ShowEinstellPanel(bool show) {
@@ -294,7 +243,12 @@ void TMainForm::ShowEinstellPanel(bool show) {
           static_cast<QWidget*>(VorschauCheckBox)})
         w->setVisible(show);
     VorschauMemo->setVisible(show && VorschauCheckBox->isChecked());
-    if (!show) SetStatusText("");
+    // The start view stands in for the panel; it shows what changed meanwhile.
+    StartView->setVisible(!show);
+    if (!show) {
+        SetStatusText("");
+        StartView->Refresh();
+    }
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
@@ -308,28 +262,32 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 // on a narrow one. Inside the group box the rules stay as they are.
 void TMainForm::LayoutPanel() {
     const int w = Modelpanel->width(), h = Modelpanel->height();
+    StartView->setGeometry(0, 0, w, h);
     const int area = std::max(0, h - ButtonPanelHeight);
     const bool preview = VorschauCheckBox->isChecked();
     const bool beside = preview && w >= PreviewBesideWidth;
     const int leftWidth = beside ? w * 9 / 20 : w;
     const int minTop = ComboTop + 2 * ComboHeight + 60 + CheckRowHeight;
-    const int topHeight = preview && !beside ? std::min(area, std::max(area / 2, minTop)) : area;
+    // The check row sits right above the buttons, so that the box "Vorschau"
+    // stays in place whether ticked or not; a preview below the grid comes between.
+    const int checkTop = std::max(0, area - CheckRowHeight);
+    const int topHeight =
+        preview && !beside ? std::min(checkTop, std::max(area / 2, minTop)) : checkTop;
     BTNPanel->setGeometry(0, h - ButtonPanelHeight, w, ButtonPanelHeight);
-    EinstellungenGB->setGeometry(0, 0, leftWidth, std::max(0, topHeight - CheckRowHeight));
+    EinstellungenGB->setGeometry(0, 0, leftWidth, topHeight);
     SubAuswahlCB->setGeometry(ComboLeft, ComboTop,
                               std::max(0, leftWidth - ComboLeft - ComboRightGap), ComboHeight);
     const int boxWidth = VorschauCheckBox->sizeHint().width();
-    const int checkTop = EinstellungenGB->height();
-    VorschauCheckBox->setGeometry(std::max(0, leftWidth - boxWidth - 8), checkTop, boxWidth,
-                                  CheckRowHeight);
-    PruefungLabel->setGeometry(ComboLeft, checkTop, std::max(0, leftWidth - boxWidth - 24),
+    VorschauCheckBox->setGeometry(ComboLeft, checkTop, boxWidth, CheckRowHeight);
+    PruefungLabel->setGeometry(ComboLeft + boxWidth + 8, checkTop,
+                               std::max(0, leftWidth - boxWidth - 2 * ComboLeft - 8),
                                CheckRowHeight);
     if (beside)
         VorschauMemo->setGeometry(leftWidth + 4, 8, std::max(0, w - leftWidth - 8),
                                   std::max(0, area - 8));
     else
-        VorschauMemo->setGeometry(4, topHeight, std::max(0, w - 8),
-                                  std::max(0, area - topHeight - 4));
+        VorschauMemo->setGeometry(4, topHeight + 4, std::max(0, w - 8),
+                                  std::max(0, checkTop - topHeight - 8));
     const int half = width() / 2;
     const int left = (half - ButtonWidth) / 2;
     AbbruchBTN->setGeometry(left, 16, ButtonWidth, ButtonHeight);
@@ -349,12 +307,14 @@ void TMainForm::MenuSelectClick(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= TemplateList_.size()) return;
     TemplateFile_.clear();
     const std::string& entry = TemplateList_[static_cast<std::size_t>(index)];
-    SetStatusText("Read: " + PathToQ(CatalogueFile(entry)));
+    SetStatusText("Gelesen: " + PathToQ(CatalogueFile(entry)));
+    Status->Say("");
     Sections_.clear();
     FileFindings_.clear();
     TemplateFile_ = TemplatePath(TemplateDirs_, entry);
     const Tsrctemp reader(TemplateFile_);
     if (ReportReadFailure(this, TemplateFile_, reader.ReadResult())) {
+        Status->Say("Nicht gelesen: " + PathToQ(TemplateFile_), true);
         TemplateFile_.clear();
         return;
     }
@@ -476,10 +436,11 @@ void TMainForm::StringGridSetEditText(int col, int row, const QString& text) {
     const TTemplateSection* section = SelectedSection();
     if (!section || row < 1 || static_cast<std::size_t>(row) > section->decls.size()) return;
     if (const auto corrected =
-            CheckValue(section->decls[static_cast<std::size_t>(row) - 1].text, FromQ(text))) {
+            CorrectValue(section->decls[static_cast<std::size_t>(row) - 1].text, FromQ(text))) {
         buildingGrid_ = true;
-        StringGrid->item(row - 1, col)->setText(ToQ(*corrected));
+        StringGrid->item(row - 1, col)->setText(ToQ(corrected->value));
         buildingGrid_ = false;
+        Status->Say(QString::fromStdString(corrected->message), true);
     }
 }
 
@@ -487,25 +448,33 @@ void TMainForm::makeHDLBTNClick() {
     StringGrid->CommitEdit();
     ShowEinstellPanel(false);
     SetStatusText("Erzeuge VHDL-Datei ");
+    Status->Say("");
     const TTemplateSection* selected = SelectedSection();
     if (TemplateFile_.empty() || !selected) return;
     const std::string section = selected->name;
     TStrings body;
-    if (!ShowOutcome(this, TemplateSectionBody(TemplateFile_, section, body))) return;
+    const TResult<TWritten> read = TemplateSectionBody(TemplateFile_, section, body);
+    if (!ShowOutcome(this, read)) return (void)Status->Report(read);
 
     const std::string proposal = FileNamePart(TemplateFile_);
     const auto pathOf = [&](const std::string& typed) {
         return OutputPath(WorkingDir_, typed.empty() ? proposal : typed);
     };
     // A name that would give |NAME| no valid identifier is refused in the prompt.
-    const std::string name =
-        PathFromQ(Dialogs().AskFileName(this, PathToQ(proposal), [&](const QString& typed) {
-            return QString::fromStdString(NameMarkerProblem(body, pathOf(PathFromQ(typed))));
-        }));
-    const std::string path = pathOf(name);
+    const auto name = Dialogs().PromptFileName(this, PathToQ(proposal), [&](const QString& typed) {
+        return QString::fromStdString(NameMarkerProblem(body, pathOf(PathFromQ(typed))));
+    });
+    if (!name) { // left: nothing is written, the values stay
+        Status->SayCancelled();
+        return ShowEinstellPanel(true);
+    }
+    const std::string path = pathOf(PathFromQ(*name));
     const TResult<TWritten> o = GenerateModule(
-        body, GridParams(), path, [this](const std::string&) { return AskOverwrite(this); });
-    if (ShowOutcome(this, o))
+        body, GridParams(), path, [this](const std::string& p) { return AskOverwrite(this, p); });
+    const bool written = ShowOutcome(this, o);
+    Status->Report(o, path);
+    StartView->Refresh();
+    if (written)
         SetStatusText("Fertig");
     else if (o.error.empty() || IsDirectory(path) || !NameMarkerProblem(body, path).empty())
         ShowEinstellPanel(true); // the user said no, or the name was refused: the values stay
@@ -519,31 +488,44 @@ void TMainForm::EinstellungenClick() {
     const QString folder =
         Dialogs().ChooseFolder(this, "Arbeitsverzeichnis auswählen", PathToQ(WorkingDir_));
     if (!folder.isEmpty()) WorkingDir_ = WithTrailingSep(PathFromQ(folder));
+    Status->ShowWorkingDir(WorkingDir_);
+    StartView->Refresh();
 }
 
 void TMainForm::MooreAutomatClick() {
-    TAutomatForm editor(this);
-    editor.Init(DataDir_, WorkingDir_, true);
-    Dialogs().ExecModal(&editor);
+    OpenAutomat(true);
 }
 
 void TMainForm::MealyAutomatClick() {
+    OpenAutomat(false);
+}
+
+void TMainForm::OpenAutomat(bool moore, const QString& file) {
     TAutomatForm editor(this);
-    editor.Init(DataDir_, WorkingDir_, false);
-    Dialogs().ExecModal(&editor);
+    editor.Init(DataDir_, WorkingDir_, moore);
+    if (file.isEmpty() || editor.OpenFile(file)) Dialogs().ExecModal(&editor);
+    // The editor may have saved under a new name or generated files; a file that
+    // is gone has left its list. Later, as a click on the view may have come here.
+    QMetaObject::invokeMethod(StartView, &TStartView::Refresh, Qt::QueuedConnection);
 }
 
 // The VHDL commands come with their own windows.
 void TMainForm::Komponente_einfuegenClick() {
     ShowEinstellPanel(false);
     SetStatusText("Komponente einfügen");
+    Status->Say("");
     const QString target =
-        Dialogs().ChooseFile(this, "VHDL-Datei, in welche eine Komponent eingefügt werden soll",
+        Dialogs().ChooseFile(this, "VHDL-Datei, in welche eine Komponente eingefügt werden soll",
                              PathToQ(WorkingDir_), "", "VHDL-Datei (*.vhd)");
-    if (target.isEmpty()) return;
+    if (target.isEmpty()) return Status->SayCancelled();
     TKomponenteForm form(this);
     form.ListComponents(WorkingDir_, PathFromQ(target));
     Dialogs().ExecModal(&form);
+    if (const auto outcome = form.Outcome())
+        Status->Report(*outcome, form.TargetFile());
+    else
+        Status->SayCancelled();
+    StartView->Refresh();
 }
 void TMainForm::TestbenchClick() {
     WriteTestbenchOf([](const std::string& design, const TStrings& lines) {
@@ -556,7 +538,7 @@ void TMainForm::TestbenchClick() {
 void TMainForm::TestbenchVhdlClick() {
     WriteTestbenchOf([this](const std::string& design, const TStrings& lines) {
         return WriteVhdlTestbench(design, lines,
-                                  [this](const std::string&) { return AskOverwrite(this); });
+                                  [this](const std::string& p) { return AskOverwrite(this, p); });
     });
 }
 
@@ -566,13 +548,19 @@ void TMainForm::WriteTestbenchOf(
     const std::function<TResult<TWritten>(const std::string&, const TStrings&)>& write) {
     ShowEinstellPanel(false);
     SetStatusText("Erzeuge Testbench");
+    Status->SayCancelled();
     const QString chosen = Dialogs().ChooseFile(this, "VHDL-Datei für Testbench auswählen",
                                                 PathToQ(WorkingDir_), "", "VHDL-Datei (*.vhd)");
     if (!chosen.isEmpty()) {
         const std::string design = PathFromQ(chosen);
         TStrings lines;
-        if (!ReportReadFailure(this, design, ReadLines(design, lines)))
-            ShowOutcome(this, write(design, lines));
+        if (ReportReadFailure(this, design, ReadLines(design, lines))) {
+            Status->Say("Nicht gelesen: " + chosen, true);
+        } else {
+            const TResult<TWritten> o = write(design, lines);
+            ShowOutcome(this, o);
+            Status->Report(o);
+        }
     }
     ShowEinstellPanel(false);
 }

@@ -7,15 +7,15 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QStyledItemDelegate>
-#include <QTableWidget>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/commands.h"
 #include "app/folders.h"
 #include "common/strings.h"
+#include "gui/paramgrid.h"
 #include "template/lint.h"
 
 class QAction;
@@ -30,21 +30,8 @@ class QPushButton;
 
 namespace korvalt {
 
-// The parameter grid: column 0 names the declaration, column 1 holds the value.
-// Only digits and Enter can be typed into a value; the range check runs when
-// an edit is committed.
-class TStringGrid : public QTableWidget {
-    Q_OBJECT
-  public:
-    explicit TStringGrid(QWidget* parent);
-    // Commits an open cell editor, as leaving the cell would.
-    void CommitEdit();
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    // Tab and the arrow keys move between the value cells only.
-    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
-};
+class TStartView;
+class TStatusLine;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -62,6 +49,8 @@ class TMainForm : public QMainWindow {
     const std::string& TemplateFile() const { return TemplateFile_; }
     const TStrings& TemplateList() const { return TemplateList_; }
     QString StatusText() const;
+    // What the last command came to, beside the status text.
+    QString Meldung() const;
     void ShowEinstellPanel(bool show);
 
   public slots:
@@ -72,6 +61,8 @@ class TMainForm : public QMainWindow {
     void EinstellungenClick();
     void MooreAutomatClick();
     void MealyAutomatClick();
+    // The state-machine editor of a kind, with a file opened in it when one is named.
+    void OpenAutomat(bool moore, const QString& file = {});
     void Komponente_einfuegenClick();
     void TestbenchClick();
     void TestbenchVhdlClick();
@@ -128,7 +119,8 @@ class TMainForm : public QMainWindow {
     QLabel* PruefungLabel;
     QCheckBox* VorschauCheckBox;
     QPlainTextEdit* VorschauMemo;
-    QLabel* StatusLabel;
+    std::unique_ptr<TStatusLine> Status;
+    TStartView* StartView;
     QMenu* NeuesModul;
 };
 

@@ -56,9 +56,19 @@ std::vector<TParamRow> BuildParamRows(const std::vector<TTemplateDecl>& decls);
 std::size_t LongestDecl(const std::vector<TTemplateDecl>& decls);
 
 // A committed value outside its declaration's range becomes the lower bound;
-// an empty value and a value without range are kept. Returns the corrected
-// text, or nothing when the value stands.
+// an empty value and a value without range are kept. A number beyond the
+// 32-bit range (which would read as 0) is refused: it becomes the lower bound,
+// or the default without a range. Returns the corrected text, or nothing when
+// the value stands.
 std::optional<std::string> CheckValue(std::string_view decl, std::string_view value);
+
+// The same check with its reason for the user (UTF-8): the value, the range
+// and what it became.
+struct TValueCorrection {
+    std::string value;
+    std::string message;
+};
+std::optional<TValueCorrection> CorrectValue(std::string_view decl, std::string_view value);
 
 // The parameters for expansion from the grid rows (name from the shown declaration).
 std::vector<TParam> ParamsFromRows(const std::vector<TParamRow>& rows);

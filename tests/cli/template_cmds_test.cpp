@@ -74,8 +74,15 @@ TEST(CliHelp, ExplainsEveryCommand) {
          p = r.out.find("\n  korvalt-cli ", p + 1))
         ++usages;
     const auto rows = DataRows("cli/commands.txt");
-    EXPECT_EQ(usages, rows.size() + 1); // and --help
-    for (const auto& cmd : rows)
-        EXPECT_NE(r.out.find("\n  korvalt-cli " + cmd[0] + " "), std::string::npos) << cmd[0];
+    EXPECT_EQ(usages, rows.size() + 2); // and the two of --help
+    for (const auto& cmd : rows) {
+        const std::string usage = "  korvalt-cli " + cmd[0] + " ";
+        EXPECT_NE(r.out.find("\n" + usage), std::string::npos) << cmd[0];
+        // "BEFEHL --help" shows that command's part only.
+        const auto own = Cli({cmd[0], "--help"});
+        EXPECT_EQ(own.exitCode, 0) << cmd[0];
+        EXPECT_TRUE(own.out.starts_with(usage) && r.out.find(own.out) != std::string::npos)
+            << own.out;
+    }
     EXPECT_EQ(Cli({"gibtsnicht"}).exitCode, 2);
 }

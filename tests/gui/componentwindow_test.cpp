@@ -7,6 +7,7 @@
 #include "gui/componentwindow.h"
 #include "gui/gui_support.h"
 #include "gui/mainwindow.h"
+#include "gui/recentfiles.h"
 #include "support/testsupport.h"
 
 using namespace korvalt;
@@ -57,6 +58,9 @@ class VhdlFlowTest : public ::testing::Test {
         EXPECT_EQ(dialogs.asked.back().kind, "message");
         EXPECT_TRUE(dialogs.asked.back().text.contains(named));
         EXPECT_FALSE(dialogs.asked.back().text.endsWith(named)); // the system's reason
+        // The status bar says it too.
+        EXPECT_EQ(form->Meldung(),
+                  "Nicht geschrieben: " + dialogs.asked.back().text.section('\n', 0, 0));
     }
 };
 
@@ -102,11 +106,14 @@ TEST_F(VhdlFlowTest, RunnableTestbenchRefusedWrittenAndOverwrittenOnlyWhenAllowe
     EXPECT_TRUE(MatchesExpected(ReadBytes(tb), "vhdl/zaehler_tb.vhd", true));
     WriteBytes(tb, "eigene Arbeit");
     entry->trigger(); // Nein keeps the file
-    EXPECT_EQ(dialogs.asked.back().text, QString::fromUtf8("Datei überschreiben?"));
+    EXPECT_EQ(dialogs.asked.back().text, QString::fromStdString("Datei überschreiben?\n" + tb));
     EXPECT_EQ(ReadBytes(tb), "eigene Arbeit");
+    EXPECT_TRUE(form->Meldung().startsWith("Nicht geschrieben: "));
     entry->trigger();
     EXPECT_TRUE(MatchesExpected(ReadBytes(tb), "vhdl/zaehler_tb.vhd", true));
     EXPECT_EQ(form->StatusText(), "");
+    EXPECT_EQ(form->Meldung(), QString::fromStdString("Geschrieben: " + tb));
+    EXPECT_EQ(GeneratedFiles().value(0), QString::fromStdString(tb));
 }
 
 TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
@@ -114,13 +121,16 @@ TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
     form->Komponente_einfuegenClick();
     ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_EQ(dialogs.asked[0].caption,
-              "VHDL-Datei, in welche eine Komponent eingefügt werden soll");
+              "VHDL-Datei, in welche eine Komponente eingefügt werden soll");
     EXPECT_EQ(form->StatusText(), "Komponente einfügen");
+    EXPECT_EQ(form->Meldung(), "Abgebrochen: keine Datei geschrieben.");
 
     InsertVia(workDir.File("top.vhd"), [](TKomponenteForm* k) {
         QTest::mouseClick(Find<QPushButton>(k, "BeendenBTN"), Qt::LeftButton);
     });
-    EXPECT_EQ(dialogs.asked.back().kind, "modal");
+    EXPECT_EQ(dialogs.asked.back().kind + dialogs.asked.back().caption,
+              QString::fromUtf8("modalKomponente einfügen"));
+    EXPECT_EQ(form->Meldung(), "Abgebrochen: keine Datei geschrieben.");
 
     InsertVia(workDir.File("top.vhd"), [](TKomponenteForm* k) { Choose(k, 0); }); // namenlos.vhd
     EXPECT_TRUE(dialogs.asked.back().text.contains("namenlos.vhd\" steht keine Entity"));
@@ -161,6 +171,7 @@ TEST_F(VhdlFlowTest, InsertionCancelledEndedRefusedUnwritableAndDone) {
         Choose(k, 1);
     });
     EXPECT_TRUE(MatchesExpected(ReadBytes(workDir.File("top.vhd")), "vhdl/top_signale.vhd", true));
+    EXPECT_EQ(form->Meldung(), QString::fromStdString("Geschrieben: " + workDir.File("top.vhd")));
 }
 
 TEST(KomponenteForm, LayoutFollowsTheWindowsSize) {

@@ -2,6 +2,8 @@
 // one QApplication for all tests, and Qt's German texts and the F1 help as
 // the program installs them.
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -13,6 +15,9 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     korvalt::InstallGermanQtTexts();
+    // The user's settings (recent files, "Vorschau") of the tests stay among the tests.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     korvalt::THelpKeyFilter helpKeys;
     app.installEventFilter(&helpKeys);
     return RUN_ALL_TESTS();

@@ -32,11 +32,20 @@ void TFakeDialogs::ShowMessage(QWidget*, const QString& caption, const QString& 
     asked.push_back({"message", caption, text});
 }
 
-QString TFakeDialogs::AskFileName(QWidget* parent, const QString& proposal,
-                                  const std::function<QString(const QString&)>& check) {
+std::optional<QString>
+TFakeDialogs::PromptFileName(QWidget* parent, const QString& proposal,
+                             const std::function<QString(const QString&)>& check) {
     asked.push_back({"filename", "", proposal});
-    if (fileNames.empty()) return TDialogs::AskFileName(parent, proposal, check); // the real prompt
-    return Take(fileNames, "file name");
+    if (fileNames.empty()) return TDialogs::PromptFileName(parent, proposal, check); // the real one
+    const bool left = !fileNames.front().has_value();
+    const QString name = fileNames.front().value_or(QString());
+    fileNames.pop_front();
+    if (left) return std::nullopt;
+    return name;
+}
+
+void TFakeDialogs::OpenExternally(QWidget*, const QString& path) {
+    asked.push_back({"open", "", path});
 }
 
 QString TFakeDialogs::ChooseFolder(QWidget*, const QString& title, const QString& start) {

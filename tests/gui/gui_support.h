@@ -30,7 +30,8 @@ class TFakeDialogs : public TDialogs {
 
     std::deque<bool> yesNo;
     std::deque<TAnswer> yesNoCancel;
-    std::deque<QString> fileNames;    // answers of the file-name prompt
+    // Answers of the file-name prompt; std::nullopt leaves it. None: the real prompt.
+    std::deque<std::optional<QString>> fileNames;
     std::deque<QString> folders;      // answers of the folder chooser ("" cancels)
     std::deque<QString> files;        // answers of the file-open dialog ("" cancels)
     std::deque<QString> saveFiles;    // answers of the file-save dialog ("" cancels)
@@ -46,8 +47,10 @@ class TFakeDialogs : public TDialogs {
     bool AskYesNo(QWidget*, const QString& caption, const QString& text, bool) override;
     TAnswer AskYesNoCancel(QWidget*, const QString& caption, const QString& text) override;
     void ShowMessage(QWidget*, const QString& caption, const QString& text) override;
-    QString AskFileName(QWidget*, const QString& proposal,
-                        const std::function<QString(const QString&)>& check) override;
+    std::optional<QString>
+    PromptFileName(QWidget*, const QString& proposal,
+                   const std::function<QString(const QString&)>& check) override;
+    void OpenExternally(QWidget*, const QString& path) override;
     QString ChooseFolder(QWidget*, const QString& title, const QString& start) override;
     QString ChooseFile(QWidget*, const QString& title, const QString& folder,
                        const QString& fileName, const QString& filter) override;

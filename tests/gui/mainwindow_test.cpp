@@ -107,7 +107,7 @@ TEST_F(MainFormTest, CatalogueTemplateChoiceGridDefaultsAndAbbruch) {
     auto* combo = Get<QComboBox>("SubAuswahlCB");
     EXPECT_TRUE(combo->isVisible());
     EXPECT_FALSE(MenuShown());
-    EXPECT_EQ(form->StatusText(), "Read: zaehler.vhd");
+    EXPECT_EQ(form->StatusText(), "Gelesen: zaehler.vhd");
     EXPECT_EQ(form->TemplateFile(), programDir.File("Template/zaehler.vhd"));
     ASSERT_EQ(combo->count(), 2);
     EXPECT_EQ(combo->itemText(0) + "/" + combo->itemText(combo->currentIndex()),
@@ -169,9 +169,10 @@ TEST_F(MainFormTest, GeneratesTheCounterThroughThePromptAndAsksBeforeOverwriting
         return prompt->result();
     };
     Make();
-    EXPECT_EQ(form->StatusText(), "Fertig");
-    EXPECT_FALSE(Grid()->isVisible());
     const std::string out = workDir.File("zaehler8.VHD");
+    EXPECT_EQ(form->StatusText() + "|" + form->Meldung(),
+              QString::fromStdString("Fertig|Geschrieben: " + out));
+    EXPECT_FALSE(Grid()->isVisible());
     EXPECT_TRUE(MatchesExpected(ReadBytes(out), "template/zaehler8.VHD", false));
 
     // Again: No keeps the file and brings the panel back with the typed values; Yes overwrites.
@@ -181,7 +182,8 @@ TEST_F(MainFormTest, GeneratesTheCounterThroughThePromptAndAsksBeforeOverwriting
     dialogs.fileNames = {"zaehler8", "zaehler8"};
     dialogs.yesNo = {false, true};
     Make();
-    EXPECT_EQ(Last().kind + Last().caption + Last().text, "questionFrageDatei überschreiben?");
+    EXPECT_EQ(Last().kind + Last().caption + Last().text,
+              QString::fromStdString("questionFrageDatei überschreiben?\n" + out));
     EXPECT_TRUE(Grid()->isVisible());
     EXPECT_EQ(Value(0), "9");
     EXPECT_EQ(form->StatusText(), "Erzeuge VHDL-Datei ");
@@ -262,13 +264,26 @@ TEST_F(MainFormTest, ANameGivingNoIdentifierForNAMEIsRefusedByThePrompt) {
         "Der Name \"mein_register-breit\" (der Dateiname bis zum ersten Punkt) ist kein gültiger "
         "VHDL-Bezeichner für |NAME|"));
     EXPECT_EQ(ReadBytes(workDir.File("mein_register.VHD")), "entity mein_register is end;\r\n");
-    // The prompt closed otherwise keeps the proposal, which is refused as well.
-    Choose("mein Register,breit");
-    dialogs.onModal = nullptr;
-    Make();
-    EXPECT_EQ(Last().kind + Last().caption, "messageFehler");
-    EXPECT_TRUE(Grid()->isVisible());
-    EXPECT_FALSE(std::filesystem::exists(workDir.File("mein_register-breit.vhd")));
+    // Leaving the prompt (Escape, the close button, "Abbrechen") writes nothing:
+    // the panel returns with the values typed.
+    for (const char* how : {"escape", "close", "AbbrechenBTN"}) {
+        Choose("mein Register,breit");
+        dialogs.onModal = [&](QDialog* prompt) {
+            if (how == std::string("escape"))
+                QTest::keyClick(prompt->findChild<QLineEdit*>("DateinameEDT"), Qt::Key_Escape);
+            else if (how == std::string("close"))
+                prompt->close();
+            else
+                QTest::mouseClick(prompt->findChild<QPushButton*>(how), Qt::LeftButton);
+            return prompt->result();
+        };
+        const std::size_t asked = dialogs.asked.size();
+        Make();
+        EXPECT_EQ(dialogs.asked.size(), asked + 2) << how; // the prompt only, no message
+        EXPECT_TRUE(Grid()->isVisible()) << how;
+        EXPECT_EQ(form->Meldung(), "Abgebrochen: keine Datei geschrieben.") << how;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(workDir.Path()), {}), 1);
+    }
 }
 
 TEST_F(MainFormTest, WorkingFolderIsReadAtStartAndWrittenAtExit) {
@@ -329,15 +344,12 @@ TEST(Language, StandardButtonsAndTheFileDialogSpeakGerman) {
     EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text().remove('&'), "Abbrechen");
 }
 
-TEST(DateinameForm, LowerCasesTheFileNameOnlyAndClosingOtherwiseKeepsTheProposal) {
+TEST(DateinameForm, LowerCasesTheFileNameOnlyAndEnterAccepts) {
     TDateinameForm prompt;
     prompt.SetFileName("Zaehler.VHD");
     auto* edit = Find<QLineEdit>(&prompt, "DateinameEDT");
     EXPECT_EQ(edit->text() + "|" + prompt.GetFileName(), "zaehler.vhd|zaehler.vhd");
-    prompt.show();
-    QTest::keyClicks(edit, "anders");
-    prompt.reject();
-    EXPECT_EQ(prompt.GetFileName(), "zaehler.vhd");
+    EXPECT_EQ(Find<QPushButton>(&prompt, "AbbrechenBTN")->text(), "Abbrechen");
     // Typing replaces the proposal; Enter acts as the button; "Ä" is no A-Z letter.
     prompt.show();
     edit->selectAll();

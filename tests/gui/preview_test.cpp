@@ -1,7 +1,9 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <filesystem>
+#include <tuple>
 
 #include "gui/gui_support.h"
 #include "gui/help.h"
@@ -70,6 +73,10 @@ class PreviewTest : public ::testing::Test {
 
 TEST_F(PreviewTest, EveryShippedSectionAtItsDefaultsPreviewsTheFileWritten) {
     Open();
+    dialogs.onModal = [](QDialog* prompt) {
+        Find<QPushButton>(prompt, "ErzeugenBTN")->click();
+        return prompt->result();
+    };
     int compared = 0;
     for (int t = 0; t < Templates().size(); ++t) {
         Templates()[t]->trigger();
@@ -78,7 +85,7 @@ TEST_F(PreviewTest, EveryShippedSectionAtItsDefaultsPreviewsTheFileWritten) {
             Templates()[t]->trigger(); // writing hides the panel
             SelectSection(s);
             const QString preview = Preview();
-            Get<QPushButton>("makeHDLBTN")->click(); // the prompt closes with its proposal
+            Get<QPushButton>("makeHDLBTN")->click(); // the prompt accepts its proposal
             const std::string out = workDir.File(Templates()[t]->text().toStdString() + ".vhd");
             EXPECT_EQ(ReadBytes(out), FromQ(QString(preview).replace("\n", "\r\n") + "\r\n"))
                 << out << ", section " << s;
@@ -152,4 +159,88 @@ TEST_F(PreviewTest, FollowsCommittedValuesAndSectionsShowsCheckAndDescriptionAnd
     WriteBytes(programDir.File("Template/kaputt.vhd"), "#A\r\n<\r\nneu\r\n>\r\n");
     Type("5", true);
     EXPECT_EQ(Preview(), "|BREIT| 5");
+}
+
+// The start view stands where the panel is not: the commands with their
+// explanation, the shipped templates (a click opens the panel), the working
+// folder and the files used last; it returns when the panel goes.
+TEST_F(PreviewTest, StartViewOffersTheCommandsTemplatesAndRecentFiles) {
+    QSettings settings(QSettings::UserScope, "Korvalt", "Korvalt");
+    settings.setValue("Automat/ZuletztMoore", QStringList{"/nirgends/ampel.txt"});
+    settings.setValue("Automat/ZuletztMealy", QStringList{});
+    settings.setValue("Erzeugt/Zuletzt", QStringList{});
+    Open();
+    auto* view = Get("StartView");
+    EXPECT_TRUE(view->isVisible());
+    for (const auto& [name, caption, topic] :
+         {std::tuple{"StartMoore", "Moore-&Automat", 1120},
+          {"StartMealy", "&Mealy-Automat", 1130},
+          {"StartTestbench", "&Testbench", 1150},
+          {"StartTestbenchVhdl", "Testbench (VHDL-&2008)", 1180},
+          {"StartKomponente", "&Komponente einfügen", 1140},
+          {"StartEinstellungen", "Einstellungen", 1160}}) {
+        auto* button = Get<QPushButton>(name);
+        EXPECT_EQ(button->text(), QString::fromUtf8(caption));
+        EXPECT_EQ(HelpContextOf(button), topic) << name;
+    }
+    auto* templates = Get<QListWidget>("VorlagenListe");
+    ASSERT_EQ(templates->count(), Templates().size());
+    for (int i = 0; i < templates->count(); ++i)
+        EXPECT_EQ(templates->item(i)->text(), Templates()[i]->text());
+    // Every entry runs its command: here the folder choice, cancelled.
+    dialogs.folders = {QString::fromStdString(workDir.File("neu"))};
+    std::filesystem::create_directory(workDir.File("neu"));
+    Get<QPushButton>("StartEinstellungen")->click();
+    const QString folder = "Arbeitsordner: " + QString::fromStdString(workDir.File("neu/"));
+    EXPECT_EQ(Get<QLabel>("StartOrdnerLabel")->text(), folder);
+    EXPECT_EQ(Get<QLabel>("ArbeitsordnerText")->text(), folder);
+    // The state-machine file opens in the editor of its kind; one gone says so and leaves.
+    auto* automaten = Get<QListWidget>("AutomatenListe");
+    ASSERT_EQ(automaten->count(), 1);
+    EXPECT_TRUE(automaten->item(0)->text().startsWith("Moore: ampel.txt"));
+    emit automaten->itemActivated(automaten->item(0));
+    EXPECT_TRUE(dialogs.asked.back().text.contains("/nirgends/ampel.txt gibt es nicht"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(automaten->count(), 0);
+
+    // A click on a template opens its panel; generating brings the view back
+    // with the file among the generated ones.
+    const QRect first = templates->visualItemRect(templates->item(0));
+    QTest::mouseClick(templates->viewport(), Qt::LeftButton, {}, first.center());
+    EXPECT_TRUE(Get("StringGrid")->isVisible());
+    EXPECT_FALSE(view->isVisible());
+    dialogs.fileNames = {"erzeugt.vhd"};
+    Get<QPushButton>("makeHDLBTN")->click();
+    EXPECT_TRUE(view->isVisible());
+    auto* erzeugt = Get<QListWidget>("ErzeugtListe");
+    ASSERT_EQ(erzeugt->count(), 1);
+    const QString out = QString::fromStdString(workDir.File("neu/erzeugt.vhd"));
+    EXPECT_EQ(erzeugt->item(0)->toolTip(), out);
+    emit erzeugt->itemActivated(erzeugt->item(0));
+    EXPECT_EQ(dialogs.asked.back().kind + dialogs.asked.back().text, "open" + out);
+    QApplication::setActiveWindow(form.get());
+    Get<QPushButton>("StartMoore")->setFocus();
+    QTest::keyClick(Get("StartMoore"), Qt::Key_F1);
+    EXPECT_EQ(THelpWindow::Instance()->CurrentTopic(), "1120");
+}
+
+// A value beyond its range is corrected and a number beyond 32 bits refused;
+// the status bar says which, and the box "Vorschau" stays where it is.
+TEST_F(PreviewTest, GridCorrectionsAreAnnouncedAndVorschauKeepsItsPlace) {
+    Open();
+    Choose(Templates().front()->text());
+    const QString decl = Get<QTableWidget>("StringGrid")->item(0, 0)->text();
+    for (const auto& [typed, said] :
+         {std::pair{"99999999999", "liegt außerhalb von -2147483648..2147483647 (32 Bit) und "
+                                   "wird nicht angenommen"},
+          {"999999", "liegt nicht im Bereich"}}) {
+        Type(typed, true);
+        EXPECT_TRUE(form->Meldung().startsWith(decl.section('[', 0, 0) + ": " + typed + " " +
+                                               QString::fromUtf8(said)))
+            << form->Meldung().toStdString();
+    }
+    auto* box = Get<QCheckBox>("VorschauCheckBox");
+    const QRect place = box->geometry();
+    box->click();
+    EXPECT_EQ(box->geometry(), place);
 }

@@ -19,6 +19,9 @@ TEST(Declarations, AsTheDataFileSays) {
                       c[2] + "|" + c[3] + "|" + c[4]);
         } else {
             EXPECT_EQ(CheckValue(c[1], c[2]).value_or("-"), c.at(3)) << c[1] << " " << c[2];
+            if (c.size() > 4) {
+                EXPECT_EQ(CorrectValue(c[1], c[2])->message, c[4]);
+            }
         }
     }
 }
