@@ -8,6 +8,7 @@
 #include "common/cp1252.h"
 #include "common/textfile.h"
 #include "common/vhdlname.h"
+#include "fsm/cube.h"
 
 namespace korvalt {
 
@@ -241,6 +242,45 @@ std::size_t PatternIndex(const std::string& bits, char letter, TStrings& matrix,
     return it->second;
 }
 
+// A row that earlier rows of its state cover entirely, and the lines of those
+// of them that share an input with it.
+struct TCoveredRow {
+    TRow row;
+    std::vector<int> by;
+};
+
+// Leaves out the rows that can never be taken: among the rows of a state the
+// first matching one wins, so a row whose whole input pattern earlier rows of
+// its state match is dead. Published machines hold such rows; kept, the
+// checks would refuse the whole machine. A row whose covering cannot be
+// decided within the work limit is kept (the checks then judge it).
+std::vector<TCoveredRow>
+LeaveOutCoveredRows(std::vector<TRow>& rows,
+                    const std::unordered_map<std::string, std::size_t>& index,
+                    std::size_t stateCount) {
+    std::vector<std::vector<std::string>> kept(stateCount);
+    std::vector<std::vector<int>> keptLines(stateCount);
+    std::vector<TRow> out;
+    std::vector<TCoveredRow> covered;
+    long long work = CoverWork;
+    std::string input;
+    for (auto& r : rows) {
+        const std::size_t k = index.at(r.cur);
+        if (FindUncovered(r.in, kept[k], input, work) == TCover::Covered) {
+            TCoveredRow c{r, {}};
+            for (std::size_t e = 0; e < kept[k].size(); ++e)
+                if (CubesIntersect(kept[k][e], r.in)) c.by.push_back(keptLines[k][e]);
+            covered.push_back(std::move(c));
+            continue;
+        }
+        kept[k].push_back(r.in);
+        keptLines[k].push_back(r.line);
+        out.push_back(std::move(r));
+    }
+    rows = std::move(out);
+    return covered;
+}
+
 std::string Plural(std::size_t n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
@@ -300,6 +340,7 @@ TKiss2Import Import(std::string_view text, bool moore) {
                                               [](const TRow& r) { return r.next == "*"; });
     const std::vector<TRow> allRows = rows;
     std::erase_if(rows, [](const TRow& r) { return r.next == "*"; });
+    const std::vector<TCoveredRow> covered = LeaveOutCoveredRows(rows, stateIndex, states.size());
 
     std::unordered_map<std::string, std::size_t> inputs, outputs;
     std::vector<std::size_t> rowIn, rowOut;
@@ -357,6 +398,16 @@ TKiss2Import Import(std::string_view text, bool moore) {
             rep.push_back("Der Zustand " + Quoted(states[k]) + " heißt jetzt " + Quoted(names[k]) +
                           ".");
     if (moore) NoteOpenOutputs(allRows, names, stateIndex, rep);
+    for (const auto& c : covered) {
+        std::string by;
+        for (std::size_t i = 0; i < c.by.size(); ++i)
+            by += (i == 0 ? "" : i + 1 == c.by.size() ? " und " : ", ") + std::to_string(c.by[i]);
+        rep.push_back(
+            "Zeile " + std::to_string(c.row.line) + " (Zustand " + Quoted(nameOf(c.row.cur)) +
+            ") wird nie genommen und wurde ausgelassen: " +
+            (c.by.size() == 1 ? "Zeile " + by + " deckt" : "die Zeilen " + by + " decken") +
+            " ihr ganzes Eingangsmuster ab.");
+    }
     // Rows of one state whose input cubes meet but whose results differ.
     std::vector<std::vector<std::size_t>> byState(states.size());
     for (std::size_t k = 0; k < rows.size(); ++k)

@@ -12,7 +12,9 @@
 //                patterns of 0, 1 and - (don't care) of the declared widths.
 // "*" as the current state stands for every state (one row per state, at the
 // row's place); "*" as the next state leaves the transition open: the row is
-// left out and the report counts it.
+// left out and the report counts it. A row whose whole input pattern earlier
+// rows of its state match is never taken (the first matching row wins): it is
+// left out too, and the report names it with the rows that cover it.
 //
 // Names: an input pattern becomes the input "E" + pattern with "-" written
 // "x" (E1x0), an output pattern the output "A" + pattern likewise. A state

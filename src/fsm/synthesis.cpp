@@ -1,6 +1,8 @@
 #include "fsm/synthesis.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 #include "common/cp1252.h"
 #include "fsm/cube.h"
@@ -139,20 +141,36 @@ void MooreOutputs(const TMachine& a, TStrings& out) {
     out.push_back(std::string(12, ' ') + "end if;");
 }
 
+// The rows of each state as the Mealy forms find them: by the state's exact
+// name, in table order (rows of fewer than three fields name no input). One
+// pass, so a large machine is not searched once per state and input.
+std::unordered_map<std::string_view, std::vector<int>> MealyRowsByState(const TMachine& a) {
+    std::unordered_map<std::string_view, std::vector<int>> rows;
+    for (std::size_t i = 0; i < a.Zeilen.size(); ++i)
+        if (a.Zeilen[i].Fields >= 3) rows[a.Zeilen[i].Zustand.Name].push_back(static_cast<int>(i));
+    return rows;
+}
+
 void MealyCases(const TMachine& a, TStrings& out) {
     if (a.Zeilen.empty()) return;
+    const auto byState = MealyRowsByState(a);
     out.push_back(std::string(12, ' ') + "case z is");
     for (const auto& state : a.Zustaende) {
         const std::string& s = state.Written();
         const std::string head = "              when " + s;
         out.push_back(head + " => case x is ");
         const std::string indent(head.size() + 4, ' ');
+        // The first row of the state for each input, as TMachine::MealyRow finds it.
+        std::unordered_map<std::string_view, int> first;
+        if (const auto it = byState.find(s); it != byState.end())
+            for (const int r : it->second)
+                first.try_emplace(a.Zeilen[static_cast<std::size_t>(r)].Bedingung.Name, r);
         for (const auto& input : a.Eingaenge) {
             const std::string& x = input.Written();
-            const int found = a.MealyRow(s, x);
+            const auto found = first.find(x);
             // A pair without a row is left to the "when others" line below.
-            if (found < 0) continue;
-            const TTransition& row = a.Zeilen[static_cast<std::size_t>(found)];
+            if (found == first.end()) continue;
+            const TTransition& row = a.Zeilen[static_cast<std::size_t>(found->second)];
             out.push_back(indent + "  when " + x + " => y <= " + Field(row, row.Ausgang) +
                           "; zn <= " + Field(row, row.Folgezustand) + ";");
         }
@@ -167,15 +185,18 @@ void MealyCases(const TMachine& a, TStrings& out) {
 // must not: each state tests its rows in table order, the first match wins.
 void MealyChains(const TMachine& a, TStrings& out) {
     if (a.Zeilen.empty()) return;
+    const auto byState = MealyRowsByState(a);
+    static const std::vector<int> none;
     out.push_back(std::string(12, ' ') + "case z is");
     for (const auto& state : a.Zustaende) {
         const std::string& s = state.Written();
         const std::string head = "              when " + s + " => ";
         const std::string indent(head.size(), ' ');
         bool first = true;
-        for (const auto& row : a.Zeilen) {
-            // The rows the case form finds for this state: its exact name.
-            if (row.Fields < 3 || row.Zustand.Name != s) continue;
+        // The rows the case form finds for this state: its exact name.
+        const auto it = byState.find(s);
+        for (const int r : it == byState.end() ? none : it->second) {
+            const TTransition& row = a.Zeilen[static_cast<std::size_t>(r)];
             out.push_back((first ? head : indent) + Keyword(first) + " " +
                           InputTest(true, Field(row, row.Bedingung)) +
                           " then y <= " + Field(row, row.Ausgang) +

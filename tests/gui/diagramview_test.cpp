@@ -1,9 +1,11 @@
 #include <QAction>
+#include <QElapsedTimer>
 #include <QGraphicsItem>
 #include <QGraphicsView>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <iostream>
 
 #include "fsm/workspace.h"
 #include "gui/diagramview.h"
@@ -147,4 +149,33 @@ TEST_F(DiagramTabTest, LargeMachinesAreLaidOutByAChildThatCanBeCancelledAndSaveA
     EXPECT_FALSE(View()->Busy());
     ASSERT_FALSE(dialogs.asked.empty());
     EXPECT_EQ(dialogs.asked.back().text, "Datei \u00fcberschreiben?");
+}
+
+// KISS2 machines of benchmark size (218 states with 1,096 rows, 32 states with
+// 1,569 rows) open in the Mealy editor at once and their diagram is laid out
+// and drawn within the time a machine of up to 512 states and 4,096 rows may take.
+TEST_F(DiagramTabTest, Kiss2MachinesOfBenchmarkSizeOpenAndAreDrawnInTime) {
+    for (const char* file : {"gross218.kiss2", "gross32.kiss2"}) {
+        form = std::make_unique<TAutomatForm>();
+        form->Init(dir.Path(), dir.Path(), false);
+        form->resize(700, 500);
+        form->show();
+        dialogs.files = {PathToQ(DataPath(std::string("fsm/kiss2/") + file))};
+        dialogs.onModal = [](QDialog*) { return QDialog::Accepted; };
+        QElapsedTimer timer;
+        timer.start();
+        Find<QAction>(form.get(), "ImportKiss2")->trigger();
+        Find<QAction>(form.get(), "Automatentabelle1")->trigger();
+        const qint64 opened = timer.elapsed();
+        EXPECT_GT(Find<TAutomatGrid>(form.get(), "AutomatGrid")->rowCount(), 1000) << file;
+        EXPECT_LT(opened, 1000) << file;
+        View()->CliPath = KORVALT_CLI;
+        timer.restart();
+        Find<QAction>(form.get(), "Zustandsdiagramm1")->trigger();
+        WaitWhileBusy();
+        const qint64 drawn = timer.elapsed();
+        EXPECT_GT(Items("edge").size(), 200u) << file << View()->Note().toStdString();
+        EXPECT_LT(drawn, 15000) << file;
+        std::cout << file << ": opened in " << opened << " ms, diagram in " << drawn << " ms\n";
+    }
 }
