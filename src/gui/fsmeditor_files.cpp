@@ -151,7 +151,7 @@ bool TAutomatForm::SpeichernUnter1Click() {
     if (chosen.isEmpty()) return false;
     const std::string path = PathFromQ(chosen);
     if (RefuseFolderAsOutput(this, path)) return false;
-    if (FileExists(path) && !AskOverwrite(this)) return false;
+    if (FileExists(path) && !AskOverwrite(this, path)) return false;
     StoreShownView();
     const TResult<> result = SaveWorkspaceFile(Doc_.Automat, path);
     UpdateMenus();
@@ -196,9 +196,10 @@ void TAutomatForm::ErzeugeVHDLDatei1Click() {
     const std::string name = PathFromQ(Dialogs().AskFileName(this, PathToQ(ProposedName(".vhd"))));
     if (name.empty()) return ReportNotWritten("abgebrochen.");
     const std::string path = Doc_.WorkingDir + name;
-    ReportOutcome(path,
-                  WriteStateMachine(ReadMachine(Doc_.Automat), path,
-                                    [this](const std::string&) { return AskOverwrite(this); }));
+    ReportOutcome(
+        path, WriteStateMachine(ReadMachine(Doc_.Automat), path, [this](const std::string& file) {
+            return AskOverwrite(this, file);
+        }));
 }
 
 // A double-click on a row the error window names shows that row in its table.
@@ -226,7 +227,7 @@ void TAutomatForm::TestbenchErzeugen1Click() {
     const std::string path = Doc_.WorkingDir + FolderPart(name) + AutomatTestbenchFileName(entity);
     ReportOutcome(path, WriteStateMachineTestbench(
                             ReadMachine(Doc_.Automat), entity, path,
-                            [this](const std::string&) { return AskOverwrite(this); }));
+                            [this](const std::string& file) { return AskOverwrite(this, file); }));
 }
 
 void TAutomatForm::Simulieren1Click() {

@@ -90,22 +90,25 @@ void TAutomatForm::ExportKiss2Click() {
                               QString::fromUtf8("Der Automat kann nicht als KISS2 "
                                                 "geschrieben werden:\n") +
                                   QString::fromStdString(lines.error));
-        return;
+        return ReportNotWritten("der Automat passt nicht in KISS2.");
     }
     const std::string stem = Doc_.File.empty() ? (Doc_.Automat.Moore ? "moore" : "mealy")
                                                : BaseNameBeforeDot(FileNamePart(Doc_.File));
     const QString chosen =
         Dialogs().ChooseSaveFile(this, "Exportieren (KISS2)", PathToQ(Doc_.WorkingDir),
                                  PathToQ(stem + ".kiss2"), Kiss2Filter);
-    if (chosen.isEmpty()) return;
+    if (chosen.isEmpty()) return ReportNotWritten("abgebrochen.");
     const std::string path = PathFromQ(chosen);
-    if (RefuseFolderAsOutput(this, path)) return;
-    if (FileExists(path) && !AskOverwrite(this)) return;
+    if (RefuseFolderAsOutput(this, path)) return ReportNotWritten("das ist ein Ordner.");
+    if (FileExists(path) && !AskOverwrite(this, path))
+        return ReportNotWritten(
+            QString::fromUtf8("\u201e%1\u201c wurde nicht \u00fcberschrieben.").arg(chosen));
     if (const TResult<> written = SaveLines(path, lines.value); !written) {
         ShowWriteError(this, path, written.error);
-        return;
+        return ReportNotWritten(
+            QString::fromUtf8("\u201e%1\u201c konnte nicht geschrieben werden.").arg(chosen));
     }
-    SetStatusText("Exportiert: " + chosen);
+    ReportWritten(path);
 }
 
 } // namespace korvalt

@@ -28,6 +28,7 @@
 #include "gui/help.h"
 #include "gui/helptopics.h"
 #include "gui/qtext.h"
+#include "gui/recentfiles.h"
 #include "gui/startview.h"
 #include "gui/statusline.h"
 #include "gui/vhdlhighlighter.h"
@@ -503,6 +504,11 @@ void TMainForm::MealyAutomatClick() {
 void TMainForm::OpenAutomat(bool moore, const QString& file) {
     TAutomatForm editor(this);
     editor.Init(DataDir_, WorkingDir_, moore);
+    // What the editor writes shows here too, and joins the generated files.
+    connect(&editor, &TAutomatForm::Geschrieben, this, [this](const QString& path) {
+        Status->Say("Geschrieben: " + path);
+        RememberGeneratedFile(PathFromQ(path));
+    });
     if (file.isEmpty() || editor.OpenFile(file)) Dialogs().ExecModal(&editor);
     // The editor may have saved under a new name or generated files; a file that
     // is gone has left its list. Later, as a click on the view may have come here.

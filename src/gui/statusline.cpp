@@ -54,7 +54,7 @@ bool TStatusLine::Report(const TResult<TWritten>& outcome, const std::string& pa
         Say("Geschrieben: " + QFileInfo(PathToQ(written)).absoluteFilePath());
         if (!written.empty()) RememberGeneratedFile(written);
     } else if (!outcome.error.empty()) {
-        Say("Nicht geschrieben: " + QString::fromLocal8Bit(outcome.error).section('\n', 0, 0),
+        Say("Nicht geschrieben: " + QString::fromStdString(outcome.error).section('\n', 0, 0),
             true);
     } else {
         Say(written.empty() ? QString("Nicht geschrieben: die vorhandene Datei bleibt.")

@@ -148,7 +148,7 @@ TEST_F(GenerateTest, IllegalNamesFoldersAndFailedSavesAreReportedAndOverwritingA
     dialogs.yesNo = {false, true};
     Generate(*form);
     EXPECT_EQ(dialogs.asked.back().caption + dialogs.asked.back().text,
-              "FrageDatei überschreiben?");
+              "FrageDatei überschreiben?\n" + QString::fromStdString(workDir.File("ordner.vhd")));
     EXPECT_EQ(ReadBytes(workDir.File("ordner.vhd")), "mein Entwurf");
     Generate(*form);
     EXPECT_EQ(ReadBytes(workDir.File("ordner.vhd")).substr(0, 13), "library IEEE;");

@@ -107,6 +107,7 @@ TEST_F(SimulierenTest, TestbenchErzeugenWritesEntityTbAndAsksBeforeOverwriting) 
     EXPECT_NE(written.find("entity ampel_tb is\r\n"), std::string::npos);
     WriteBytes(dir.File("ampel_tb.vhd"), "alt");
     Find<QAction>(&form, "TestbenchErzeugen1")->trigger();
-    EXPECT_EQ(dialogs.asked.back().text, "Datei überschreiben?");
+    EXPECT_EQ(dialogs.asked.back().text,
+              "Datei überschreiben?\n" + QString::fromStdString(dir.File("ampel_tb.vhd")));
     EXPECT_EQ(ReadBytes(dir.File("ampel_tb.vhd")), "alt");
 }
