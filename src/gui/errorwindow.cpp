@@ -62,7 +62,8 @@ void TErrorForm::FillErrorReport(const TAutomatReport& report) {
     Memo->setPlainText(lines.join('\n'));
     const int frame = 2 * Memo->frameWidth() +
                       2 * static_cast<int>(Memo->document()->documentMargin()) +
-                      Memo->verticalScrollBar()->sizeHint().width() + 4;
+                      Memo->verticalScrollBar()->sizeHint().width() +
+                      2 * metrics.averageCharWidth(); // the cursor and rounding: no scroll bar
     int wanted = std::max(width(), widest + frame);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         wanted = std::min(wanted, screen->availableGeometry().width());
