@@ -219,7 +219,8 @@ TEST_F(EditorFilesTest, Kiss2ImportShowsTheReportAndExportWritesItBack) {
     };
     dialogs.files = {Q(DataPath("fsm/kiss2/broken/breite.kiss2"))};
     Act("ImportKiss2");
-    EXPECT_TRUE(dialogs.asked.back().text.contains("Zeile ")) << dialogs.asked.back().text.toStdString();
+    EXPECT_TRUE(dialogs.asked.back().text.contains("Zeile "))
+        << dialogs.asked.back().text.toStdString();
     EXPECT_EQ(form->windowTitle(), "Moore - Automat - a.txt");
 
     dialogs.files = {Q(kiss)};
