@@ -26,7 +26,7 @@ AutomatErrors ValidateAutomat(const TMachine& a) {
     if (!HasOneBit(a.Eingaenge)) e |= ErrInputMatrix;
     if (!HasOneBit(a.Ausgaenge)) e |= ErrOutputMatrix;
     for (const auto& row : a.Zeilen)
-        if (!row.Filled) {
+        if (row.Incomplete()) {
             e |= ErrTableIncomplete;
             break;
         }
@@ -259,7 +259,7 @@ TAutomatReport CheckAutomat(const TMachine& a) {
     r.further = CheckVhdlRules(a, &r.furtherRows);
     const std::vector<int> gridRows = GridRows(a);
     for (std::size_t i = 0; i < a.Zeilen.size(); ++i)
-        if (!a.Zeilen[i].Filled)
+        if (a.Zeilen[i].Incomplete())
             r.incomplete.push_back({TPart::Automatentabelle, gridRows[i], a.Zeilen[i].Stored()});
     if (a.Moore)
         for (std::size_t i = 0; i < a.Ausgangszeilen.size(); ++i)

@@ -58,6 +58,9 @@ struct TTransition {
     std::string Stored() const;
     // False for a row without "|" or with an empty Zustand: the grid shows no line for it.
     bool TakesLine() const { return Fields >= 2 && !Zustand.Name.empty(); }
+    // A field is empty, or a row the grid shows lacks fields of its kind ("S0|S1"
+    // in a Moore table): the description is incomplete, nothing can be generated.
+    bool Incomplete() const { return !Filled || (TakesLine() && !Complete); }
 };
 
 // A row of the output table (Moore): a state and the name of its output.
