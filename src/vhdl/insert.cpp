@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "common/ascii.h"
 #include "common/paths.h"
@@ -13,6 +14,82 @@
 namespace korvalt {
 
 namespace {
+
+// A word, or one of ; ( ), of the code (comments, string and character
+// literals left out), with the line it stands on.
+struct TToken {
+    std::string text;
+    std::size_t line;
+};
+
+std::vector<TToken> CodeTokens(const TStrings& lines) {
+    std::vector<TToken> tokens;
+    for (std::size_t l = 0; l < lines.size(); ++l) {
+        const std::string up = CodeUpper(lines[l]);
+        for (std::size_t i = 0; i < up.size();) {
+            const char c = up[i];
+            if (c == '"') { // a string literal ends at the next quote on the line
+                const std::size_t close = up.find('"', i + 1);
+                i = close == std::string::npos ? up.size() : close + 1;
+            } else if (c == '\'' && i + 2 < up.size() && up[i + 2] == '\'' &&
+                       (i == 0 || !IsWordChar(up[i - 1]))) {
+                i += 3; // a character literal such as ';' (not the tick of clk'event)
+            } else if (IsWordChar(c)) {
+                std::size_t e = i;
+                while (e < up.size() && IsWordChar(up[e]))
+                    ++e;
+                tokens.push_back({up.substr(i, e - i), l});
+                i = e;
+            } else {
+                if (c == ';' || c == '(' || c == ')') tokens.push_back({std::string(1, c), l});
+                ++i;
+            }
+        }
+    }
+    return tokens;
+}
+
+// The line of each architecture's own BEGIN. A function or procedure body in
+// the architecture's declarative part has a BEGIN and an END of its own
+// (published RTL often declares a log2 or a parity function there): its
+// BEGIN is not where the statements of the architecture start.
+std::vector<std::size_t> ArchitectureBegins(const TStrings& lines) {
+    const std::vector<TToken> t = CodeTokens(lines);
+    std::vector<std::size_t> begins;
+    bool declarative = false, header = false;
+    int parens = 0;
+    std::vector<bool> bodies; // open subprogram bodies: past their BEGIN
+    auto at = [&t](std::size_t i) { return i < t.size() ? t[i].text : std::string(); };
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const std::string& w = t[i].text;
+        const bool afterEnd = i > 0 && t[i - 1].text == "END";
+        if (!declarative) {
+            if (w == "ARCHITECTURE" && !afterEnd) declarative = true, bodies.clear();
+            continue;
+        }
+        if (w == "(") ++parens;
+        if (w == ")" && parens > 0) --parens;
+        if ((w == "FUNCTION" || w == "PROCEDURE") && !afterEnd) {
+            header = true;
+        } else if (header && w == "IS" && parens == 0) {
+            header = false;
+            if (at(i + 1) != "NEW") bodies.push_back(false); // not an instantiation
+        } else if (header && w == ";" && parens == 0) {
+            header = false; // a declaration without a body
+        } else if (w == "BEGIN") {
+            if (!bodies.empty() && !bodies.back()) {
+                bodies.back() = true;
+            } else if (bodies.empty()) {
+                begins.push_back(t[i].line);
+                declarative = false;
+            }
+        } else if (w == "END" && !bodies.empty() && bodies.back()) {
+            const std::string next = at(i + 1);
+            if (next != "IF" && next != "LOOP" && next != "CASE") bodies.pop_back();
+        }
+    }
+    return begins;
+}
 
 // Names the target declares, upper-cased: its entity's ports and generics and
 // the signals and constants of its architectures' declarative parts.
@@ -25,13 +102,15 @@ std::set<std::string> DeclaredNames(const TStrings& targetLines) {
         names.insert(UpperCase(g.name));
     std::string code;
     bool declarative = false;
-    for (const std::string& line : targetLines) {
-        const std::string up = CodeUpper(line);
+    const std::vector<std::size_t> begins = ArchitectureBegins(targetLines);
+    for (std::size_t l = 0; l < targetLines.size(); ++l) {
+        const std::string up = CodeUpper(targetLines[l]);
         if (HasWord(up, "ARCHITECTURE") && !FirstWordIs(up, "END")) declarative = true;
         if (!declarative) continue;
-        const std::size_t begin = FindWord(up, "BEGIN");
+        const bool archBegin = std::find(begins.begin(), begins.end(), l) != begins.end();
+        const std::size_t begin = archBegin ? FindWord(up, "BEGIN") : std::string::npos;
         code += up.substr(0, begin) + " ";
-        if (begin != std::string::npos) declarative = false;
+        if (archBegin) declarative = false;
     }
     for (std::size_t start = 0, semi = code.find(';'); semi != std::string::npos;
          start = semi + 1, semi = code.find(';', start)) {
@@ -105,14 +184,36 @@ std::string InstanceLabel(const TStrings& targetLines) {
         if (!used.count(base + "_" + std::to_string(k))) return "map_XXX_" + std::to_string(k);
 }
 
+// Whether the target declares a component of this name already (an earlier
+// insertion of the same design): a second declaration, configuration line and
+// placeholder function would not analyse, so only the instance is added then.
+bool DeclaresComponent(const TStrings& targetLines, const std::string& name) {
+    const std::string wanted = UpperCase(name);
+    for (const std::string& line : targetLines) {
+        const std::string up = CodeUpper(line);
+        for (std::size_t at = FindWord(up, "COMPONENT"); at != std::string::npos;
+             at = FindWord(up, "COMPONENT", at + 9)) {
+            std::size_t b = at + 9;
+            while (b < up.size() && (up[b] == ' ' || up[b] == '\t'))
+                ++b;
+            std::size_t e = b;
+            while (e < up.size() && IsWordChar(up[e]))
+                ++e;
+            if (up.compare(b, e - b, wanted) == 0 && e - b == wanted.size()) return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLines,
                        bool withComments, bool withSignals) {
     const TEntity component = ScanEntity(componentLines);
-    const std::string config = ConfigLine(component, 0);
-    TStrings decl = ComponentDecl(component, 0);
-    const TStrings functions = PlaceholderFunctions(component, 0);
+    const bool again = DeclaresComponent(targetLines, component.name);
+    const std::string config = again ? "" : ConfigLine(component, 0);
+    TStrings decl = again ? TStrings{} : ComponentDecl(component, 0);
+    const TStrings functions = again ? TStrings{} : PlaceholderFunctions(component, 0);
     decl.insert(decl.end(), functions.begin(), functions.end());
     TStrings byValue;
     if (withSignals) {
@@ -125,9 +226,14 @@ TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLin
     TStrings out;
     out.reserve(targetLines.size() + decl.size() + instance.size() + 4);
     bool configPending = true, archOpen = false, declPending = false, bodySeen = false;
-    for (const std::string& line : targetLines) {
+    // Without an architecture the configuration line goes before the first BEGIN.
+    const std::vector<std::size_t> begins = ArchitectureBegins(targetLines);
+    for (std::size_t l = 0; l < targetLines.size(); ++l) {
+        const std::string& line = targetLines[l];
         const std::string up = CodeUpper(line);
-        const bool hasBegin = HasWord(up, "BEGIN");
+        const bool hasBegin = begins.empty()
+                                  ? HasWord(up, "BEGIN")
+                                  : std::find(begins.begin(), begins.end(), l) != begins.end();
         if (configPending && hasBegin) {
             configPending = false;
             if (!config.empty()) out.insert(out.end(), {config, ""});
@@ -137,8 +243,10 @@ TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLin
         if (HasWord(up, "ARCHITECTURE") && !FirstWordIs(up, "END")) archOpen = declPending = true;
         if (!archOpen) continue;
         if (declPending) {
-            out.insert(out.end(), decl.begin(), decl.end());
-            out.push_back("");
+            if (!decl.empty()) {
+                out.insert(out.end(), decl.begin(), decl.end());
+                out.push_back("");
+            }
             declPending = false;
         }
         if (hasBegin) {
