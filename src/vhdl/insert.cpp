@@ -92,14 +92,18 @@ std::vector<std::size_t> ArchitectureBegins(const TStrings& lines) {
 }
 
 // Names the target declares, upper-cased: its entity's ports and generics and
-// the signals and constants of its architectures' declarative parts.
-std::set<std::string> DeclaredNames(const TStrings& targetLines) {
+// the signals and constants of its architectures' declarative parts. values
+// learns those that stand for a value (generics and constants), which a
+// generic map may name; a port or signal it may not.
+std::set<std::string> DeclaredNames(const TStrings& targetLines, std::set<std::string>& values) {
     std::set<std::string> names;
     const TEntity target = ScanEntity(targetLines);
     for (const TPort& p : target.ports)
         names.insert(UpperCase(p.name));
-    for (const auto& g : target.generics)
+    for (const auto& g : target.generics) {
         names.insert(UpperCase(g.name));
+        values.insert(UpperCase(g.name));
+    }
     std::string code;
     bool declarative = false;
     const std::vector<std::size_t> begins = ArchitectureBegins(targetLines);
@@ -119,7 +123,8 @@ std::set<std::string> DeclaredNames(const TStrings& targetLines) {
         if (colon == std::string::npos) continue;
         statement = statement.substr(0, colon);
         std::size_t word = FindWord(statement, "SIGNAL"), length = 6;
-        if (word == std::string::npos) word = FindWord(statement, "CONSTANT"), length = 8;
+        const bool constant = word == std::string::npos;
+        if (constant) word = FindWord(statement, "CONSTANT"), length = 8;
         if (word == std::string::npos) continue;
         statement.remove_prefix(word + length);
         for (std::size_t b = 0; b <= statement.size();) {
@@ -129,6 +134,7 @@ std::set<std::string> DeclaredNames(const TStrings& targetLines) {
             for (char& c : name)
                 if (c == '\t') c = ' ';
             names.insert(TrimBlanks(name));
+            if (constant) values.insert(TrimBlanks(name));
             b = comma + 1;
         }
     }
@@ -137,16 +143,19 @@ std::set<std::string> DeclaredNames(const TStrings& targetLines) {
 
 // A constant per generic and a signal per port that the target does not declare.
 // A generic named like the component or one of its ports gets no constant (the
-// name would be declared twice): its name goes to byValue, and the instance
-// associates it with its value.
-TStrings Declarations(const TEntity& component, std::set<std::string> declared, TStrings& byValue) {
+// name would be declared twice), nor one named like a port or signal of the
+// target (a generic map cannot name a signal): its name goes to byValue, and
+// the instance associates it with its value.
+TStrings Declarations(const TEntity& component, std::set<std::string> declared,
+                      const std::set<std::string>& values, TStrings& byValue) {
     TStrings out;
     std::set<std::string> taken{UpperCase(component.name)};
     for (const TPort& p : component.ports)
         taken.insert(UpperCase(p.name));
     for (const TGeneric& g : component.generics)
-        if (taken.count(UpperCase(g.name)) && !declared.count(UpperCase(g.name)))
-            byValue.push_back(UpperCase(g.name));
+        if (const std::string up = UpperCase(g.name);
+            declared.count(up) ? !values.count(up) : taken.count(up) > 0)
+            byValue.push_back(up);
         else if (declared.insert(UpperCase(g.name)).second)
             out.push_back("constant " + g.name + " : " + g.type + " := " + GenericValue(g) + ";" +
                           (g.value.empty() ? " -- Wert muss gesetzt werden" : ""));
@@ -217,7 +226,9 @@ TStrings InsertedLines(const TStrings& componentLines, const TStrings& targetLin
     decl.insert(decl.end(), functions.begin(), functions.end());
     TStrings byValue;
     if (withSignals) {
-        const TStrings more = Declarations(component, DeclaredNames(targetLines), byValue);
+        std::set<std::string> values;
+        const std::set<std::string> declared = DeclaredNames(targetLines, values);
+        const TStrings more = Declarations(component, declared, values, byValue);
         decl.insert(decl.end(), more.begin(), more.end());
     }
     const TStrings instance =

@@ -103,3 +103,21 @@ TEST(ListComponents, VhdFilesInAnyCaseSortedWithoutTheTargetsName) {
               (TStrings{"Alpha.VHD", "beta.Vhd", "zeta.vhd"}));
     EXPECT_EQ(ListComponents(dir.File("fehlt/"), "t.vhd"), TStrings{});
 }
+
+// With signals, a generic's actual is the target's constant or generic of that
+// name, else a new constant; a port or signal of that name is no value, so the
+// generic gets its value instead.
+TEST(InsertComponent, GenericsNamedLikeTargetSignalsArePassedByValue) {
+    const TStrings g{"entity g is", "  generic(W : integer := 4; N : integer := 2);",
+                     "  port(a : in bit);", "end g;"};
+    const TStrings target{"architecture a of t is", "  signal w : bit;",
+                          "  constant n : integer := 8;", "begin", "end a;"};
+    const TStrings out = InsertedLines(g, target, false, true);
+    std::string text;
+    for (const auto& line : out)
+        text += line + "\n";
+    EXPECT_EQ(text.find("constant W"), std::string::npos) << text;
+    EXPECT_EQ(text.find("constant N"), std::string::npos) << text;
+    EXPECT_NE(text.find("W => 4"), std::string::npos) << text;
+    EXPECT_NE(text.find("N => N"), std::string::npos) << text;
+}
