@@ -117,6 +117,24 @@ TStrings VhdlTestbenchLines(const TEntity& design, const TStrings& context) {
     out.push_back("-- Reset: " + (r ? r.name + ", aktiv " + (r.high ? "'1', " : "'0', ") +
                                           kinds[static_cast<int>(design.resetKind)]
                                     : std::string("keiner erkannt")));
+    // A design with a second reset (an asynchronous one and a synchronous
+    // srst_n) would stay in that reset if it were held at '0' like the other
+    // inputs: every input named like a reset is pulsed with the first.
+    std::vector<TSignalRef> resets;
+    if (r) resets.push_back(r);
+    for (const TPort& p : design.ports) {
+        bool high = true;
+        bool known = SameText(p.name, c.name);
+        for (const auto& k : resets)
+            known = known || SameText(p.name, k.name);
+        bool guessed = false;
+        if (r && !known && IsInput(p) && NamedLikeReset(p.name, high) &&
+            InitialValue(SignalType(p.type, guessed)) == " := '0'") {
+            resets.push_back({p.name, p.name, high});
+            out.push_back("-- Weiterer Reset: " + p.name + ", aktiv " + (high ? "'1'" : "'0'") +
+                          ", nach dem Namen, zusammen mit " + r.name);
+        }
+    }
     out.insert(out.end(), context.begin(), context.end());
     out.insert(out.end(), {"", "entity " + e + "_tb is", "end entity " + e + "_tb;", "",
                            "architecture sim of " + e + "_tb is",
@@ -175,11 +193,13 @@ TStrings VhdlTestbenchLines(const TEntity& design, const TStrings& context) {
                                "      wait for tb_periode / 2;", "   end process tb_takt;"});
     }
     if (!reset.empty()) {
-        out.insert(out.end(), {"", "   tb_reset : process", "   begin",
-                               "      " + reset + " <= " + level(r, true) + ";",
-                               "      wait for 3 * tb_periode;",
-                               "      " + reset + " <= " + level(r, false) + ";", "      wait;",
-                               "   end process tb_reset;"});
+        out.insert(out.end(), {"", "   tb_reset : process", "   begin"});
+        for (const auto& k : resets)
+            out.push_back("      " + k.name + " <= " + level(k, true) + ";");
+        out.push_back("      wait for 3 * tb_periode;");
+        for (const auto& k : resets)
+            out.push_back("      " + k.name + " <= " + level(k, false) + ";");
+        out.insert(out.end(), {"      wait;", "   end process tb_reset;"});
     }
     out.insert(out.end(),
                {"", "   tb_stimuli : process", "   begin",

@@ -56,15 +56,15 @@ TEST(VhdlCorpusGhdl, InsertionsAnalyseAndTestbenchesRunToTheirEnd) {
                              "entity top is\nend top;\narchitecture rtl of top is\n";
     int checked = 0;
     for (const char* seed : {"counter", "bus_if", "shifter", "params_only", "leaf_tb", "sender",
-                             "mixer", "splitter", "core", "syncblk", "leafent"}) {
+                             "mixer", "splitter", "core", "syncblk", "leafent", "tworesets"}) {
         const std::string text = ReadBytes(Corpus(std::string(seed) + ".vhd"));
         std::smatch m;
         std::regex_search(text, m, std::regex("-- pruefe:(.*)\n-- ziel:(.*)\n"));
         std::istringstream watched(m[1].str());
         // The clock and the reset ("-" for none; "name:0" for a reset whose level
         // its name gives), and a file of the design's that comes after it.
-        std::string clock, reset, more;
-        watched >> clock >> reset;
+        std::string clock, reset, second, more;
+        watched >> clock >> reset >> second;
         std::smatch after;
         if (std::regex_search(text, after, std::regex("-- dazu: (\\S+)"))) more = after[1];
         for (int v = 0; v < 4; ++v) {
@@ -113,8 +113,11 @@ TEST(VhdlCorpusGhdl, InsertionsAnalyseAndTestbenchesRunToTheirEnd) {
                 const std::string wave = waves[named ? reset.substr(0, reset.size() - 2) : reset];
                 EXPECT_EQ(wave, v % 2 && !named ? "10" : "01") << ReadBytes(tb);
             }
+            if (!second.empty()) { // a second reset, active low by its name, pulsed with the first
+                EXPECT_EQ(waves[second.substr(0, second.size() - 2)], "01") << ReadBytes(tb);
+            }
             ++checked;
         }
     }
-    EXPECT_EQ(checked, 44);
+    EXPECT_EQ(checked, 48);
 }
