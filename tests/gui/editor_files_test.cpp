@@ -39,6 +39,16 @@ class EditorFilesTest : public ::testing::Test {
         Act("Automatentabelle1");
     }
     static QString Q(const std::string& s) { return QString::fromStdString(s); }
+    // States z0 ... z(n-1), each row leading to the next, around the ring.
+    static TAutomat Ring(int n) {
+        TAutomat a;
+        for (int i = 0; i < n; ++i) {
+            a.Zustandsmatrix.push_back("z" + std::to_string(i) + "|");
+            a.Automatentabelle.push_back("z" + std::to_string(i) + "|z" +
+                                         std::to_string((i + 1) % n) + "|");
+        }
+        return a;
+    }
     void Act(const char* name) { Find<QAction>(form.get(), name)->trigger(); }
     TAutomatGrid* Grid() { return Find<TAutomatGrid>(form.get(), "AutomatGrid"); }
     std::string Cell(int col, int row) { return Grid()->Table().Cell(col, row); }
@@ -165,12 +175,7 @@ TEST_F(EditorFilesTest, CommandsProposeTheEditedFilesNameAndSayWhatTheyWrote) {
 
 // The filter shows the first matching row; a row inserted under it stays until the filter changes.
 TEST_F(EditorFilesTest, FilterScrollsToTheFirstMatchAndKeepsInsertedRowsInView) {
-    TAutomat a;
-    for (int i = 0; i < 200; ++i) {
-        a.Zustandsmatrix.push_back("z" + std::to_string(i) + "|");
-        a.Automatentabelle.push_back("z" + std::to_string(i) + "|z" +
-                                     std::to_string((i + 1) % 200) + "|");
-    }
+    const TAutomat a = Ring(200);
     OpenWith(CrLf(WorkspaceLines(a)));
     form->resize(582, 641);
     Grid()->scrollToBottom();
@@ -193,12 +198,7 @@ TEST_F(EditorFilesTest, FilterScrollsToTheFirstMatchAndKeepsInsertedRowsInView) 
 
 // 256 states: the table opens and the filter narrows it without a visible delay.
 TEST_F(EditorFilesTest, BigMachineOpensAndFiltersAtOnce) {
-    TAutomat a;
-    for (int i = 0; i < 256; ++i) {
-        a.Zustandsmatrix.push_back("z" + std::to_string(i) + "|");
-        a.Automatentabelle.push_back("z" + std::to_string(i) + "|z" +
-                                     std::to_string((i + 1) % 256) + "|");
-    }
+    const TAutomat a = Ring(256);
     QElapsedTimer timer;
     timer.start();
     OpenWith(CrLf(WorkspaceLines(a)));
