@@ -141,6 +141,8 @@ class TAutomatForm : public QDialog {
     void ShowGridTable(const CellTable& table);
     void ApplyFilter();
     void GridEdited();
+    // Writes the description to path; false (the user was told why) when that fails.
+    bool SaveTo(const std::string& path);
     // Saves the work and runs the checks; false (error window shown) when one fails.
     bool SaveAndCheck();
     // Says in the status bar what a command that writes a file did: the full

@@ -82,10 +82,12 @@ void TAutomatForm::aktuelleArbeit1Click() {
 bool TAutomatForm::Speichern1Click() {
     StoreShownView();
     const std::string path = Doc_.SavePath();
-    if (Doc_.UnsavedNew && WorkspaceFileDiffers(Doc_.Automat, path) &&
-        !Dialogs().AskYesNo(
-            this, "Frage", QString::fromUtf8("Datei \u00fcberschreiben?\n") + PathToQ(path), false))
+    if (Doc_.UnsavedNew && WorkspaceFileDiffers(Doc_.Automat, path) && !AskOverwrite(this, path))
         return false;
+    return SaveTo(path);
+}
+
+bool TAutomatForm::SaveTo(const std::string& path) {
     const TResult<> result = SaveWorkspaceFile(Doc_.Automat, path);
     UpdateMenus();
     if (!result) {
@@ -153,15 +155,8 @@ bool TAutomatForm::SpeichernUnter1Click() {
     if (RefuseFolderAsOutput(this, path)) return false;
     if (FileExists(path) && !AskOverwrite(this, path)) return false;
     StoreShownView();
-    const TResult<> result = SaveWorkspaceFile(Doc_.Automat, path);
-    UpdateMenus();
-    if (!result) {
-        ShowWriteError(this, path, result.error);
-        return false;
-    }
+    if (!SaveTo(path)) return false;
     Doc_.File = path;
-    Doc_.Modified = false;
-    Doc_.UnsavedNew = false;
     RememberFile(path);
     UpdateCaption();
     return true;
