@@ -1,26 +1,11 @@
 #include "gui/fsmdocument.h"
 
-#include <QSettings>
-
 #include "common/paths.h"
 #include "fsm/workspace.h"
 #include "gui/qtext.h"
+#include "gui/recentfiles.h"
 
 namespace korvalt {
-
-namespace {
-
-constexpr int RecentCount = 5;
-
-QSettings UserSettings() {
-    return QSettings(QSettings::UserScope, "Korvalt", "Korvalt");
-}
-
-QString RecentKey(bool moore) {
-    return moore ? "Automat/ZuletztMoore" : "Automat/ZuletztMealy";
-}
-
-} // namespace
 
 std::string TAutomatDocument::SavePath() const {
     return File.empty() ? ProgramDir + WorkspaceFileName(Automat.Moore) : File;
@@ -33,22 +18,15 @@ QString TAutomatDocument::Caption() const {
 }
 
 QStringList TAutomatDocument::RecentFiles() const {
-    return UserSettings().value(RecentKey(Automat.Moore)).toStringList();
+    return RecentAutomatFiles(Automat.Moore);
 }
 
 void TAutomatDocument::Remember(const std::string& path) {
-    QStringList recent = RecentFiles();
-    recent.removeAll(PathToQ(path));
-    recent.prepend(PathToQ(path));
-    while (recent.size() > RecentCount)
-        recent.removeLast();
-    UserSettings().setValue(RecentKey(Automat.Moore), recent);
+    RememberAutomatFile(Automat.Moore, path);
 }
 
 void TAutomatDocument::Forget(const QString& path) {
-    QStringList recent = RecentFiles();
-    recent.removeAll(path);
-    UserSettings().setValue(RecentKey(Automat.Moore), recent);
+    ForgetAutomatFile(Automat.Moore, path);
 }
 
 } // namespace korvalt

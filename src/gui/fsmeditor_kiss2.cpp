@@ -92,11 +92,9 @@ void TAutomatForm::ExportKiss2Click() {
                                   QString::fromStdString(lines.error));
         return ReportNotWritten("der Automat passt nicht in KISS2.");
     }
-    const std::string stem = Doc_.File.empty() ? (Doc_.Automat.Moore ? "moore" : "mealy")
-                                               : BaseNameBeforeDot(FileNamePart(Doc_.File));
     const QString chosen =
         Dialogs().ChooseSaveFile(this, "Exportieren (KISS2)", PathToQ(Doc_.WorkingDir),
-                                 PathToQ(stem + ".kiss2"), Kiss2Filter);
+                                 PathToQ(ProposedName(".kiss2")), Kiss2Filter);
     if (chosen.isEmpty()) return ReportNotWritten("abgebrochen.");
     const std::string path = PathFromQ(chosen);
     if (RefuseFolderAsOutput(this, path)) return ReportNotWritten("das ist ein Ordner.");

@@ -15,5 +15,10 @@ void RememberGeneratedFile(const std::string& path);
 QStringList GeneratedFiles();
 // The state-machine files of one kind used last, the latest first.
 QStringList RecentAutomatFiles(bool moore);
+// Puts a state-machine file opened or saved under a name first among those of
+// its kind (at most five are kept).
+void RememberAutomatFile(bool moore, const std::string& path);
+// Drops a state-machine file that no longer exists from its kind's list.
+void ForgetAutomatFile(bool moore, const QString& path);
 
 } // namespace korvalt
