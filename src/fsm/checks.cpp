@@ -18,6 +18,26 @@ bool HasOneBit(const std::vector<TNamed>& matrix) {
     return false;
 }
 
+bool DeclaredByGeneratedFile(std::string_view upper) {
+    static const std::unordered_set<std::string_view> names = {
+        "CLK",    "RST",        "X",    "Y",         "Z",
+        "ZN",     "ZX",         "YX",   "ZUSTAND",   "PSYNC",
+        "PASYNC", "BEHAVIORAL", "IEEE", "STD_LOGIC", "STD_LOGIC_VECTOR"};
+    return names.count(upper) > 0;
+}
+
+bool NamesLibraryOrPackage(std::string_view upper) {
+    static const std::unordered_set<std::string_view> names = {"IEEE",
+                                                               "STD",
+                                                               "WORK",
+                                                               "STD_LOGIC",
+                                                               "STD_LOGIC_VECTOR",
+                                                               "STD_LOGIC_1164",
+                                                               "STD_LOGIC_ARITH",
+                                                               "STD_LOGIC_UNSIGNED"};
+    return names.count(upper) > 0;
+}
+
 AutomatErrors ValidateAutomat(const TMachine& a) {
     AutomatErrors e = 0;
     if (a.Eingaenge.empty()) e |= ErrNoInputs;
@@ -40,12 +60,6 @@ AutomatErrors ValidateAutomat(const TMachine& a) {
 }
 
 namespace {
-
-// Names the generated file declares or uses itself.
-const std::unordered_set<std::string> GeneratedNames = {
-    "CLK",    "RST",        "X",    "Y",         "Z",
-    "ZN",     "ZX",         "YX",   "ZUSTAND",   "PSYNC",
-    "PASYNC", "BEHAVIORAL", "IEEE", "STD_LOGIC", "STD_LOGIC_VECTOR"};
 
 // A name or pattern from the description (file text) within German quotes.
 std::string Quoted(const std::string& cp1252) {
@@ -72,7 +86,7 @@ void CheckIdentifiers(const TMachine& a, TStrings& out) {
                 out.push_back(kind.noun + Quoted(name) +
                               " ist kein gültiger VHDL-Bezeichner (ein Buchstabe zuerst, dann "
                               "Buchstaben, Ziffern und einzelne _, nicht am Ende)!");
-            else if (GeneratedNames.count(upper))
+            else if (DeclaredByGeneratedFile(upper))
                 out.push_back(kind.noun + Quoted(name) +
                               " trägt einen Namen, den der erzeugte VHDL-Code selbst verwendet!");
             else if (!seen.insert(upper).second)
@@ -239,11 +253,7 @@ TStrings CheckVhdlRules(const TMachine& a) {
 
 std::string EntityNameProblem(std::string_view entity) {
     // An entity of one of these names hides the library or type its own header and ports name.
-    // clang-format off
-    static const std::unordered_set<std::string> usedByTheFile = {"IEEE", "STD", "WORK",
-        "STD_LOGIC", "STD_LOGIC_VECTOR", "STD_LOGIC_1164", "STD_LOGIC_ARITH", "STD_LOGIC_UNSIGNED"};
-    // clang-format on
-    if (usedByTheFile.count(UpperCase(entity)))
+    if (NamesLibraryOrPackage(UpperCase(entity)))
         return "Die Entity " + Quoted(std::string(entity)) +
                " trägt einen Namen, den der erzeugte VHDL-Code selbst verwendet!";
     if (IsVhdlIdentifier(entity)) return {};

@@ -34,6 +34,11 @@ enum : AutomatErrors {
 
 // True when some entry's bit pattern holds a "1" or a don't-care bit (a possible 1).
 bool HasOneBit(const std::vector<TNamed>& matrix);
+// Names (upper case) the generated file declares or uses itself: no input,
+// output or state may take them.
+bool DeclaredByGeneratedFile(std::string_view upper);
+// Library, package and type names (upper case) the generated file's header names.
+bool NamesLibraryOrPackage(std::string_view upper);
 // The seven fixed checks; 0 when all pass.
 AutomatErrors ValidateAutomat(const TMachine& a);
 

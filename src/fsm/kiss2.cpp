@@ -8,6 +8,7 @@
 #include "common/cp1252.h"
 #include "common/textfile.h"
 #include "common/vhdlname.h"
+#include "fsm/checks.h"
 #include "fsm/cube.h"
 
 namespace korvalt {
@@ -69,22 +70,10 @@ std::string PatternName(char letter, std::string bits) {
     return letter + bits;
 }
 
-// Two cubes share an input unless some bit is 0 in one and 1 in the other.
-bool Intersect(const std::string& a, const std::string& b) {
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != '-' && b[i] != '-' && a[i] != b[i]) return false;
-    return true;
-}
-
-// Names the generated VHDL file uses itself (upper case): a state may not take them.
+// Names the generated VHDL file uses itself (upper case): a state may not take
+// them, nor the package the file names for its don't-care comparisons.
 bool UsedByTheFile(const std::string& upper) {
-    // clang-format off
-    static const std::unordered_set<std::string> names = {"X", "Y", "Z", "ZN", "ZX", "YX", "CLK",
-        "RST", "ZUSTAND", "PSYNC", "PASYNC", "BEHAVIORAL", "IEEE", "STD", "WORK", "STD_LOGIC",
-        "STD_LOGIC_VECTOR", "STD_LOGIC_1164", "STD_LOGIC_ARITH", "STD_LOGIC_UNSIGNED",
-        "NUMERIC_STD"};
-    // clang-format on
-    return names.count(upper) > 0;
+    return DeclaredByGeneratedFile(upper) || NamesLibraryOrPackage(upper) || upper == "NUMERIC_STD";
 }
 
 struct TRow {
@@ -419,7 +408,7 @@ TKiss2Import Import(std::string_view text, bool moore) {
                 const TRow& r1 = rows[list[x]];
                 const TRow& r2 = rows[list[y]];
                 const bool same = r1.next == r2.next && (moore || r1.out == r2.out);
-                if (same || !Intersect(r1.in, r2.in)) continue;
+                if (same || !CubesIntersect(r1.in, r2.in)) continue;
                 rep.push_back("Die Zeilen " + std::to_string(r1.line) + " und " +
                               std::to_string(r2.line) + " (Zustand " + Quoted(names[s]) +
                               ") überschneiden sich mit verschiedenem Ergebnis; wo beide "
