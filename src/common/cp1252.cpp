@@ -83,4 +83,8 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+std::string QuotedForMessage(std::string_view cp1252) {
+    return "\u201e" + Cp1252ToUtf8(cp1252) + "\u201c";
+}
+
 } // namespace korvalt

@@ -12,6 +12,8 @@
 namespace korvalt {
 
 std::string Cp1252ToUtf8(std::string_view bytes);
+// File text for a message (UTF-8) within German quotes: „text“.
+std::string QuotedForMessage(std::string_view cp1252);
 // Characters Windows-1252 cannot hold become "?"; invalid UTF-8 bytes too.
 std::string Utf8ToCp1252(std::string_view utf8);
 

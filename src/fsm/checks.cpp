@@ -61,11 +61,6 @@ AutomatErrors ValidateAutomat(const TMachine& a) {
 
 namespace {
 
-// A name or pattern from the description (file text) within German quotes.
-std::string Quoted(const std::string& cp1252) {
-    return "„" + Cp1252ToUtf8(cp1252) + "“";
-}
-
 struct TKind {
     const std::vector<TNamed>* list;
     const char* noun; // "Der Eingang ", ...
@@ -81,16 +76,17 @@ void CheckIdentifiers(const TMachine& a, TStrings& out) {
             const std::string& name = entry.Written();
             const std::string upper = UpperCase(name);
             if (IsVhdlReservedWord(name))
-                out.push_back(kind.noun + Quoted(name) + " ist ein reserviertes Wort von VHDL!");
+                out.push_back(kind.noun + QuotedForMessage(name) +
+                              " ist ein reserviertes Wort von VHDL!");
             else if (!IsVhdlIdentifier(name))
-                out.push_back(kind.noun + Quoted(name) +
+                out.push_back(kind.noun + QuotedForMessage(name) +
                               " ist kein gültiger VHDL-Bezeichner (ein Buchstabe zuerst, dann "
                               "Buchstaben, Ziffern und einzelne _, nicht am Ende)!");
             else if (DeclaredByGeneratedFile(upper))
-                out.push_back(kind.noun + Quoted(name) +
+                out.push_back(kind.noun + QuotedForMessage(name) +
                               " trägt einen Namen, den der erzeugte VHDL-Code selbst verwendet!");
             else if (!seen.insert(upper).second)
-                out.push_back("Der Name " + Quoted(name) +
+                out.push_back("Der Name " + QuotedForMessage(name) +
                               " wird mehrfach verwendet (Eingänge, Ausgänge und Zustände "
                               "brauchen verschiedene Namen, auch ohne Rücksicht auf Groß- und "
                               "Kleinschreibung)!");
@@ -107,12 +103,14 @@ void CheckPatterns(const std::vector<TNamed>& list, std::size_t width, const cha
         if (bits.empty()) continue;
         if (bits.find_first_not_of(dontCare ? "01-" : "01") != std::string::npos)
             out.push_back(
-                "Das Bitmuster " + Quoted(bits) + " " + nounGenitive + Quoted(entry.Written()) +
+                "Das Bitmuster " + QuotedForMessage(bits) + " " + nounGenitive +
+                QuotedForMessage(entry.Written()) +
                 (dontCare ? " darf nur 0, 1 und - enthalten!" : " darf nur 0 und 1 enthalten!"));
         else if (bits.size() != width)
-            out.push_back("Das Bitmuster " + Quoted(bits) + " " + nounGenitive +
-                          Quoted(entry.Written()) + " hat " + std::to_string(bits.size()) +
-                          " statt " + std::to_string(width) + " Bits!");
+            out.push_back("Das Bitmuster " + QuotedForMessage(bits) + " " + nounGenitive +
+                          QuotedForMessage(entry.Written()) + " hat " +
+                          std::to_string(bits.size()) + " statt " + std::to_string(width) +
+                          " Bits!");
     }
 }
 
@@ -125,8 +123,9 @@ void CheckDistinctCodes(const std::vector<TNamed>& list, std::size_t width, cons
         if (bits.empty()) bits.assign(width, '0');
         const auto [it, fresh] = owner.try_emplace(bits, entry.Written());
         if (!fresh)
-            out.push_back(plural + Quoted(it->second) + " und " + Quoted(entry.Written()) +
-                          " haben denselben Code " + Quoted(bits) + "!");
+            out.push_back(plural + QuotedForMessage(it->second) + " und " +
+                          QuotedForMessage(entry.Written()) + " haben denselben Code " +
+                          QuotedForMessage(bits) + "!");
     }
 }
 
@@ -147,14 +146,15 @@ void CheckTables(const TMachine& a, TStrings& out,
     };
     auto rowMsg = [&](const char* table, const std::string& row, const char* what,
                       const std::string& name) {
-        out.push_back("Die Zeile " + Quoted(row) + table + what + Quoted(name) + "!");
+        out.push_back("Die Zeile " + QuotedForMessage(row) + table + what + QuotedForMessage(name) +
+                      "!");
     };
     const std::vector<int> gridRows = GridRows(a);
     for (std::size_t i = 0; i < a.Zeilen.size(); ++i) {
         const TTransition& row = a.Zeilen[i];
         const std::string text = row.Stored();
         if (!row.TakesLine()) {
-            out.push_back("Die Zeile " + Quoted(text) +
+            out.push_back("Die Zeile " + QuotedForMessage(text) +
                           " der Automatentabelle nennt keinen Zustand!");
             about(TPart::Automatentabelle, 0, text);
             continue;
@@ -206,8 +206,8 @@ void CheckShadowedRows(const TMachine& a, TStrings& out,
             rows += (i == 0               ? ""
                      : i + 1 == by.size() ? " und "
                                           : ", ") +
-                    Quoted(a.Zeilen[static_cast<std::size_t>(by[i])].Stored());
-        out.push_back("Die Zeile " + Quoted(a.Zeilen[r].Stored()) +
+                    QuotedForMessage(a.Zeilen[static_cast<std::size_t>(by[i])].Stored());
+        out.push_back("Die Zeile " + QuotedForMessage(a.Zeilen[r].Stored()) +
                       " der Automatentabelle wird nie genommen: " +
                       (by.size() == 1 ? "die Zeile " + rows + " desselben Zustands deckt"
                                       : "die Zeilen " + rows + " desselben Zustands decken") +
@@ -219,7 +219,8 @@ void CheckShadowedRows(const TMachine& a, TStrings& out,
 }
 
 void CheckLevel(const std::string& level, const char* what, TStrings& out) {
-    if (level != "0" && level != "1") out.push_back(what + Quoted(level) + " muss 0 oder 1 sein!");
+    if (level != "0" && level != "1")
+        out.push_back(what + QuotedForMessage(level) + " muss 0 oder 1 sein!");
 }
 
 } // namespace
@@ -254,10 +255,10 @@ TStrings CheckVhdlRules(const TMachine& a) {
 std::string EntityNameProblem(std::string_view entity) {
     // An entity of one of these names hides the library or type its own header and ports name.
     if (NamesLibraryOrPackage(UpperCase(entity)))
-        return "Die Entity " + Quoted(std::string(entity)) +
+        return "Die Entity " + QuotedForMessage(std::string(entity)) +
                " trägt einen Namen, den der erzeugte VHDL-Code selbst verwendet!";
     if (IsVhdlIdentifier(entity)) return {};
-    return "Der Name " + Quoted(std::string(entity)) +
+    return "Der Name " + QuotedForMessage(std::string(entity)) +
            " (der Dateiname bis zum ersten Punkt) ist kein gültiger VHDL-Bezeichner für die "
            "Entity: " +
            IdentifierRuleText;

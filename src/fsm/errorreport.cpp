@@ -13,7 +13,7 @@ namespace {
 
 // "  Zeile 3: „S0|S1|“"; a row the grid shows no line for is named by its text only.
 TReportLine RowLine(const TTableRow& row) {
-    const std::string text = "„" + Cp1252ToUtf8(row.Text) + "“";
+    const std::string text = QuotedForMessage(row.Text);
     return {row.GridRow > 0 ? "  Zeile " + std::to_string(row.GridRow) + ": " + text
                             : "  Zeile ohne Zustand: " + text,
             row};

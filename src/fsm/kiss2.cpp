@@ -21,10 +21,6 @@ struct TKissError {
     std::string reason;
 };
 
-std::string Quoted(std::string_view cp1252) {
-    return "„" + Cp1252ToUtf8(cp1252) + "“";
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
 }
@@ -48,7 +44,7 @@ TStrings Fields(std::string_view line) {
 // A character for a message: printable ones as they are, others by their code.
 std::string ShowChar(char c) {
     const auto u = static_cast<unsigned char>(c);
-    if (u >= 0x20 && u != 0x7f) return Quoted(std::string(1, c));
+    if (u >= 0x20 && u != 0x7f) return QuotedForMessage(std::string(1, c));
     static const char hex[] = "0123456789ABCDEF";
     return std::string("0x") + hex[u >> 4] + hex[u & 15];
 }
@@ -56,10 +52,11 @@ std::string ShowChar(char c) {
 void CheckPattern(const std::string& bits, int width, const char* what, int line) {
     for (char c : bits)
         if (c != '0' && c != '1' && c != '-')
-            throw TKissError{line, std::string(what) + Quoted(bits) + " enthält das Zeichen " +
-                                       ShowChar(c) + "; erlaubt sind 0, 1 und -."};
+            throw TKissError{line, std::string(what) + QuotedForMessage(bits) +
+                                       " enthält das Zeichen " + ShowChar(c) +
+                                       "; erlaubt sind 0, 1 und -."};
     if (bits.size() != static_cast<std::size_t>(width))
-        throw TKissError{line, std::string(what) + Quoted(bits) + " hat " +
+        throw TKissError{line, std::string(what) + QuotedForMessage(bits) + " hat " +
                                    std::to_string(bits.size()) + " statt " + std::to_string(width) +
                                    " Bits."};
 }
@@ -92,8 +89,8 @@ int Count(const TStrings& f, int line) {
     if (f.size() != 2) throw TKissError{line, "Die Angabe " + what + " braucht genau eine Zahl."};
     const std::string& n = f[1];
     if (n.empty() || n.size() > 9 || n.find_first_not_of("0123456789") != std::string::npos)
-        throw TKissError{line,
-                         "Die Angabe " + what + " braucht eine Zahl, nicht " + Quoted(n) + "."};
+        throw TKissError{line, "Die Angabe " + what + " braucht eine Zahl, nicht " +
+                                   QuotedForMessage(n) + "."};
     return std::stoi(n);
 }
 
@@ -128,7 +125,7 @@ void ReadDirective(const TStrings& f, int line, bool rowsSeen, THeader& h) {
         h.r = f[1];
         h.rLine = line;
     } else {
-        throw TKissError{line, "Unbekannte Angabe " + Quoted(f[0]) + "."};
+        throw TKissError{line, "Unbekannte Angabe " + QuotedForMessage(f[0]) + "."};
     }
 }
 
@@ -140,8 +137,8 @@ TRow ReadRow(const TStrings& f, int line, const THeader& h) {
         throw TKissError{line, "Der Zeile fehlt ein Feld: erwartet werden Eingänge, Zustand, "
                                "Folgezustand und Ausgänge."};
     if (f.size() > 4)
-        throw TKissError{line,
-                         "Die Zeile hat mehr als vier Felder: " + Quoted(f[4]) + " ist zu viel."};
+        throw TKissError{line, "Die Zeile hat mehr als vier Felder: " + QuotedForMessage(f[4]) +
+                                   " ist zu viel."};
     CheckPattern(f[0], h.i, "Das Eingangsmuster ", line);
     CheckPattern(f[3], h.o, "Das Ausgangsmuster ", line);
     return {line, f[0], f[1], f[2], f[3]};
@@ -199,10 +196,10 @@ TStrings MooreOutputs(const std::vector<TRow>& rows, const TStrings& states,
             if (out[k][b] != '-' && out[k][b] != r.out[b])
                 throw TKissError{r.line, "Als Moore-Automat nicht lesbar: Die Ausgänge hängen "
                                          "von den Eingängen ab (Zustand " +
-                                             Quoted(states[k]) + ": Zeile " +
+                                             QuotedForMessage(states[k]) + ": Zeile " +
                                              std::to_string(first[k]->line) + " gibt " +
-                                             Quoted(first[k]->out) + " aus, diese Zeile " +
-                                             Quoted(r.out) + ")."};
+                                             QuotedForMessage(first[k]->out) +
+                                             " aus, diese Zeile " + QuotedForMessage(r.out) + ")."};
             out[k][b] = r.out[b];
         }
     }
@@ -219,7 +216,7 @@ void NoteOpenOutputs(const std::vector<TRow>& rows, const TStrings& names,
         hasRow[index.at(r.cur)] = true;
     for (std::size_t k = 0; k < names.size(); ++k)
         if (!hasRow[k])
-            rep.push_back("Der Zustand " + Quoted(names[k]) +
+            rep.push_back("Der Zustand " + QuotedForMessage(names[k]) +
                           " hat keine Zeile; seine Ausgabe bleibt offen (-).");
 }
 
@@ -371,7 +368,7 @@ TKiss2Import Import(std::string_view text, bool moore) {
                   Plural(rows.size(), "Übergangszeile", "Übergangszeilen") + ", " +
                   Plural(a.Eingangsmatrix.size(), "Eingang", "Eingänge") + ", " +
                   Plural(a.Ausgangsmatrix.size(), "Ausgang", "Ausgänge") + "; Resetzustand " +
-                  Quoted(a.Resetzustand) + ".");
+                  QuotedForMessage(a.Resetzustand) + ".");
     if (h.p >= 0 && static_cast<std::size_t>(h.p) != fileRows.size())
         rep.push_back("Warnung: .p nennt " + std::to_string(h.p) + " Zeilen, die Datei enthält " +
                       std::to_string(fileRows.size()) + ".");
@@ -384,16 +381,16 @@ TKiss2Import Import(std::string_view text, bool moore) {
                       " ausgelassen (der Übergang ist dort nicht festgelegt).");
     for (std::size_t k = 0; k < states.size(); ++k)
         if (names[k] != states[k])
-            rep.push_back("Der Zustand " + Quoted(states[k]) + " heißt jetzt " + Quoted(names[k]) +
-                          ".");
+            rep.push_back("Der Zustand " + QuotedForMessage(states[k]) + " heißt jetzt " +
+                          QuotedForMessage(names[k]) + ".");
     if (moore) NoteOpenOutputs(allRows, names, stateIndex, rep);
     for (const auto& c : covered) {
         std::string by;
         for (std::size_t i = 0; i < c.by.size(); ++i)
             by += (i == 0 ? "" : i + 1 == c.by.size() ? " und " : ", ") + std::to_string(c.by[i]);
         rep.push_back(
-            "Zeile " + std::to_string(c.row.line) + " (Zustand " + Quoted(nameOf(c.row.cur)) +
-            ") wird nie genommen und wurde ausgelassen: " +
+            "Zeile " + std::to_string(c.row.line) + " (Zustand " +
+            QuotedForMessage(nameOf(c.row.cur)) + ") wird nie genommen und wurde ausgelassen: " +
             (c.by.size() == 1 ? "Zeile " + by + " deckt" : "die Zeilen " + by + " decken") +
             " ihr ganzes Eingangsmuster ab.");
     }
@@ -410,7 +407,7 @@ TKiss2Import Import(std::string_view text, bool moore) {
                 const bool same = r1.next == r2.next && (moore || r1.out == r2.out);
                 if (same || !CubesIntersect(r1.in, r2.in)) continue;
                 rep.push_back("Die Zeilen " + std::to_string(r1.line) + " und " +
-                              std::to_string(r2.line) + " (Zustand " + Quoted(names[s]) +
+                              std::to_string(r2.line) + " (Zustand " + QuotedForMessage(names[s]) +
                               ") überschneiden sich mit verschiedenem Ergebnis; wo beide "
                               "passen, gilt Zeile " +
                               std::to_string(r1.line) + ".");
@@ -425,8 +422,8 @@ TResult<std::string> WrittenPattern(const TNamed& entry, int width, const char* 
     if (bits.empty()) bits.assign(static_cast<std::size_t>(std::max(width, 0)), '0');
     if (bits.size() != static_cast<std::size_t>(width) || width <= 0 ||
         bits.find_first_not_of("01-") != std::string::npos)
-        return {false, std::string("Das Bitmuster ") + Quoted(bits) + " " + what +
-                           Quoted(entry.Written()) + " passt nicht zur Breite " +
+        return {false, std::string("Das Bitmuster ") + QuotedForMessage(bits) + " " + what +
+                           QuotedForMessage(entry.Written()) + " passt nicht zur Breite " +
                            std::to_string(width) + "."};
     return {true, {}, bits};
 }
@@ -450,7 +447,7 @@ TResult<TStrings> WriteKiss2(const TMachine& m) {
         const std::string& n = s.Written();
         if (n.empty() || n == "*" || n.front() == '.' ||
             std::any_of(n.begin(), n.end(), [](char c) { return IsBlank(c) || c == '#'; }))
-            return fail("Der Zustand " + Quoted(n) +
+            return fail("Der Zustand " + QuotedForMessage(n) +
                         " lässt sich in KISS2 nicht schreiben (leer, *, Leerraum, # oder . am "
                         "Anfang).");
     }
@@ -458,13 +455,15 @@ TResult<TStrings> WriteKiss2(const TMachine& m) {
     std::vector<bool> hasRow(m.Zustaende.size(), false);
     auto outputOf = [&](const TNamed& state) -> TResult<std::string> {
         const int k = FindNamed(m.Ausgaenge, m.OutputOf(state.Written()), TMatch::IgnoreCase);
-        if (k < 0) return {false, "Der Zustand " + Quoted(state.Written()) + " hat keine Ausgabe."};
+        if (k < 0)
+            return {false,
+                    "Der Zustand " + QuotedForMessage(state.Written()) + " hat keine Ausgabe."};
         return WrittenPattern(m.Ausgaenge[k], m.Ausgangsbitbreite, "des Ausgangs ");
     };
     for (const auto& t : m.Zeilen) {
         if (!t.Complete || !t.Zustand.Resolved() || !t.Folgezustand.Resolved() ||
             !t.Bedingung.Resolved() || (!m.Moore && !t.Ausgang.Resolved()))
-            return fail("Die Zeile " + Quoted(t.Stored()) +
+            return fail("Die Zeile " + QuotedForMessage(t.Stored()) +
                         " der Automatentabelle ist unvollständig oder nennt Unbekanntes.");
         const TNamed& cur = m.Zustaende[t.Zustand.Index];
         const auto in =

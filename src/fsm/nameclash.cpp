@@ -22,8 +22,8 @@ std::string NameClashText(const TAutomat& a, TPart part, const TStrings& lines) 
             for (const auto& entry : *other.list) {
                 const std::string used = WrittenName(entry);
                 if (SameText(used, name))
-                    return "Bezeichner „" + Cp1252ToUtf8(name) + "“ gibt es schon" + other.noun +
-                           "„" + Cp1252ToUtf8(used) + "“";
+                    return "Bezeichner " + QuotedForMessage(name) + " gibt es schon" + other.noun +
+                           QuotedForMessage(used);
             }
         }
     }
