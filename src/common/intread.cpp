@@ -13,12 +13,12 @@ int HexDigit(char c) {
 }
 } // namespace
 
-std::int32_t IntOf(std::string_view text) {
+TIntRead ReadInt(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
     std::string_view rest = text.substr(i);
-    if (rest.empty()) return 0;
+    if (rest.empty()) return {};
 
     std::size_t prefix = 0;
     if (rest.starts_with("0x") || rest.starts_with("0X"))
@@ -27,15 +27,17 @@ std::int32_t IntOf(std::string_view text) {
         prefix = 1;
     if (prefix > 0) {
         const std::string_view hex = rest.substr(prefix);
-        if (hex.empty()) return 0;
+        if (hex.empty()) return {};
         std::int64_t v = 0;
+        bool over = false;
         for (char c : hex) {
             const int d = HexDigit(c);
-            if (d < 0) return 0;
-            v = v * 16 + d;
-            if (v > INT32_MAX) return 0;
+            if (d < 0) return {};
+            if (!over) v = v * 16 + d;
+            over = over || v > INT32_MAX;
         }
-        return static_cast<std::int32_t>(v);
+        if (over) return {0, true};
+        return {static_cast<std::int32_t>(v), false};
     }
 
     bool negative = false;
@@ -43,16 +45,21 @@ std::int32_t IntOf(std::string_view text) {
         negative = rest[0] == '-';
         rest.remove_prefix(1);
     }
-    if (rest.empty()) return 0;
+    if (rest.empty()) return {};
     std::int64_t v = 0;
+    bool over = false;
     for (char c : rest) {
-        if (!IsDigit(c)) return 0;
-        v = v * 10 + (c - '0');
-        if (v > static_cast<std::int64_t>(INT32_MAX) + 1) return 0;
+        if (!IsDigit(c)) return {};
+        if (!over) v = v * 10 + (c - '0');
+        over = over || v > static_cast<std::int64_t>(INT32_MAX) + 1;
     }
     if (negative) v = -v;
-    if (v > INT32_MAX || v < INT32_MIN) return 0;
-    return static_cast<std::int32_t>(v);
+    if (over || v > INT32_MAX || v < INT32_MIN) return {0, true};
+    return {static_cast<std::int32_t>(v), false};
+}
+
+std::int32_t IntOf(std::string_view text) {
+    return ReadInt(text).value;
 }
 
 std::int32_t DecimalOf(std::string_view text) {

@@ -12,6 +12,13 @@ namespace korvalt {
 // else (trailing blanks included), an empty text or a value outside the 32-bit
 // range gives 0.
 std::int32_t IntOf(std::string_view text);
+// What IntOf read: the value, or that the text is written as such a number
+// but lies outside the 32-bit range (IntOf gives 0 for it as for text that is no number).
+struct TIntRead {
+    std::int32_t value = 0;
+    bool outOfRange = false;
+};
+TIntRead ReadInt(std::string_view text);
 // The same for decimal numbers only: hexadecimal prefixes give 0.
 std::int32_t DecimalOf(std::string_view text);
 

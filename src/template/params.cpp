@@ -67,36 +67,11 @@ std::size_t LongestDecl(const std::vector<TTemplateDecl>& decls) {
     return longest;
 }
 
-namespace {
-
-// A number as the integer reading takes it (sign and decimal digits, or a hex
-// prefix and hex digits) that still reads as 0 because it leaves the 32-bit range.
-bool Beyond32Bit(std::string_view value) {
-    const std::size_t first = value.find_first_not_of(' ');
-    if (first == std::string_view::npos || IntOf(value) != 0) return false;
-    std::string_view rest = value.substr(first);
-    bool hex = false;
-    if (rest.starts_with("0x") || rest.starts_with("0X")) {
-        rest.remove_prefix(2);
-        hex = true;
-    } else if (rest[0] == '$' || rest[0] == 'x' || rest[0] == 'X') {
-        rest.remove_prefix(1);
-        hex = true;
-    } else if (rest[0] == '+' || rest[0] == '-') {
-        rest.remove_prefix(1);
-    }
-    const char* digits = hex ? "0123456789abcdefABCDEF" : "0123456789";
-    return !rest.empty() && rest.find_first_not_of(digits) == std::string_view::npos &&
-           rest.find_first_not_of('0') != std::string_view::npos;
-}
-
-} // namespace
-
 std::optional<TValueCorrection> CorrectValue(std::string_view decl, std::string_view value) {
     if (value.empty()) return std::nullopt;
     const auto range = DeclRange(decl);
     const std::string name = Cp1252ToUtf8(DeclName(decl)) + ": " + Cp1252ToUtf8(std::string(value));
-    if (Beyond32Bit(value)) {
+    if (ReadInt(value).outOfRange) { // it would read as 0
         const std::string to = range ? std::to_string(range->lo) : DeclDefault(decl);
         return TValueCorrection{to, name +
                                         " liegt au\u00dferhalb von -2147483648..2147483647 "
