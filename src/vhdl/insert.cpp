@@ -9,14 +9,15 @@
 #include "common/ascii.h"
 #include "common/paths.h"
 #include "vhdl/emitters.h"
+#include "vhdl/highlight.h"
 #include "vhdl/keywords.h"
 
 namespace korvalt {
 
 namespace {
 
-// A word, or one of ; ( ), of the code (comments, string and character
-// literals left out), with the line it stands on.
+// A word, or one of ; ( ), of the code (comments and string and character
+// literals left out, as the highlighting finds them), with the line it stands on.
 struct TToken {
     std::string text;
     std::size_t line;
@@ -24,26 +25,24 @@ struct TToken {
 
 std::vector<TToken> CodeTokens(const TStrings& lines) {
     std::vector<TToken> tokens;
+    bool inBlockComment = false;
     for (std::size_t l = 0; l < lines.size(); ++l) {
-        const std::string up = CodeUpper(lines[l]);
+        std::string up = UpperCase(lines[l]);
+        for (const TVhdlSpan& span : VhdlSpans(lines[l], inBlockComment))
+            if (span.kind == TVhdlKind::String || span.kind == TVhdlKind::Comment)
+                up.replace(span.start, span.length, span.length, ' ');
         for (std::size_t i = 0; i < up.size();) {
-            const char c = up[i];
-            if (c == '"') { // a string literal ends at the next quote on the line
-                const std::size_t close = up.find('"', i + 1);
-                i = close == std::string::npos ? up.size() : close + 1;
-            } else if (c == '\'' && i + 2 < up.size() && up[i + 2] == '\'' &&
-                       (i == 0 || !IsWordChar(up[i - 1]))) {
-                i += 3; // a character literal such as ';' (not the tick of clk'event)
-            } else if (IsWordChar(c)) {
-                std::size_t e = i;
-                while (e < up.size() && IsWordChar(up[e]))
-                    ++e;
+            std::size_t e = i;
+            while (e < up.size() && IsWordChar(up[e]))
+                ++e;
+            if (e > i) {
                 tokens.push_back({up.substr(i, e - i), l});
                 i = e;
-            } else {
-                if (c == ';' || c == '(' || c == ')') tokens.push_back({std::string(1, c), l});
-                ++i;
+                continue;
             }
+            if (up[i] == ';' || up[i] == '(' || up[i] == ')')
+                tokens.push_back({std::string(1, up[i]), l});
+            ++i;
         }
     }
     return tokens;
