@@ -116,13 +116,6 @@ bool ResetCondition(std::string_view cond, std::string& name, bool& high) {
     return true;
 }
 
-// A port that can be driven with '0' and '1'.
-bool IsBitPort(const TPort& p) {
-    std::string mark = UpperCase(p.type.substr(0, p.type.find_first_of(" \t(:")));
-    if (const std::size_t dot = mark.rfind('.'); dot != npos) mark = mark.substr(dot + 1);
-    return IsInput(p) && (mark == "STD_LOGIC" || mark == "STD_ULOGIC" || mark == "BIT");
-}
-
 const TPort* InputNamed(const TEntity& e, std::string_view upper) {
     for (const TPort& p : e.ports)
         if (IsBitPort(p) && UpperCase(p.name) == upper) return &p;

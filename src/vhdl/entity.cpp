@@ -135,6 +135,12 @@ bool IsInput(const TPort& p) {
     return p.direction == TDirection::In;
 }
 
+bool IsBitPort(const TPort& p) {
+    std::string mark = UpperCase(p.type.substr(0, p.type.find_first_of(" \t(:")));
+    if (const std::size_t dot = mark.rfind('.'); dot != npos) mark = mark.substr(dot + 1);
+    return IsInput(p) && (mark == "STD_LOGIC" || mark == "STD_ULOGIC" || mark == "BIT");
+}
+
 bool IsOutput(const TPort& p) {
     return p.direction == TDirection::Out || p.direction == TDirection::Buffer ||
            p.direction == TDirection::InOut;

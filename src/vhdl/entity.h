@@ -44,6 +44,8 @@ struct TPort {
 // mode out, buffer and inout. Linkage ports are neither.
 bool IsInput(const TPort& p);
 bool IsOutput(const TPort& p);
+// An input that can be driven with '0' and '1' (std_logic, std_ulogic, bit).
+bool IsBitPort(const TPort& p);
 
 // A clock or a reset: high is a rising edge for a clock and the active level
 // '1' for a reset. written is the name as the sensitivity list spells it,

@@ -127,9 +127,7 @@ TStrings VhdlTestbenchLines(const TEntity& design, const TStrings& context) {
         bool known = SameText(p.name, c.name);
         for (const auto& k : resets)
             known = known || SameText(p.name, k.name);
-        bool guessed = false;
-        if (r && !known && IsInput(p) && NamedLikeReset(p.name, high) &&
-            InitialValue(SignalType(p.type, guessed)) == " := '0'") {
+        if (r && !known && IsBitPort(p) && NamedLikeReset(p.name, high)) {
             resets.push_back({p.name, p.name, high});
             out.push_back("-- Weiterer Reset: " + p.name + ", aktiv " + (high ? "'1'" : "'0'") +
                           ", nach dem Namen, zusammen mit " + r.name);
